@@ -1,0 +1,58 @@
+#include "link/port_table.h"
+
+#include <algorithm>
+
+namespace orvane::link {
+
+std::string PortTable::PortName(int index) {
+    if (index < 0 || index >= PortCount) return {};
+    return "COM " + std::to_string(index + 1);
+}
+
+void PortTable::setConfigured(int index, std::string path) {
+    if (index < 0 || index >= PortCount) return;
+    Entry& e = entries_[static_cast<std::size_t>(index)];
+    e.configured = !path.empty();
+    e.path = std::move(path);
+    e.description.clear();
+}
+
+void PortTable::assignPresent(const std::vector<SerialDevice>& present) {
+    auto taken = [this](const std::string& path) {
+        return std::any_of(entries_.begin(), entries_.end(),
+                           [&](const Entry& e) { return e.configured && e.path == path; });
+    };
+    auto next = present.begin();
+    for (Entry& e : entries_) {
+        if (e.configured) continue;
+        while (next != present.end() && taken(next->path)) ++next;
+        if (next == present.end()) {
+            e.path.clear();
+            e.description.clear();
+            continue;
+        }
+        e.path = next->path;
+        e.description = next->description;
+        ++next;
+    }
+}
+
+std::optional<std::string> PortTable::devicePath(int index) const {
+    if (index < 0 || index >= PortCount) return std::nullopt;
+    const Entry& e = entries_[static_cast<std::size_t>(index)];
+    if (e.path.empty()) return std::nullopt;
+    return e.path;
+}
+
+std::string PortTable::entryText(int index) const {
+    std::string text = PortName(index);
+    if (text.empty()) return text;
+    const Entry& e = entries_[static_cast<std::size_t>(index)];
+    text += " \u2014 ";
+    if (e.path.empty()) return text + "none";
+    text += e.path;
+    if (!e.description.empty()) text += " (" + e.description + ")";
+    return text;
+}
+
+}  // namespace orvane::link

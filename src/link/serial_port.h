@@ -1,0 +1,63 @@
+// The byte-level serial port under the device link. The link owns one and drives it from
+// the window thread only; implementations are the POSIX termios port and test fakes.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <string>
+
+namespace orvane::link {
+
+// Why a port could not be opened; kept for the caller, who turns it into a message.
+enum class OpenError {
+    None,
+    IndexOutOfRange,   // not one of the eleven entries
+    NotMapped,         // the entry maps to no device
+    NoSuchDevice,      // the device path does not exist (adapter unplugged)
+    PermissionDenied,  // the user may not open it (not in the dialout group)
+    Busy,              // another program holds the port
+    NotASerialPort,    // the path is not a terminal device
+    ConfigureFailed,   // the line settings could not be applied
+    Other,
+};
+
+// Line timing of every read, in milliseconds: a read of n bytes returns when n bytes
+// arrived, when `intervalMs` pass after a byte without another, or after
+// `multiplierMs` * n + `constantMs` at the latest.
+struct ReadTimeouts {
+    unsigned intervalMs = 25;
+    unsigned multiplierMs = 5;
+    unsigned constantMs = 15;
+};
+
+// Told the bytes received so far; true once nothing more is needed, so the read can
+// return before the time-outs run out.
+using ReadComplete = std::function<bool(std::span<const std::uint8_t> received)>;
+
+class SerialPort {
+public:
+    virtual ~SerialPort() = default;
+
+    // Opens and configures the device (19200 8N1 raw, no flow control, DTR off, RS-485
+    // direction by RTS where the driver supports it). On failure the port stays closed.
+    virtual OpenError open(const std::string& devicePath) = 0;
+    virtual void close() = 0;
+    virtual bool isOpen() const = 0;
+
+    // Blocking write, bounded by 5 ms a byte + 15 ms. Returns the count written.
+    virtual std::size_t write(std::span<const std::uint8_t> bytes) = 0;
+    // Waits until every written byte has left the line driver.
+    virtual void drainOutput() = 0;
+    // Drops whatever has been received and not yet read.
+    virtual void discardInput() = 0;
+    // Explicit RTS request / release. Failures are ignored by callers.
+    virtual void setRts(bool raised) = 0;
+    // Blocking read of up to `into.size()` bytes under `timeouts`; `complete`, when given,
+    // may end it early. Returns the count received. A vanished device returns 0 at once.
+    virtual std::size_t read(std::span<std::uint8_t> into, const ReadTimeouts& timeouts,
+                             const ReadComplete& complete) = 0;
+};
+
+}  // namespace orvane::link

@@ -1,0 +1,70 @@
+// Every language-dependent text of the program: 234 rows, slot 0 Italian, slot 1 English,
+// slot 2 empty. A process-wide constant table (no Qt), read from the window thread.
+// Texts are UTF-8; the 8-bit code page only exists at the file and NetBIOS boundaries.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace orvane::ui {
+
+inline constexpr int CatalogueRowCount = 234;
+inline constexpr int Italian = 0;
+inline constexpr int English = 1;
+
+// The fixed product word that several captions combine with a catalogue text.
+inline constexpr std::string_view ProductWord = " Orvane ";
+
+struct CatalogueRow {
+    std::array<std::string_view, 3> slot;
+};
+
+// Rows 1..234 are entries 0..233.
+extern const std::array<CatalogueRow, CatalogueRowCount> MessageCatalogue;
+
+// Row `row` (1..234) in slot `languageIndex`; empty for a row or slot outside the table.
+std::string_view CatalogueText(int row, int languageIndex);
+
+// Middle words of some limit labels.
+std::string_view DataWord(int languageIndex);        // "Dato " / "Data "
+std::string_view PanelCountWord(int languageIndex);  // " N°Pann. " / " Panel N°"
+
+// The current language: `LanguageIndex` of the main window, shared by reference with the
+// cores so each text is fetched in the language current when it is shown.
+struct Language {
+    int LanguageIndex = Italian;
+    std::string_view text(int row) const { return CatalogueText(row, LanguageIndex); }
+};
+
+// Rows the cores fetch by number.
+namespace row {
+inline constexpr int StartButton = 46;             // Bt_Open while stopped
+inline constexpr int StopButton = 47;              // Bt_Open while started
+inline constexpr int CommunicationError = 209;
+inline constexpr int CommunicationOk = 210;
+inline constexpr int FirmwareVersionError = 211;
+inline constexpr int Stopped = 212;
+inline constexpr int Started = 213;
+inline constexpr int OpeningError = 214;
+inline constexpr int ConfirmExport = 215;
+inline constexpr int ExportDone = 216;
+inline constexpr int ExportFailed = 217;
+inline constexpr int ImportDone = 218;
+inline constexpr int ImportFailed = 219;
+inline constexpr int ErrorNumber = 220;
+inline constexpr int InParametersSetting = 221;
+inline constexpr int InFreeParametersSetting = 222;
+inline constexpr int InGridServicesSetting = 223;
+inline constexpr int NetbiosNameError = 224;
+inline constexpr int DataSavingError = 225;
+inline constexpr int SettingsReadError = 226;
+inline constexpr int IncompatibleFirmwareHead = 227;
+inline constexpr int IncompatibleFirmwareTail = 228;
+inline constexpr int ConfirmDefaults = 229;
+inline constexpr int CommandFirmwareRefusal = 230;
+inline constexpr int CommandPortRefusal = 231;
+inline constexpr int ConfirmBatteryReset = 233;
+inline constexpr int ConfirmStorageReset = 234;
+}  // namespace row
+
+}  // namespace orvane::ui

@@ -1,0 +1,189 @@
+// The three transactions over an in-memory port: request bytes, read sizes, frame-start
+// rules and result codes.
+#include <gtest/gtest.h>
+
+#include "link/device_link.h"
+#include "support/fake_serial_port.h"
+
+namespace orvane::link {
+namespace {
+
+using testing::AnswerFrame;
+using testing::Bytes;
+
+class Transactions : public ::testing::Test {
+protected:
+    Transactions() {
+        ports.setConfigured(0, "/dev/fake0");
+        EXPECT_TRUE(link.OpenPort(0));
+    }
+    void answerWith(Bytes answer) {
+        port.setResponder([answer](const Bytes&) { return answer; });
+    }
+    static Bytes WithLeading(std::uint8_t first, Bytes frame) {
+        frame.insert(frame.begin(), first);
+        return frame;
+    }
+
+    testing::FakeSerialPort port;
+    testing::FakeDelay delay;
+    PortTable ports;
+    DeviceLink link{port, ports, delay};
+};
+
+TEST_F(Transactions, memoryWriteSendsAtMostSixtyFourBytesAndReadsOneMoreThanTheAnswer) {
+    answerWith(AnswerFrame(0xB0, {1}));
+    Bytes data(70, 0x11);
+    EXPECT_EQ(link.MemoryWrite(data.data(), 0x0080, 70, UnitAddress), 0);
+    ASSERT_EQ(port.written.size(), 1u);
+    EXPECT_EQ(port.written[0].size(), 71u);
+    EXPECT_EQ(port.written[0][3], 0x80);
+    EXPECT_EQ(port.lastReadSize, 72u);
+    EXPECT_TRUE(delay.waits.empty()) << "a memory write reads at once";
+}
+
+TEST_F(Transactions, memoryWritePassesTheUnitStatusOnPlusFour) {
+    const std::uint8_t data[1] = {0};
+    // A status that would wrap past 255 must never read as success.
+    for (auto [status, expected] : {std::pair{1, 0}, {0, 4}, {2, 6}, {251, 255}, {252, 255}}) {
+        answerWith(AnswerFrame(0xB0, {static_cast<std::uint8_t>(status)}));
+        EXPECT_EQ(link.MemoryWrite(data, 0, 1, UnitAddress), expected) << "status " << status;
+    }
+}
+
+TEST_F(Transactions, memoryReadSendsTheWorkedRequestAndCopiesTheData) {
+    Bytes data{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12};
+    answerWith(AnswerFrame(0xB1, data));
+    Bytes dest(12, 0);
+    EXPECT_EQ(link.MemoryRead(dest.data(), 0x0060, 12, UnitAddress), 0);
+    EXPECT_EQ(dest, data);
+    EXPECT_EQ(port.written[0], (Bytes{0xEA, 0xAA, 0x08, 0x60, 0x00, 0xB1, 0x0C, 0x95}));
+    EXPECT_EQ(port.lastReadSize, 20u);
+    EXPECT_EQ(delay.waits, std::vector<unsigned>{3});
+}
+
+TEST_F(Transactions, memoryReadOfAnAnswerWithoutDataIsRefusedAndLeavesTheDestination) {
+    answerWith(AnswerFrame(0xB1, {}));
+    Bytes dest(4, 0x55);
+    EXPECT_EQ(link.MemoryRead(dest.data(), 0, 4, UnitAddress), 4);
+    EXPECT_EQ(dest, Bytes(4, 0x55));
+}
+
+struct AnswerCase {
+    const char* name;
+    // The answer each routine receives, laid out around that routine's function code.
+    Bytes (*answer)(std::uint8_t function);
+    int write;     // MemoryWrite result
+    int read;      // MemoryRead result
+    int exchange;  // Exchange result (m = 1)
+};
+
+class AnswerTable : public Transactions, public ::testing::WithParamInterface<AnswerCase> {};
+
+TEST_P(AnswerTable, eachRoutineClassifiesTheAnswer) {
+    const AnswerCase& c = GetParam();
+    const std::uint8_t one[1] = {0};
+    answerWith(c.answer(0xB0));
+    EXPECT_EQ(link.MemoryWrite(one, 0, 1, UnitAddress), c.write);
+    answerWith(c.answer(0xB1));
+    Bytes dest(1);
+    EXPECT_EQ(link.MemoryRead(dest.data(), 0, 1, UnitAddress), c.read);
+    answerWith(c.answer(0x10));
+    Bytes buffer(240, 0);
+    EXPECT_EQ(link.Exchange(UnitAddress, MasterAddress, 0x10, buffer, 1, 0, 0, 1), c.exchange);
+}
+
+Bytes Bare(std::uint8_t fn) { return AnswerFrame(fn, {1}); }
+Bytes LeadingZero(std::uint8_t fn) {
+    Bytes b = Bare(fn);
+    b.insert(b.begin(), 0x00);
+    return b;
+}
+Bytes RepeatedFirst(std::uint8_t fn) {
+    Bytes b = Bare(fn);
+    b.insert(b.begin(), b[0]);
+    return b;
+}
+Bytes Nothing(std::uint8_t) { return {}; }
+Bytes WrongFunction(std::uint8_t) { return AnswerFrame(0x55, {1}); }
+
+INSTANTIATE_TEST_SUITE_P(
+    Framing, AnswerTable,
+    ::testing::Values(AnswerCase{"bareAnswer", Bare, 0, 0, 0},
+                      AnswerCase{"leadingZero", LeadingZero, 0, 0, 0},
+                      // MemoryWrite takes the repeated byte as the frame start and reads
+                      // its length from the wrong byte.
+                      AnswerCase{"repeatedFirstByte", RepeatedFirst, 2, 0, 0},
+                      AnswerCase{"nothing", Nothing, 1, 1, 3},
+                      AnswerCase{"wrongFunction", WrongFunction, 3, 3, 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Transactions, exchangeWithNothingReceivedReportsABadLength) {
+    answerWith({});
+    Bytes buffer(240, 0);
+    EXPECT_EQ(link.Exchange(UnitAddress, MasterAddress, 0x10, buffer, 1, 0, 0, 3), 3);
+}
+
+TEST_F(Transactions, exchangeOfSixBytesDeclaringSixIsTooShort) {
+    answerWith({0xAA, 0xEA, 0x06, 0x00, 0x00, 0x10});
+    Bytes buffer(240, 0);
+    EXPECT_EQ(link.Exchange(UnitAddress, MasterAddress, 0x10, buffer, 1, 0, 0, 3), 2);
+}
+
+TEST_F(Transactions, exchangeBoundsTheLengthByteByTheExpectedAnswer) {
+    Bytes buffer(240, 0);
+    Bytes eleven = AnswerFrame(0x10, {1, 2, 3, 4});  // length 11 = m + 8 for m = 3
+    answerWith(eleven);
+    EXPECT_EQ(link.Exchange(UnitAddress, MasterAddress, 0x10, buffer, 1, 0, 0, 3), 0);
+    Bytes twelve = AnswerFrame(0x10, {1, 2, 3, 4, 5});
+    answerWith(twelve);
+    EXPECT_EQ(link.Exchange(UnitAddress, MasterAddress, 0x10, buffer, 1, 0, 0, 3), 3);
+}
+
+TEST_F(Transactions, exchangeHandsBackTheWholeAnswerFrame) {
+    answerWith(AnswerFrame(0x10, {1, 7, 3}));
+    Bytes buffer(240, 0);
+    ASSERT_EQ(link.Exchange(UnitAddress, MasterAddress, 0x10, buffer, 1, 0, 0, 3), 0);
+    EXPECT_EQ(buffer[6], 1);
+    EXPECT_EQ(buffer[7], 7);
+    EXPECT_EQ(buffer[8], 3);
+    EXPECT_EQ(port.lastReadSize, 11u);
+}
+
+TEST_F(Transactions, closedLinkSendsNothing) {
+    link.ClosePort();
+    EXPECT_FALSE(link.IsPortOpen());
+    EXPECT_FALSE(link.ClosePort());
+    Bytes buffer(240, 0);
+    EXPECT_EQ(link.Exchange(UnitAddress, MasterAddress, 0x10, buffer, 1, 0, 0, 3), 3);
+    EXPECT_TRUE(port.written.empty());
+}
+
+TEST(OpenPort, refusesIndicesOutsideTheTableAndUnmappedEntries) {
+    testing::FakeSerialPort port;
+    testing::FakeDelay delay;
+    PortTable ports;
+    ports.setConfigured(10, "/dev/fake10");
+    DeviceLink link{port, ports, delay};
+    EXPECT_FALSE(link.OpenPort(11));
+    EXPECT_EQ(link.lastOpenError(), OpenError::IndexOutOfRange);
+    EXPECT_FALSE(link.OpenPort(3));
+    EXPECT_EQ(link.lastOpenError(), OpenError::NotMapped);
+    EXPECT_TRUE(link.OpenPort(10));
+    EXPECT_EQ(port.openedPaths.back(), "/dev/fake10");
+}
+
+TEST(OpenPort, keepsTheReasonOfAFailedOpen) {
+    testing::FakeSerialPort port;
+    testing::FakeDelay delay;
+    PortTable ports;
+    ports.setConfigured(0, "/dev/fake0");
+    DeviceLink link{port, ports, delay};
+    port.failNextOpen(OpenError::PermissionDenied);
+    EXPECT_FALSE(link.OpenPort(0));
+    EXPECT_FALSE(link.IsPortOpen());
+    EXPECT_EQ(link.lastOpenError(), OpenError::PermissionDenied);
+}
+
+}  // namespace
+}  // namespace orvane::link

@@ -1,0 +1,95 @@
+// In-memory serial port for tests: records every frame written and answers each one
+// through a responder the test supplies. Single-threaded, no timing: a read returns at
+// once with whatever the responder queued (up to the count asked for).
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "link/delay.h"
+#include "link/serial_port.h"
+
+namespace orvane::testing {
+
+using Bytes = std::vector<std::uint8_t>;
+
+class FakeSerialPort final : public link::SerialPort {
+public:
+    // Given the request just written, returns the bytes the unit sends back.
+    using Responder = std::function<Bytes(const Bytes& request)>;
+
+    void setResponder(Responder r) { responder_ = std::move(r); }
+    void failNextOpen(link::OpenError e) { nextOpenError_ = e; }
+
+    link::OpenError open(const std::string& devicePath) override {
+        openedPaths.push_back(devicePath);
+        if (nextOpenError_ != link::OpenError::None) {
+            auto e = nextOpenError_;
+            nextOpenError_ = link::OpenError::None;
+            return e;
+        }
+        open_ = true;
+        return link::OpenError::None;
+    }
+    void close() override {
+        open_ = false;
+        ++closeCount;
+    }
+    bool isOpen() const override { return open_; }
+
+    std::size_t write(std::span<const std::uint8_t> bytes) override {
+        Bytes frame(bytes.begin(), bytes.end());
+        written.push_back(frame);
+        if (responder_) {
+            Bytes answer = responder_(frame);
+            pending_.insert(pending_.end(), answer.begin(), answer.end());
+        }
+        return bytes.size();
+    }
+    void drainOutput() override {}
+    void discardInput() override { ++discards; }
+    void setRts(bool raised) override { rtsEvents.push_back(raised); }
+
+    std::size_t read(std::span<std::uint8_t> into, const link::ReadTimeouts&,
+                     const link::ReadComplete&) override {
+        lastReadSize = into.size();
+        const std::size_t n = std::min(into.size(), pending_.size());
+        std::copy_n(pending_.begin(), n, into.begin());
+        pending_.erase(pending_.begin(), pending_.begin() + static_cast<std::ptrdiff_t>(n));
+        pending_.clear();  // the next request starts from a purged line
+        return n;
+    }
+
+    std::vector<Bytes> written;
+    std::vector<std::string> openedPaths;
+    std::vector<bool> rtsEvents;
+    std::size_t lastReadSize = 0;
+    int closeCount = 0;
+    int discards = 0;
+
+private:
+    Responder responder_;
+    std::deque<std::uint8_t> pending_;
+    bool open_ = false;
+    link::OpenError nextOpenError_ = link::OpenError::None;
+};
+
+// Records the waits instead of sleeping.
+class FakeDelay final : public link::Delay {
+public:
+    void waitMs(unsigned ms) override {
+        waits.push_back(ms);
+        totalMs += ms;
+    }
+    std::vector<unsigned> waits;
+    unsigned long totalMs = 0;
+};
+
+// An answer frame as the unit lays it out: same function code, payload + 7 bytes, XOR.
+Bytes AnswerFrame(std::uint8_t function, const Bytes& payload);
+
+}  // namespace orvane::testing
