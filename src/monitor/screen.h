@@ -40,6 +40,10 @@ public:
     // Trend channels are numbered 1..8.
     virtual void setTrendValue(Chart chart, int channel, float value) = 0;
     virtual void setTrendVisible(Chart chart, int channel, bool visible) = 0;
+    virtual void setTrendRange(Chart chart, int channel, double from, double to) = 0;
+    virtual void setTrendUnit(Chart chart, int channel, std::string_view unit) = 0;
+    // Channels whose ranges label the left and right scales; 0: a plain 0..100 scale.
+    virtual void setTrendScales(Chart chart, int leftChannel, int rightChannel) = 0;
     virtual void setTrendRecording(bool on) = 0;  // both charts
     virtual void setPollTimer(bool enabled) = 0;  // `Timer1`
 };

@@ -39,6 +39,15 @@ public:
     void setTrendVisible(monitor::Chart chart, int ch, bool v) override {
         trendVisible[{chart, ch}] = v;
     }
+    void setTrendRange(monitor::Chart chart, int ch, double from, double to) override {
+        trendRanges[{chart, ch}] = {from, to};
+    }
+    void setTrendUnit(monitor::Chart chart, int ch, std::string_view unit) override {
+        trendUnits[{chart, ch}] = std::string(unit);
+    }
+    void setTrendScales(monitor::Chart chart, int left, int right) override {
+        trendScales[chart] = {left, right};
+    }
     void setTrendRecording(bool on) override { recording = on; }
     void setPollTimer(bool on) override { timerEnabled = on; }
 
@@ -59,6 +68,9 @@ public:
     std::map<std::string, monitor::CalendarDate, std::less<>> dates;
     std::map<std::pair<monitor::Chart, int>, float> trendValues;
     std::map<std::pair<monitor::Chart, int>, bool> trendVisible;
+    std::map<std::pair<monitor::Chart, int>, std::pair<double, double>> trendRanges;
+    std::map<std::pair<monitor::Chart, int>, std::string> trendUnits;
+    std::map<monitor::Chart, std::pair<int, int>> trendScales;
     bool recording = false;
     bool timerEnabled = false;
     long writes = 0;
