@@ -38,8 +38,12 @@ struct Language {
 
 // Rows the cores fetch by number.
 namespace row {
-inline constexpr int StartButton = 46;             // Bt_Open while stopped
-inline constexpr int StopButton = 47;              // Bt_Open while started
+inline constexpr int BatteryTypeFirst = 136;   // Cb_Tipo_Batt items 0..6: rows 136..142
+inline constexpr int InverterTypeFirst = 143;  // Cb_Tipo_Inverter items 0..5: rows 143..148
+inline constexpr int ScaleItemFirst = 149;     // Cb_Scala items 0..6: rows 149..155
+inline constexpr int FreeParameters = 111;     // Gr_Conf_Libera
+inline constexpr int StartButton = 46;         // Bt_Open while stopped
+inline constexpr int StopButton = 47;          // Bt_Open while started
 inline constexpr int CommunicationError = 209;
 inline constexpr int CommunicationOk = 210;
 inline constexpr int FirmwareVersionError = 211;
