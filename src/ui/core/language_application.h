@@ -1,0 +1,18 @@
+// Writes the texts of the current language into the whole window and re-establishes what
+// depends on the language: list contents, trend chart settings, and the grid-service
+// parts that exist only in Italian. Runs when the window is shown and at every language
+// change; window thread.
+#pragma once
+
+#include "monitor/poll_state.h"
+#include "monitor/screen.h"
+#include "ui/catalogue/message_catalogue.h"
+
+namespace orvane::ui {
+
+// `linkStarted` chooses the start/stop caption. Resets the firmware version to 0.0.0 so
+// the label shows the next version answer.
+void ApplyLanguage(monitor::Screen& screen, const Language& language, bool linkStarted,
+                   monitor::PollState& poll);
+
+}  // namespace orvane::ui

@@ -1,0 +1,106 @@
+#include "ui/core/language_application.h"
+
+#include <gtest/gtest.h>
+
+#include "support/fake_screen.h"
+#include "ui/core/caption_table.h"
+
+namespace orvane::ui {
+namespace {
+
+using monitor::Chart;
+
+class ApplyingALanguage : public ::testing::Test {
+protected:
+    void apply(int language, bool started = false) {
+        lang.LanguageIndex = language;
+        ApplyLanguage(screen, lang, started, poll);
+    }
+    testing::FakeScreen screen;
+    Language lang;
+    monitor::PollState poll;
+};
+
+TEST_F(ApplyingALanguage, englishHidesTheGridServicePartsAndItalianBringsThemBack) {
+    apply(English);
+    EXPECT_FALSE(screen.visible["Tab_Cei_021"]);
+    EXPECT_FALSE(screen.visible["Ld_Cum_Cei021"]);
+    EXPECT_FALSE(screen.visible["Lb_Cum_All_Cei021"]);
+    apply(Italian);
+    EXPECT_TRUE(screen.visible["Tab_Cei_021"]);
+    EXPECT_TRUE(screen.visible["Ld_Cum_Cei021"]);
+    EXPECT_TRUE(screen.visible["Lb_Cum_All_Cei021"]);
+}
+
+TEST_F(ApplyingALanguage, houseGroupStaysHiddenInBothLanguages) {
+    for (int language : {Italian, English}) {
+        screen.visible["Gr_Dati_Casa"] = true;
+        apply(language);
+        EXPECT_FALSE(screen.visible["Gr_Dati_Casa"]);
+    }
+}
+
+TEST_F(ApplyingALanguage, startStopCaptionFollowsTheLinkState) {
+    apply(Italian, true);
+    EXPECT_EQ(screen.texts["Bt_Open"], "Ferma");
+    apply(English, true);
+    EXPECT_EQ(screen.texts["Bt_Open"], "Stop");
+    apply(English, false);
+    EXPECT_EQ(screen.texts["Bt_Open"], "Start");
+}
+
+TEST_F(ApplyingALanguage, titleAndProductCaptionsCarryTheProductWord) {
+    apply(Italian);
+    EXPECT_EQ(screen.texts["Form1"], " Orvane Configurator Trifase");
+    EXPECT_EQ(screen.texts["Grp_Sel_Com"], "Comunicazione RS485 con  Orvane ");
+    EXPECT_EQ(screen.texts["Bt_Blocco"], "Blocca Orvane ");
+    EXPECT_EQ(screen.texts["Gruppo_Firmware"], "Firmware  Orvane ");
+    EXPECT_EQ(screen.texts["Lb_Dispositivo"], " Orvane ");
+    apply(English);
+    EXPECT_EQ(screen.texts["Form1"], " Orvane Treephase Configurator");
+    EXPECT_EQ(screen.texts["Tab_Cei_021"], "Cei 021");
+}
+
+TEST_F(ApplyingALanguage, listsAreRefilledAndEndOnTheirFirstEntry) {
+    screen.indices["Cb_Tipo_Batt"] = 4;
+    apply(English);
+    EXPECT_EQ(screen.lists["Cb_Scala"].front(), "Grid Power");
+    EXPECT_EQ(screen.lists["Cb_Scala"].size(), 7u);
+    EXPECT_EQ(screen.indices["Cb_Scala"], 0);
+    EXPECT_EQ(screen.indices["Cb_Tipo_Batt"], 0);
+    EXPECT_EQ(screen.lists["Cb_Tipo_Batt"].size(), 7u);
+    EXPECT_EQ(screen.lists["Cb_Tipo_Inverter"].back(), "Type F");
+    EXPECT_EQ(screen.lists["Cb_Sel_Lingua"], (std::vector<std::string>{"Italiano", "English"}));
+    EXPECT_EQ(screen.indices["Cb_Sel_Lingua"], 1);
+}
+
+TEST_F(ApplyingALanguage, trendChartsGetTheirRangesAndScales) {
+    using Range = std::pair<double, double>;
+    apply(Italian);
+    EXPECT_EQ(screen.trendRanges[std::pair(Chart::Trend1, 4)], Range(0, 60));
+    EXPECT_EQ(screen.trendUnits[std::pair(Chart::Trend1, 4)], "[V]");
+    EXPECT_EQ(screen.trendRanges[std::pair(Chart::Trifase, 2)], Range(-5333, 5333));
+    EXPECT_FALSE(screen.trendVisible[std::pair(Chart::Trend1, 8)]);
+    EXPECT_TRUE(screen.trendVisible[std::pair(Chart::Trifase, 3)]);
+    EXPECT_EQ(screen.trendScales[Chart::Trend1], std::pair(1, 3));
+    EXPECT_EQ(screen.texts["Trend_1"], "Valori in tempo reale");
+}
+
+TEST_F(ApplyingALanguage, firmwareVersionIsResetUntilTheNextAnswer) {
+    poll.FirmwareVersion = {1, 7, 3};
+    poll.FwVersionError = true;
+    apply(English);
+    EXPECT_EQ(poll.FirmwareVersion, (std::array<std::uint8_t, 3>{0, 0, 0}));
+    EXPECT_TRUE(poll.FwVersionError);
+    EXPECT_EQ(screen.texts["Label_Ver_FW"], "0.0.0");
+}
+
+TEST(CaptionTable, everyCaptionRowHasTextInBothLanguages) {
+    for (const Caption& c : CaptionTable()) {
+        EXPECT_FALSE(CatalogueText(c.row, Italian).empty()) << c.control;
+        EXPECT_FALSE(CatalogueText(c.row, English).empty()) << c.control;
+    }
+}
+
+}  // namespace
+}  // namespace orvane::ui
