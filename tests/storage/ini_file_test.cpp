@@ -1,0 +1,121 @@
+// Whole-file saves: the new image replaces the old file in one step, and any failure on the
+// way leaves the old file as it was.
+#include "storage/ini_file.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "storage_fakes.h"
+
+namespace orvane::storage {
+namespace {
+
+using testing::FaultyFileSystem;
+using Step = FaultyFileSystem::Step;
+
+class WholeFileSaves : public ::testing::Test {
+  protected:
+    testing::ScratchFolder folder;
+    FaultyFileSystem files;
+    const std::string old = "[KEEP]\r\nA=1\r\n";
+};
+
+TEST_F(WholeFileSaves, saveWritesTheImageAndLeavesNoTemporaryBehind) {
+    EXPECT_EQ(SaveWholeFile(files, folder.file("new.ovn"), "[S]\r\nK=1\r\n"), SaveOutcome::Saved);
+    EXPECT_EQ(folder.read("new.ovn"), "[S]\r\nK=1\r\n");
+    folder.write("new.ovn", old);
+    EXPECT_EQ(SaveWholeFile(files, folder.file("new.ovn"), "X"), SaveOutcome::Saved);
+    EXPECT_EQ(folder.read("new.ovn"), "X");
+    EXPECT_EQ(folder.entries(), std::vector<std::string>{"new.ovn"});
+}
+
+struct FailureCase {
+    const char* name;
+    Step step;
+    SaveOutcome outcome;
+};
+
+class FailedSaves : public WholeFileSaves, public ::testing::WithParamInterface<FailureCase> {};
+
+TEST_P(FailedSaves, leaveTheOldFileUntouchedAndCleanUp) {
+    folder.write("Charger.INI", old);
+    files.failAt = GetParam().step;
+    EXPECT_EQ(SaveWholeFile(files, folder.file("Charger.INI"), "[NEW]\r\nB=2\r\n"),
+              GetParam().outcome);
+    EXPECT_EQ(folder.read("Charger.INI"), old);
+    EXPECT_EQ(folder.entries(), std::vector<std::string>{"Charger.INI"});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EachStep, FailedSaves,
+    ::testing::Values(FailureCase{"protectedFile", Step::ProtectedTarget, SaveOutcome::CannotWrite},
+                      FailureCase{"folderRefusesNewFiles", Step::Create, SaveOutcome::CannotOpen},
+                      FailureCase{"diskFull", Step::Write, SaveOutcome::CannotWrite},
+                      FailureCase{"flushFails", Step::Flush, SaveOutcome::CannotWrite},
+                      FailureCase{"closeFails", Step::Close, SaveOutcome::CannotWrite},
+                      FailureCase{"renameFails", Step::Replace, SaveOutcome::CannotWrite}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(WholeFileSaves, saveKilledAfterTheTemporaryWasWrittenLeavesTheOldFile) {
+    folder.write("Charger.INI", old);
+    files.crashAtReplace = true;
+    SaveWholeFile(files, folder.file("Charger.INI"), "[NEW]\r\nB=2\r\n");
+    EXPECT_EQ(folder.read("Charger.INI"), old);
+
+    // The next run finds the leftover, reads the old file and saves normally beside it.
+    FaultyFileSystem nextRun;
+    EXPECT_EQ(LoadIniFile(nextRun, folder.file("Charger.INI")).document.bytes(), old);
+    EXPECT_EQ(SaveWholeFile(nextRun, folder.file("Charger.INI"), "Z"), SaveOutcome::Saved);
+    EXPECT_EQ(folder.read("Charger.INI"), "Z");
+}
+
+TEST_F(WholeFileSaves, saveIntoAMissingFolderCannotOpen) {
+    EXPECT_EQ(SaveWholeFile(files, folder.file("Salvataggi/x.ovn"), "X"), SaveOutcome::CannotOpen);
+}
+
+TEST_F(WholeFileSaves, saveIntoAReadOnlyFolderCannotOpenAndKeepsTheOldFile) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "permissions do not bind root";
+    folder.write("a.ovn", old);
+    ::chmod(folder.path().c_str(), 0555);
+    EXPECT_EQ(SaveWholeFile(files, folder.file("a.ovn"), "X"), SaveOutcome::CannotOpen);
+    ::chmod(folder.path().c_str(), 0755);
+    EXPECT_EQ(folder.read("a.ovn"), old);
+}
+
+TEST_F(WholeFileSaves, replacedFileKeepsItsPermissionsAndItsLink) {
+    folder.write("real.ini", old);
+    ::chmod(folder.file("real.ini").c_str(), 0640);
+    std::filesystem::create_symlink(folder.file("real.ini"), folder.file("link.ini"));
+    EXPECT_EQ(SaveWholeFile(files, folder.file("link.ini"), "X"), SaveOutcome::Saved);
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.file("link.ini")));
+    EXPECT_EQ(folder.read("real.ini"), "X");
+    struct stat st {};
+    ::stat(folder.file("real.ini").c_str(), &st);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+}
+
+TEST_F(WholeFileSaves, fileThatCannotBeReadIsNotOverwrittenByAnUpdate) {
+    folder.write("a.ovn", old);
+    files.unreadable = true;
+    bool edited = false;
+    EXPECT_EQ(UpdateIniFile(files, folder.file("a.ovn"), [&](IniDocument&) { edited = true; }),
+              SaveOutcome::CannotOpen);
+    EXPECT_FALSE(edited);
+    EXPECT_EQ(folder.read("a.ovn"), old);
+}
+
+TEST_F(WholeFileSaves, loadTellsMissingFromUnreadable) {
+    EXPECT_EQ(LoadIniFile(files, folder.file("none.ini")).outcome, ReadOutcome::Missing);
+    EXPECT_EQ(LoadIniFile(files, folder.file("none/x.ini")).outcome, ReadOutcome::Missing);
+    std::filesystem::create_directory(folder.file("dir.ini"));
+    EXPECT_EQ(LoadIniFile(files, folder.file("dir.ini")).outcome, ReadOutcome::Unreadable);
+    ::mkfifo(folder.file("pipe.ini").c_str(), 0600);
+    EXPECT_EQ(LoadIniFile(files, folder.file("pipe.ini")).outcome, ReadOutcome::Unreadable);
+}
+
+}  // namespace
+}  // namespace orvane::storage

@@ -1,0 +1,149 @@
+// Stand-ins for the storage tests: a scratch folder on the real disk, a file system that
+// fails at a chosen step of a save, and a working directory the test points anywhere.
+// Single-threaded.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "storage/file_system.h"
+#include "storage/working_directory.h"
+
+namespace orvane::testing {
+
+// A fresh folder, removed with everything in it at the end of the test.
+class ScratchFolder {
+  public:
+    ScratchFolder() {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "orvane-storage-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr)
+            ADD_FAILURE() << "no scratch folder";
+        path_ = pattern;
+    }
+    ~ScratchFolder() {
+        std::error_code ignored;
+        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                                     std::filesystem::perm_options::add, ignored);
+        std::filesystem::remove_all(path_, ignored);
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+    const std::string& path() const { return path_; }
+    std::string file(const std::string& name) const { return path_ + "/" + name; }
+
+    void write(const std::string& name, const std::string& bytes) const {
+        std::ofstream(file(name), std::ios::binary) << bytes;
+    }
+    std::optional<std::string> read(const std::string& name) const {
+        std::ifstream in(file(name), std::ios::binary);
+        if (!in)
+            return std::nullopt;
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    // Every entry of the folder, hidden ones included.
+    std::vector<std::string> entries() const {
+        std::vector<std::string> names;
+        for (const auto& e : std::filesystem::directory_iterator(path_))
+            names.push_back(e.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
+  private:
+    std::string path_;
+};
+
+// The real file system, except for the one step told to fail. `crashAtReplace` stands for a
+// program killed after the temporary file was written: the rename never happens and
+// nothing is cleaned up.
+class FaultyFileSystem final : public storage::FileSystem {
+  public:
+    enum class Step { None, ProtectedTarget, Create, Write, Flush, Close, Replace };
+    Step failAt = Step::None;
+    bool crashAtReplace = false;
+    bool unreadable = false;  // every read reports a file that exists but cannot be read
+
+    storage::FileRead readFile(const std::string& path) override {
+        if (unreadable)
+            return {storage::ReadOutcome::Unreadable, {}};
+        return real_.readFile(path);
+    }
+    storage::SaveTarget inspectTarget(const std::string& path) override {
+        storage::SaveTarget t = real_.inspectTarget(path);
+        if (failAt == Step::ProtectedTarget)
+            t.writable = false;
+        return t;
+    }
+    std::unique_ptr<storage::OutputFile> createTemporaryBeside(
+        const storage::SaveTarget& target) override {
+        if (failAt == Step::Create)
+            return nullptr;
+        auto file = real_.createTemporaryBeside(target);
+        if (!file)
+            return nullptr;
+        return std::make_unique<Output>(std::move(file), failAt);
+    }
+    bool replace(const std::string& from, const std::string& to) override {
+        if (crashAtReplace) {
+            crashed_ = true;
+            return false;
+        }
+        if (failAt == Step::Replace)
+            return false;
+        return real_.replace(from, to);
+    }
+    void remove(const std::string& path) override {
+        if (!crashed_)
+            real_.remove(path);
+    }
+
+  private:
+    class Output final : public storage::OutputFile {
+      public:
+        Output(std::unique_ptr<storage::OutputFile> real, Step failAt)
+            : real_(std::move(real)), failAt_(failAt) {}
+        const std::string& path() const override { return real_->path(); }
+        bool write(std::string_view bytes) override {
+            if (failAt_ == Step::Write) {
+                // A full disk: part of the image goes out before the failure.
+                real_->write(bytes.substr(0, bytes.size() / 2));
+                return false;
+            }
+            return real_->write(bytes);
+        }
+        bool flushToDisk() override { return failAt_ != Step::Flush && real_->flushToDisk(); }
+        bool close() override { return real_->close() && failAt_ != Step::Close; }
+
+      private:
+        std::unique_ptr<storage::OutputFile> real_;
+        Step failAt_;
+    };
+
+    storage::PosixFileSystem real_;
+    bool crashed_ = false;
+};
+
+class FakeWorkingDirectory final : public storage::WorkingDirectory {
+  public:
+    explicit FakeWorkingDirectory(std::string dir) : dir(std::move(dir)) {}
+    std::string current() const override { return dir; }
+    bool change(const std::string& path) override {
+        changes.push_back(path);
+        dir = path;
+        return true;
+    }
+    std::string dir;
+    std::vector<std::string> changes;
+};
+
+}  // namespace orvane::testing
