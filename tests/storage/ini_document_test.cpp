@@ -17,6 +17,9 @@ struct ReadCase {
     const char* key;
     std::optional<std::string> expected;
 };
+void PrintTo(const ReadCase& c, std::ostream* os) {
+    *os << c.what;
+}
 
 class IniReading : public ::testing::TestWithParam<ReadCase> {};
 
@@ -56,6 +59,9 @@ struct IntegerCase {
     const char* text;
     std::optional<std::int32_t> expected;
 };
+void PrintTo(const IntegerCase& c, std::ostream* os) {
+    *os << '"' << c.text << '"';
+}
 
 class IniIntegers : public ::testing::TestWithParam<IntegerCase> {};
 

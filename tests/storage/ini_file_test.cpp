@@ -37,6 +37,9 @@ struct FailureCase {
     Step step;
     SaveOutcome outcome;
 };
+void PrintTo(const FailureCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class FailedSaves : public WholeFileSaves, public ::testing::WithParamInterface<FailureCase> {};
 

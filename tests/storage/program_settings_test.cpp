@@ -76,7 +76,7 @@ TEST_F(ChargerIni, fileThatCannotBeReadGivesTheFallbackPositionAndAnItalianMessa
     EXPECT_EQ(s.LanguageIndex, 0);
     ASSERT_EQ(dialogs.boxes.size(), 1u);
     EXPECT_EQ(dialogs.boxes[0].kind, FakeOperator::Kind::Information);
-    EXPECT_EQ(dialogs.boxes[0].text, ui::CatalogueText(ui::row::SettingsReadError, ui::Italian));
+    EXPECT_EQ(dialogs.boxes[0].text, "Errore inizializzazione dati");
     EXPECT_EQ(ports.devicePath(2), "/dev/ttyS9");
 }
 
@@ -134,7 +134,7 @@ TEST_F(ChargerIni, failedSavesKeepTheOldFileAndTellTheOperator) {
     EXPECT_EQ(folder.read("Charger.INI"), "[GENERALE]\r\nSKIN=4\r\n");
     ASSERT_EQ(dialogs.boxes.size(), 2u);
     EXPECT_EQ(dialogs.boxes[0].kind, FakeOperator::Kind::Information);
-    EXPECT_EQ(dialogs.boxes[0].text, ui::CatalogueText(ui::row::DataSavingError, ui::English));
+    EXPECT_EQ(dialogs.boxes[0].text, "Data Saving Error");
     EXPECT_EQ(dialogs.boxes[1].kind, FakeOperator::Kind::Error);
     EXPECT_EQ(dialogs.boxes[1].text, "Unable to write to " + folder.file("Charger.INI"));
 }
