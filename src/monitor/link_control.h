@@ -13,12 +13,14 @@ namespace orvane::monitor {
 class LinkControl {
 public:
     // Every reference must outlive this object.
-    LinkControl(link::DeviceLink& link, PollState& poll, Screen& screen,
-                const ScreenReader& input, OperatorDialogs& dialogs, const ui::Language& language);
+    LinkControl(link::DeviceLink& link, PollState& poll, Screen& screen, const ScreenReader& input,
+                OperatorDialogs& dialogs, const ui::Language& language);
 
     void Bt_OpenClick();  // StopLink while a port is open, StartLink otherwise
     void StartLink();
     void StopLink();
+    // Window closing: port closed, lamp off, timer off; nothing asked, no text changed.
+    void CloseOnExit();
 
 private:
     link::DeviceLink& link_;

@@ -1,0 +1,41 @@
+#include "monitor/clock_setting.h"
+
+#include <cmath>
+
+namespace orvane::monitor {
+
+namespace {
+
+std::uint8_t ToByte(double value) {
+    if (std::isnan(value) || value < 0)
+        return 0;
+    const double whole = std::trunc(value);
+    return whole >= 255 ? 255 : static_cast<std::uint8_t>(whole);
+}
+
+std::uint8_t ToByte(int value) {
+    return value < 0 ? 0 : value > 255 ? 255 : static_cast<std::uint8_t>(value);
+}
+
+}  // namespace
+
+ClockSetting ClockSettingPayload(CalendarDate date, double hour, double minute, double second) {
+    const std::uint8_t year = date.year < 2000 ? 1 : ToByte(date.year - 2000);
+    return {ToByte(date.day), ToByte(date.month), year,
+            ToByte(hour),     ToByte(minute),     ToByte(second)};
+}
+
+ClockSetting ReadClockSetting(const ScreenReader& fields) {
+    return ClockSettingPayload(fields.date("Sel_Data"), fields.number("Num_Ora"),
+                               fields.number("Num_Minuti"), fields.number("Num_Secondi"));
+}
+
+void FollowPcClock(Screen& fields, const LocalClock& clock) {
+    const LocalTime now = clock.now();
+    fields.setDate("Sel_Data", CalendarDate{now.year, now.month, now.day});
+    fields.setNumber("Num_Ora", now.hour);
+    fields.setNumber("Num_Minuti", now.minute);
+    fields.setNumber("Num_Secondi", now.second);
+}
+
+}  // namespace orvane::monitor

@@ -1,0 +1,67 @@
+#include "monitor/device_commands.h"
+
+namespace orvane::monitor {
+
+struct DeviceCommands::Rule {
+    bool CommandRequest::*flag;
+    bool needsFirmware;  // refused while the unit's firmware is not the expected one
+    bool needsPort;      // refused while the link is stopped
+    int confirmRow;      // question asked first; 0: none
+};
+
+namespace {
+
+using Rule = DeviceCommands::Rule;
+using C = CommandRequest;
+
+constexpr Rule Block{&C::BlockRequest, true, false, 0};
+constexpr Rule Restart{&C::RestartRequest, true, false, 0};
+constexpr Rule FullCharge{&C::FullChargeRequest, true, false, 0};
+constexpr Rule SetClock{&C::SetClockRequest, false, false, 0};
+constexpr Rule BatteryReset{&C::BatteryResetRequest, true, true, ui::row::ConfirmBatteryReset};
+constexpr Rule StorageReset{&C::StorageResetRequest, true, true, ui::row::ConfirmStorageReset};
+constexpr Rule ChargeFaultReset{&C::ChargeFaultResetRequest, true, true, 0};
+
+}  // namespace
+
+DeviceCommands::DeviceCommands(PollState& poll, const link::DeviceLink& link,
+                               OperatorDialogs& dialogs, const ui::Language& language)
+    : poll_(poll), link_(link), dialogs_(dialogs), language_(language) {}
+
+void DeviceCommands::Bt_BloccoClick() {
+    request(Block);
+}
+void DeviceCommands::Bt_RiavvioClick() {
+    request(Restart);
+}
+void DeviceCommands::Bt_Carica_CompletaClick() {
+    request(FullCharge);
+}
+void DeviceCommands::Bt_Set_ClockClick() {
+    request(SetClock);
+}
+void DeviceCommands::Bt_Cambio_BatteriaClick() {
+    request(BatteryReset);
+}
+void DeviceCommands::Bt_Reset_AccumuloClick() {
+    request(StorageReset);
+}
+void DeviceCommands::Bt_Azzera_All_CaricaClick() {
+    request(ChargeFaultReset);
+}
+
+void DeviceCommands::request(const Rule& rule) {
+    if (rule.needsFirmware && poll_.FwVersionError) {
+        dialogs_.inform(language_.text(ui::row::CommandFirmwareRefusal));
+        return;
+    }
+    if (rule.needsPort && !link_.IsPortOpen()) {
+        dialogs_.inform(language_.text(ui::row::CommandPortRefusal));
+        return;
+    }
+    if (rule.confirmRow != 0 && !dialogs_.askYesNo(language_.text(rule.confirmRow)))
+        return;
+    poll_.Commands.*rule.flag = true;
+}
+
+}  // namespace orvane::monitor

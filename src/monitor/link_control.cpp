@@ -1,0 +1,74 @@
+#include "monitor/link_control.h"
+
+#include "monitor/opening_error.h"
+
+namespace orvane::monitor {
+
+namespace {
+constexpr std::string_view OpenButton = "Bt_Open";
+constexpr std::string_view Matrix = "Vr_String";
+constexpr std::string_view LinkLamp = "Led_Comunicazione";
+constexpr std::string_view PortList = "Cb_Sel_Porta";
+// "Avviato" stays for two ticks before the link state takes over.
+constexpr std::uint8_t StartingTicks = 3;
+}  // namespace
+
+LinkControl::LinkControl(link::DeviceLink& link, PollState& poll, Screen& screen,
+                         const ScreenReader& input, OperatorDialogs& dialogs,
+                         const ui::Language& language)
+    : link_(link),
+      poll_(poll),
+      screen_(screen),
+      input_(input),
+      dialogs_(dialogs),
+      language_(language) {}
+
+void LinkControl::Bt_OpenClick() {
+    if (link_.IsPortOpen())
+        StopLink();
+    else
+        StartLink();
+}
+
+void LinkControl::StartLink() {
+    const int index = input_.listIndex(PortList);
+    // No selection (-1) goes to the link as an index outside the list, which it refuses.
+    const std::uint8_t linkIndex =
+        index >= 0 && index < link::PortCount ? static_cast<std::uint8_t>(index) : 0xFF;
+    if (!link_.OpenPort(linkIndex)) {
+        dialogs_.inform(OpeningErrorMessage(language_, index, link_.lastOpenError()));
+        return;
+    }
+    screen_.setText(OpenButton, language_.text(ui::row::StopButton));
+    screen_.setText(Matrix, language_.text(ui::row::Started));
+    screen_.setLamp(LinkLamp, true);
+    screen_.setPollTimer(true);
+    screen_.setTrendRecording(true);
+    poll_.LinkErrorFlag = false;
+    poll_.FwVersionError = false;
+    poll_.LinkOkDelay = StartingTicks;
+}
+
+void LinkControl::StopLink() {
+    screen_.setText(OpenButton, language_.text(ui::row::StartButton));
+    screen_.setText(Matrix, language_.text(ui::row::Stopped));
+    link_.ClosePort();
+    screen_.setLamp(LinkLamp, false);
+    screen_.setPollTimer(false);
+    screen_.setTrendRecording(false);
+    // One-off resets and the clock setting survive a stop; operating commands and the
+    // fault reset are meant for the moment they were pressed.
+    CommandRequest& c = poll_.Commands;
+    c.BlockRequest = c.RestartRequest = c.FullChargeRequest = c.ChargeFaultResetRequest = false;
+    poll_.LinkErrorFlag = false;
+    poll_.FwVersionError = false;
+    poll_.LinkOkDelay = StartingTicks;
+}
+
+void LinkControl::CloseOnExit() {
+    link_.ClosePort();
+    screen_.setLamp(LinkLamp, false);
+    screen_.setPollTimer(false);
+}
+
+}  // namespace orvane::monitor

@@ -1,0 +1,20 @@
+// What the operator sees of the link on every tick: the firmware label and the state text
+// on the LED-matrix line `Vr_String`. Run last by the realtime decoder. Window thread only.
+#pragma once
+
+#include <string>
+
+#include "monitor/poll_state.h"
+#include "monitor/screen.h"
+#include "ui/catalogue/message_catalogue.h"
+
+namespace orvane::monitor {
+
+// "%2d.%2d.%2d": each number right-aligned in two characters (" 1. 7. 3").
+std::string FirmwareLabel(const PollState& poll);
+
+// Errors scroll at once; "Comunicazione OK" comes back only after three calm ticks.
+// Updates `LinkOkDelay`.
+void ShowLinkState(PollState& poll, Screen& screen, const ui::Language& language);
+
+}  // namespace orvane::monitor

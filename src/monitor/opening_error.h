@@ -1,0 +1,21 @@
+// The message shown when the selected port cannot be opened: "Errore in apertura " and
+// the port number, plus, when the reason is one the operator can fix, a second line
+// saying what to do. Used by the link start and by the parameter transfers. Pure.
+#pragma once
+
+#include <string>
+
+#include "link/serial_port.h"
+#include "ui/catalogue/message_catalogue.h"
+
+namespace orvane::monitor {
+
+// `portIndex` is the list index; the number shown is index + 1.
+std::string OpeningErrorMessage(const ui::Language& language, int portIndex,
+                                link::OpenError reason);
+
+// What to do about `reason` in the current language; empty when there is nothing useful
+// to suggest.
+std::string_view OpeningErrorAdvice(const ui::Language& language, link::OpenError reason);
+
+}  // namespace orvane::monitor

@@ -1,0 +1,53 @@
+#include "monitor/poll_cycle.h"
+
+#include <algorithm>
+
+#include "monitor/poll_steps.h"
+
+namespace orvane::monitor {
+
+PollCycle::PollCycle(link::DeviceLink& link, PollState& poll, const ScreenReader& clockFields)
+    : link_(link), poll_(poll), clockFields_(clockFields) {}
+
+void PollCycle::RunStep() {
+    PollBuffer.fill(0);
+    if (poll_.CommErrorCount >= FailuresBeforeRestart) {
+        poll_.PollStep = poll_step::FirmwareVersion;
+        poll_.CommErrorCount = 0;
+        poll_.LinkErrorFlag = true;
+    }
+
+    const PollStepRow* row = FindPollStep(poll_.PollStep);
+    // The request payload goes in from buffer byte 0; the answer frame comes back over it.
+    if (row == nullptr ||
+        (row->request != nullptr &&
+         !row->request(poll_, clockFields_, std::span<std::uint8_t>(PollBuffer)))) {
+        poll_.PollStep = poll_step::FirmwareVersion;
+        return;
+    }
+
+    const std::uint8_t result = link_.Exchange(link::UnitAddress, link::MasterAddress,
+                                               row->function, PollBuffer, row->n, 0, 0, row->m);
+    if (result != link::exchange_result::Ok) {
+        ++poll_.CommErrorCount;
+        return;
+    }
+    poll_.CommErrorCount = 0;
+    if (row->destination != nullptr) {
+        const std::span<std::uint8_t> block = row->destination(poll_);
+        const auto answerPayload = PollBuffer.begin() + link::PayloadStart;
+        std::copy_n(answerPayload, std::min<std::size_t>(block.size(), row->m), block.begin());
+    }
+    if (row->onSuccess != nullptr)
+        row->onSuccess(poll_);
+    poll_.LinkErrorFlag = false;
+    poll_.PollStep = row->next(poll_);
+}
+
+void ResetPollStateOnShow(PollState& poll) {
+    const std::int32_t failures = poll.CommErrorCount;
+    poll = PollState{};
+    poll.CommErrorCount = failures;
+}
+
+}  // namespace orvane::monitor

@@ -1,0 +1,38 @@
+// One step of the poll state machine per timer tick: at most one exchange with the unit,
+// its answer stored in the poll blocks, failures counted and the cycle restarted after
+// five in a row. Pending commands ride on the cycle after the clock read. Owned by the
+// session; window thread only; never runs while another transfer holds the port.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "link/device_link.h"
+#include "link/frame.h"
+#include "monitor/poll_state.h"
+#include "monitor/screen.h"
+
+namespace orvane::monitor {
+
+inline constexpr std::int32_t FailuresBeforeRestart = 5;
+
+class PollCycle {
+public:
+    // Every reference must outlive the cycle. `clockFields` gives the clock setting.
+    PollCycle(link::DeviceLink& link, PollState& poll, const ScreenReader& clockFields);
+
+    void RunStep();
+
+private:
+    link::DeviceLink& link_;
+    PollState& poll_;
+    const ScreenReader& clockFields_;
+    // Request payload in, answer frame out; cleared at every step.
+    std::array<std::uint8_t, link::MaxFrameLength> PollBuffer{};
+};
+
+// Window shown: poll members, blocks and command flags back to their start values. The
+// failure count is kept: only the poll steps change it.
+void ResetPollStateOnShow(PollState& poll);
+
+}  // namespace orvane::monitor

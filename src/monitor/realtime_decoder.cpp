@@ -1,0 +1,106 @@
+#include "monitor/realtime_decoder.h"
+
+#include <span>
+
+#include "monitor/link_state_display.h"
+#include "monitor/realtime_tables.h"
+
+namespace orvane::monitor {
+
+namespace {
+
+std::uint16_t Word(std::span<const std::uint8_t> bytes, std::size_t at) {
+    return static_cast<std::uint16_t>(bytes[at] | (bytes[at + 1] << 8));
+}
+
+double RawValue(const TrendField& field, const RealtimeData& data) {
+    const auto& words = field.from == Source::Smoothed ? data.SmoothedSamples : data.LatestSamples;
+    const std::size_t k = field.byte / 2;
+    switch (field.kind) {
+        case WordKind::Unsigned16:
+            return words[k];
+        case WordKind::Signed16:
+            return static_cast<std::int16_t>(words[k]);
+        case WordKind::Unsigned32:
+        case WordKind::Signed32: {
+            const std::uint32_t v = std::uint32_t{words[k]} | (std::uint32_t{words[k + 1]} << 16);
+            return field.kind == WordKind::Unsigned32 ? static_cast<double>(v)
+                                                      : static_cast<std::int32_t>(v);
+        }
+    }
+    return 0;
+}
+
+template <std::size_t N>
+void ShowStatus(const std::array<StatusField, N>& fields, std::span<const std::uint8_t> block,
+                Screen& screen) {
+    for (const StatusField& f : fields) {
+        const double raw = f.width == 2 ? Word(block, f.byte) : block[f.byte];
+        switch (f.shown) {
+            case Shown::Lamp:
+                screen.setLamp(f.control, (block[f.byte] & f.mask) != 0);
+                break;
+            case Shown::Number:
+                screen.setNumber(f.control, raw / f.scale + f.offset);
+                break;
+            case Shown::Digits:
+                screen.setDigits(f.control, raw / f.scale + f.offset);
+                break;
+        }
+    }
+}
+
+}  // namespace
+
+RealtimeDecoder::RealtimeDecoder(PollState& poll, RealtimeData& data, Screen& screen,
+                                 const ScreenReader& checkBoxes, const ui::Language& language)
+    : poll_(poll), data_(data), screen_(screen), checkBoxes_(checkBoxes), language_(language) {}
+
+void RealtimeDecoder::Run() {
+    takeNewTrendBlock();
+    showTrendBlock();
+    showStatusBlocks();
+    screen_.setText("Label_Ver_FW", FirmwareLabel(poll_));
+    ShowLinkState(poll_, screen_, language_);
+}
+
+void RealtimeDecoder::takeNewTrendBlock() {
+    if (!poll_.TrendBlockReady)
+        return;
+    const std::span<const std::uint8_t> block(poll_.TrendBlock);
+    if (data_.FilterSeedPending) {
+        for (std::size_t k = 0; k < TrendWordCount; ++k)
+            SeedFilter(data_.SampleFilter[k], Word(block, 2 * k));
+        data_.FilterSeedPending = false;
+    }
+    for (std::size_t k = 0; k < TrendWordCount; ++k)
+        data_.LatestSamples[k] = Word(block, 2 * k);
+    for (std::size_t k = 0; k < TrendWordCount; ++k)
+        data_.SmoothedSamples[k] = UpdateFilter(data_.SampleFilter[k], data_.LatestSamples[k]);
+    poll_.TrendBlockReady = false;
+}
+
+void RealtimeDecoder::showTrendBlock() {
+    for (const TrendField& field : TrendBlockFields) {
+        const double value = RawValue(field, data_) / field.scale;
+        for (std::string_view control : field.controls)
+            if (!control.empty())
+                screen_.setNumber(control, value);
+        const TrendFeed& trend = field.trend;
+        if (trend.channel == 0)
+            continue;
+        const double plotted = trend.negativeAsZero && value < 0 ? 0.0 : value;
+        screen_.setTrendValue(trend.chart, trend.channel, static_cast<float>(plotted));
+        if (!trend.checkBox.empty())
+            screen_.setTrendVisible(trend.chart, trend.channel,
+                                    checkBoxes_.isChecked(trend.checkBox));
+    }
+}
+
+void RealtimeDecoder::showStatusBlocks() {
+    ShowStatus(LiveBlockAFields, poll_.LiveBlockA, screen_);
+    ShowStatus(LiveBlockBFields, poll_.LiveBlockB, screen_);
+    ShowStatus(ClockBlockFields, poll_.ClockBlock, screen_);
+}
+
+}  // namespace orvane::monitor

@@ -1,0 +1,35 @@
+// Turns the stored answer blocks into the window's live values on every tick: advances
+// the smoothing filters once per new TrendBlock, writes every field, lamp, counter and
+// clock digit, feeds the trend channels, and ends with the firmware label and link state.
+// Owned by the session next to the data it reads; window thread only.
+#pragma once
+
+#include "monitor/poll_state.h"
+#include "monitor/realtime_data.h"
+#include "monitor/screen.h"
+#include "ui/catalogue/message_catalogue.h"
+
+namespace orvane::monitor {
+
+class RealtimeDecoder {
+public:
+    // Every reference must outlive the decoder. `checkBoxes` answers the trend boxes.
+    RealtimeDecoder(PollState& poll, RealtimeData& data, Screen& screen,
+                    const ScreenReader& checkBoxes, const ui::Language& language);
+
+    // One run; writes every control whether or not a new block arrived.
+    void Run();
+
+private:
+    void takeNewTrendBlock();
+    void showTrendBlock();
+    void showStatusBlocks();
+
+    PollState& poll_;
+    RealtimeData& data_;
+    Screen& screen_;
+    const ScreenReader& checkBoxes_;
+    const ui::Language& language_;
+};
+
+}  // namespace orvane::monitor

@@ -1,0 +1,127 @@
+// The command buttons' checks, their order and their messages, and the clock-setting
+// payload built from the fields.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "live_rig.h"
+#include "monitor/clock_setting.h"
+
+namespace orvane::monitor {
+namespace {
+
+using testing::FakeOperator;
+using testing::LiveRig;
+using Press = void (DeviceCommands::*)();
+
+struct Button {
+    const char* name;
+    Press press;
+    bool CommandRequest::*flag;
+    bool needsPort;
+    const char* question;  // null: raised without asking
+};
+
+const Button Buttons[] = {
+    {"Bt_Blocco", &DeviceCommands::Bt_BloccoClick, &CommandRequest::BlockRequest, false, nullptr},
+    {"Bt_Riavvio", &DeviceCommands::Bt_RiavvioClick, &CommandRequest::RestartRequest, false,
+     nullptr},
+    {"Bt_Carica_Completa", &DeviceCommands::Bt_Carica_CompletaClick,
+     &CommandRequest::FullChargeRequest, false, nullptr},
+    {"Bt_Cambio_Batteria", &DeviceCommands::Bt_Cambio_BatteriaClick,
+     &CommandRequest::BatteryResetRequest, true,
+     "Questa operazione azzera tutti i dati di batteria,SI VUOLE PROCEDERE?"},
+    {"Bt_Reset_Accumulo", &DeviceCommands::Bt_Reset_AccumuloClick,
+     &CommandRequest::StorageResetRequest, true,
+     "Questa operazione azzera tutti i dati di accumulo,SI VUOLE PROCEDERE?"},
+    {"Bt_Azzera_All_Carica", &DeviceCommands::Bt_Azzera_All_CaricaClick,
+     &CommandRequest::ChargeFaultResetRequest, true, nullptr},
+};
+
+TEST(CommandButtons, withTheLinkStartedRaiseTheirFlagAfterTheirQuestion) {
+    for (const Button& b : Buttons) {
+        LiveRig rig;
+        rig.control.StartLink();
+        rig.dialogs.answers = {true};
+        (rig.commands.*b.press)();
+        EXPECT_TRUE(rig.poll.Commands.*b.flag) << b.name;
+        if (b.question) {
+            ASSERT_EQ(rig.dialogs.boxes.size(), 1u) << b.name;
+            EXPECT_EQ(rig.dialogs.boxes[0].kind, FakeOperator::Kind::Question);
+            EXPECT_EQ(rig.dialogs.boxes[0].text, b.question);
+        } else {
+            EXPECT_TRUE(rig.dialogs.boxes.empty()) << b.name;
+        }
+    }
+}
+
+TEST(CommandButtons, answeringNoRaisesNothing) {
+    for (const Button& b : Buttons) {
+        if (!b.question)
+            continue;
+        LiveRig rig;
+        rig.control.StartLink();
+        rig.dialogs.answers = {false};
+        (rig.commands.*b.press)();
+        EXPECT_FALSE(rig.poll.Commands.*b.flag) << b.name;
+    }
+}
+
+TEST(CommandButtons, aWrongFirmwareRefusesEveryButtonButTheClockFirst) {
+    for (const Button& b : Buttons) {
+        LiveRig rig;  // link stopped: the firmware refusal still comes first
+        rig.poll.FwVersionError = true;
+        rig.language.LanguageIndex = ui::English;
+        (rig.commands.*b.press)();
+        EXPECT_FALSE(rig.poll.Commands.*b.flag) << b.name;
+        ASSERT_EQ(rig.dialogs.boxes.size(), 1u) << b.name;
+        EXPECT_EQ(rig.dialogs.boxes[0].kind, FakeOperator::Kind::Information);
+        EXPECT_EQ(rig.dialogs.boxes[0].text, "Impossible to proceed. Firmware version error");
+    }
+    LiveRig rig;
+    rig.poll.FwVersionError = true;
+    rig.commands.Bt_Set_ClockClick();
+    EXPECT_TRUE(rig.poll.Commands.SetClockRequest);
+    EXPECT_TRUE(rig.dialogs.boxes.empty());
+}
+
+TEST(CommandButtons, theResetsNeedAStartedLinkTheOperatingCommandsDoNot) {
+    for (const Button& b : Buttons) {
+        LiveRig rig;
+        rig.dialogs.answers = {true};
+        (rig.commands.*b.press)();
+        EXPECT_EQ(rig.poll.Commands.*b.flag, !b.needsPort) << b.name;
+        if (b.needsPort) {
+            ASSERT_EQ(rig.dialogs.boxes.size(), 1u) << b.name << ": refused before asking";
+            EXPECT_EQ(rig.dialogs.boxes[0].text,
+                      "Comunicazione seriale non attiva, impossibile procedere");
+        }
+    }
+}
+
+TEST(ClockSetting, bytesFromTheFields) {
+    struct Case {
+        CalendarDate date;
+        double hour, minute, second;
+        ClockSetting bytes;
+    };
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    const Case cases[] = {
+        {{2024, 3, 5}, 13, 7, 9, {5, 3, 24, 13, 7, 9}},
+        {{1999, 12, 31}, 23, 59, 59, {31, 12, 1, 23, 59, 59}},  // before 2000: year byte 1
+        {{2000, 1, 1}, 0, 0, 0, {1, 1, 0, 0, 0, 0}},
+        {{2255, 6, 1}, 0, 0, 0, {1, 6, 255, 0, 0, 0}},
+        {{2024, 3, 5}, 13.99, 7.5, 0.999, {5, 3, 24, 13, 7, 0}},  // truncated
+        {{2024, 3, 5}, -0.5, -3, nan, {5, 3, 24, 0, 0, 0}},
+        {{2024, 3, 5}, 300, inf, -inf, {5, 3, 24, 255, 255, 0}},  // pinned, never wrapped
+        {{2400, 3, 5}, 1, 2, 3, {5, 3, 255, 1, 2, 3}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(ClockSettingPayload(c.date, c.hour, c.minute, c.second), c.bytes)
+            << c.date.year << " " << c.hour;
+}
+
+}  // namespace
+}  // namespace orvane::monitor
