@@ -28,20 +28,29 @@ void PollCycle::RunStep() {
 
     const std::uint8_t result = link_.Exchange(link::UnitAddress, link::MasterAddress,
                                                row->function, PollBuffer, row->n, 0, 0, row->m);
-    if (result != link::exchange_result::Ok) {
+    const std::span<std::uint8_t> block =
+        row->destination != nullptr ? row->destination(poll_) : std::span<std::uint8_t>();
+    if (result != link::exchange_result::Ok || !answerFits(*row, block.size())) {
         ++poll_.CommErrorCount;
         return;
     }
     poll_.CommErrorCount = 0;
-    if (row->destination != nullptr) {
-        const std::span<std::uint8_t> block = row->destination(poll_);
-        const auto answerPayload = PollBuffer.begin() + link::PayloadStart;
-        std::copy_n(answerPayload, std::min<std::size_t>(block.size(), row->m), block.begin());
-    }
+    const auto answerPayload = PollBuffer.begin() + link::PayloadStart;
+    std::copy_n(answerPayload, std::min<std::size_t>(block.size(), row->m), block.begin());
     if (row->onSuccess != nullptr)
         row->onSuccess(poll_);
     poll_.LinkErrorFlag = false;
     poll_.PollStep = row->next(poll_);
+}
+
+bool PollCycle::answerFits(const PollStepRow& row, std::size_t storedBytes) const {
+    // An intact frame may still be the late answer to an earlier request, or shorter than
+    // the block it would fill (the rest would be zeros from the cleared buffer). Either
+    // would put wrong values on the screen or clear a command flag the unit never saw, so
+    // it counts as a failed exchange.
+    const std::size_t length = PollBuffer[link::LengthByte];
+    return PollBuffer[link::FunctionByte] == row.function &&
+           length >= link::FrameOverhead + storedBytes;
 }
 
 void ResetPollStateOnShow(PollState& poll) {

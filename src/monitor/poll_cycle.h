@@ -1,7 +1,8 @@
 // One step of the poll state machine per timer tick: at most one exchange with the unit,
 // its answer stored in the poll blocks, failures counted and the cycle restarted after
-// five in a row. Pending commands ride on the cycle after the clock read. Owned by the
-// session; window thread only; never runs while another transfer holds the port.
+// five in a row. Pending commands ride on the cycle after the clock read. An answer
+// counts only when it carries the request's function code and fills what it is stored in. Owned by
+// the session; window thread only; never runs while another transfer holds the port.
 #pragma once
 
 #include <array>
@@ -14,6 +15,8 @@
 
 namespace orvane::monitor {
 
+struct PollStepRow;
+
 inline constexpr std::int32_t FailuresBeforeRestart = 5;
 
 class PollCycle {
@@ -24,6 +27,8 @@ public:
     void RunStep();
 
 private:
+    bool answerFits(const PollStepRow& row, std::size_t storedBytes) const;
+
     link::DeviceLink& link_;
     PollState& poll_;
     const ScreenReader& clockFields_;

@@ -103,6 +103,41 @@ TEST(PollCycle, badChecksumsCountLikeSilence) {
         << "a corrupted answer is not stored";
 }
 
+TEST(PollCycle, anIntactAnswerThatDoesNotFitTheRequestIsNotStored) {
+    struct Case {
+        const char* name;
+        Bytes answer;
+    };
+    const Case cases[] = {
+        {"the answer to another request", testing::AnswerFrame(0x10, {1, 7, 3})},
+        {"shorter than the block", testing::AnswerFrame(0x14, Bytes(100, 0xFF))},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        LiveRig rig;
+        rig.unit.liveBlockA[33] = 0x01;
+        rig.control.StartLink();
+        rig.tick(6);
+        rig.port.setResponder([&](const Bytes& request) {
+            return request[5] == 0x14 ? c.answer : rig.unit.answer(request);
+        });
+        rig.tick(2);  // firmware request answered, then LiveBlockA
+        EXPECT_EQ(rig.poll.LiveBlockA[33], 0x01) << "the last good block stays";
+        EXPECT_EQ(rig.poll.CommErrorCount, 1);
+        EXPECT_EQ(rig.poll.PollStep, 1) << "and is asked again";
+    }
+}
+
+TEST(PollCycle, aCommandAnsweredWithAnotherFunctionCodeStaysPending) {
+    LiveRig rig;
+    rig.control.StartLink();
+    rig.commands.Bt_BloccoClick();
+    rig.tick(5);
+    rig.port.setResponder([](const Bytes&) { return testing::AnswerFrame(0xA0, Bytes(2, 0)); });
+    rig.tick();
+    EXPECT_TRUE(rig.poll.Commands.BlockRequest);
+}
+
 TEST(FirmwareCheck, onlyTheOneSevenLineIsAccepted) {
     struct Case {
         Bytes version;
