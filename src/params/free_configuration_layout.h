@@ -1,0 +1,34 @@
+// The battery-type layout of the Parametri tab: the free configuration shows the two
+// free-parameter groups for editing; every preset type hides them behind the product
+// picture. Only the layout changes, never a value. Owned by the session; window thread.
+#pragma once
+
+#include "monitor/screen.h"
+#include "ui/catalogue/message_catalogue.h"
+
+namespace orvane::params {
+
+// The `Cb_Tipo_Batt` entry of the free configuration ("Configurazione Libera").
+inline constexpr int FreeConfigurationType = 4;
+
+class FreeConfigurationLayout {
+  public:
+    // Every reference must outlive this object.
+    FreeConfigurationLayout(monitor::Screen& screen, const monitor::ScreenReader& input,
+                            const ui::Language& language);
+
+    // Captions of the free rows in the current language, both groups visible and enabled,
+    // no product picture.
+    void ShowFreeConfiguration();
+    // Both groups hidden and disabled, the Orvane picture shown; captions stay as they are.
+    void HideFreeConfiguration();
+    // The operator picked a battery type.
+    void Cb_Tipo_BattChange();
+
+  private:
+    monitor::Screen& screen_;
+    const monitor::ScreenReader& input_;
+    const ui::Language& language_;
+};
+
+}  // namespace orvane::params

@@ -1,0 +1,83 @@
+#include "params/parameter_editor.h"
+
+#include "params/field_table.h"
+#include "params/parameter_checks.h"
+
+namespace orvane::params {
+
+ParameterEditor::ParameterEditor(ParameterSet& set, monitor::Screen& screen,
+                                 const monitor::ScreenReader& input,
+                                 FreeConfigurationLayout& layout)
+    : set_(set), screen_(screen), input_(input), layout_(layout) {}
+
+void ParameterEditor::collect(const FieldDescriptor& d) {
+    const std::span<std::uint8_t> block = set_.bytes(d.block);
+    switch (d.kind) {
+        case FieldKind::Numeric:
+        case FieldKind::Octet:
+            WriteField(block, d, LowBits(input_.number(d.control), d.storedBits()));
+            break;
+        case FieldKind::List:
+            WriteField(block, d, ListValue(input_.listIndex(d.control), d));
+            break;
+        case FieldKind::FlagBit:
+            WriteField(block, d, input_.isChecked(d.control) ? 1 : 0);
+            break;
+        case FieldKind::Text:         // collected apart: it goes to the outgoing copy
+        case FieldKind::DisplayOnly:  // the unit's identifier is never taken from the window
+            break;
+    }
+}
+
+std::uint8_t ParameterEditor::CollectParameters() {
+    for (Block b : {Block::Network, Block::Config, Block::FreeParam, Block::GridService})
+        for (const FieldDescriptor& d : FieldsOf(b))
+            collect(d);
+    const FieldDescriptor& name = Describe(Field::netbiosName);
+    if (!StoreNetbiosText(input_.text(name.control), set_.OutgoingNetbiosName))
+        return 1;
+    return CheckNetbiosName(set_.OutgoingNetbiosName);
+}
+
+void ParameterEditor::show(const FieldDescriptor& d) {
+    const std::uint32_t value = ReadField(set_.bytes(d.block), d);
+    switch (d.kind) {
+        case FieldKind::Numeric:
+        case FieldKind::Octet:
+        case FieldKind::DisplayOnly:
+            screen_.setNumber(d.control, value);
+            break;
+        case FieldKind::List:
+            screen_.setListIndex(d.control, ListIndex(value, d));
+            break;
+        case FieldKind::FlagBit:
+            // Radio pairs: exactly one of the two ends up checked.
+            if (!d.clearedControl.empty())
+                screen_.setChecked(d.clearedControl, value == 0);
+            screen_.setChecked(d.control, value != 0);
+            break;
+        case FieldKind::Text:
+            screen_.setText(d.control, NetbiosText(set_.NetbiosNameBlock));
+            break;
+    }
+}
+
+void ParameterEditor::showBlock(Block b) {
+    for (const FieldDescriptor& d : FieldsOf(b))
+        show(d);
+}
+
+void ParameterEditor::ShowParameters() {
+    showBlock(Block::Identity);
+    showBlock(Block::Network);
+    showBlock(Block::NetbiosName);
+    showBlock(Block::Config);
+    showBlock(Block::FreeParam);
+    if (set_.get(Field::batteryType) == FreeConfigurationType)
+        layout_.ShowFreeConfiguration();
+    else
+        layout_.HideFreeConfiguration();
+    showBlock(Block::GridService);
+}
+
+}  // namespace orvane::params

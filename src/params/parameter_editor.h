@@ -1,0 +1,44 @@
+// The parameter controls as the editor of the ParameterSet: CollectParameters copies what
+// the operator typed into the blocks, ShowParameters copies the blocks into the controls.
+// Both walk the field table. Owned by the session; window thread only.
+//
+// A typed value travels: control (a double) -> truncated toward zero -> low bits of the
+// field -> little-endian bytes at the field's offset in its block; export then writes the
+// block image to the block's memory address.
+#pragma once
+
+#include <cstdint>
+
+#include "monitor/screen.h"
+#include "params/field_table.h"
+#include "params/free_configuration_layout.h"
+#include "params/parameter_set.h"
+
+namespace orvane::params {
+
+class ParameterEditor {
+  public:
+    // Every reference must outlive this object.
+    ParameterEditor(ParameterSet& set, monitor::Screen& screen, const monitor::ScreenReader& input,
+                    FreeConfigurationLayout& layout);
+
+    // Controls -> network, outgoing name, configuration, free-parameter and grid-service
+    // blocks. Identity, reserved bytes and unnamed flag bits stay. Returns the name check:
+    // 0 = acceptable, 1 = refused (a refused byte, or a name longer than 16 bytes, which
+    // leaves the outgoing name as it was).
+    std::uint8_t CollectParameters();
+    // All six blocks -> controls, then the layout of the battery type.
+    void ShowParameters();
+
+  private:
+    void collect(const FieldDescriptor& d);
+    void show(const FieldDescriptor& d);
+    void showBlock(Block b);
+
+    ParameterSet& set_;
+    monitor::Screen& screen_;
+    const monitor::ScreenReader& input_;
+    FreeConfigurationLayout& layout_;
+};
+
+}  // namespace orvane::params

@@ -1,0 +1,49 @@
+// The range labels beside the fields: their exact texts and which moment writes which.
+#include <gtest/gtest.h>
+
+#include "params/limit_labels.h"
+#include "support/fake_screen.h"
+#include "ui/catalogue/message_catalogue.h"
+
+namespace orvane::params {
+namespace {
+
+TEST(LimitLabels, fillTheFormatWithRightAlignedBoundsAndTheWord) {
+    EXPECT_EQ(FormatLimitLabel("%3i <%s< %3i", 20, "Dato ", 500), " 20 <Dato < 500");
+    EXPECT_EQ(FormatLimitLabel("%3i <%s< %3i", 4, ui::PanelCountWord(ui::Italian), 16),
+              "  4 < N\u00B0Pann. <  16");
+    EXPECT_EQ(FormatLimitLabel("%3i <%s< %3i", 4, ui::PanelCountWord(ui::English), 16),
+              "  4 < Panel N\u00B0<  16");
+    EXPECT_EQ(FormatLimitLabel("%3i<=[%%*10]<=%3i", 1050, {}, 1150), "1050<=[%*10]<=1150");
+}
+
+TEST(LimitLabels, languageLabelsStateTheirFieldsRangesInTheCurrentLanguage) {
+    testing::FakeScreen screen;
+    ShowLimitLabels(screen, LimitLabelGroup::Language, ui::English);
+    EXPECT_EQ(screen.text("Label189"), " 25 < [Ah] < 550");
+    EXPECT_EQ(screen.text("Lb_Max_W_Mppt"), "500<[W]<6000");
+    EXPECT_EQ(screen.text("Lb_Max_Corr_Erog"), "  2<[A]< 30");
+    for (const char* label : {"Label139", "Label164", "Label140", "Label142", "Label177"})
+        EXPECT_EQ(screen.text(label), "350 <V*10< 600") << label;
+    EXPECT_EQ(screen.text("Label11"), "370 <V*10< 500");
+    EXPECT_EQ(screen.text("Lb_Limiti_Div_Carica"), " 20 <Data < 500");
+    EXPECT_EQ(screen.text("Lb_Limite_Per_Cap_Assorbibile"), " 10 <Data <  90");
+    EXPECT_EQ(screen.text("Label217"), "200 <R*10< 1500");
+    EXPECT_EQ(screen.text("Lb_Estremi_Div_Corr_Batt_Estate"), " 10 <Data < 2300");
+    EXPECT_EQ(screen.text("Label190"), "  2 <Data < 200");
+    EXPECT_EQ(screen.text("Label194"), " 15 <Min.<600");
+    EXPECT_EQ(screen.texts.count("Lb_Init_Limitazione"), 0u) << "set with the defaults";
+}
+
+TEST(LimitLabels, gridServiceLabelsAreWrittenOnTheirOwn) {
+    testing::FakeScreen screen;
+    ShowLimitLabels(screen, LimitLabelGroup::GridService, ui::Italian);
+    EXPECT_EQ(screen.texts.size(), 5u);
+    EXPECT_EQ(screen.text("Lb_Lim_Sovra_Freq_Min"), "501<[Hz*10]<520");
+    EXPECT_EQ(screen.text("Lb_Lim_Sovra_Freq_Max"), "501<[Hz*10]<520");
+    EXPECT_EQ(screen.text("Lb_Lim_Sotto_Freq_Max"), "470<[Hz*10]<499");
+    EXPECT_EQ(screen.text("Lb_Init_Limitazione"), "1050<=[%*10]<=1150");
+}
+
+}  // namespace
+}  // namespace orvane::params

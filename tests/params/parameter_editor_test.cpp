@@ -1,0 +1,200 @@
+// CollectParameters and ShowParameters: what a typed value becomes in the blocks, what the
+// blocks show, and that nothing outside the named fields is ever touched.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "parameter_fixture.h"
+#include "params/parameter_checks.h"
+
+namespace orvane::params {
+namespace {
+
+class Editor : public ::testing::Test, protected ParameterWindow {
+  protected:
+    Editor() { showDefaults(); }
+};
+
+TEST_F(Editor, typedValuesAreTruncatedAndCutToTheirFieldWidth) {
+    struct Case {
+        Field field;
+        double typed;
+        std::uint32_t stored;
+    };
+    for (const Case& c : {Case{Field::endChargeVoltage, 56.9, 56},
+                          {Field::panelCount, 260, 4},
+                          {Field::absorbablePercent, 266, 10},  // a byte widened to a word
+                          {Field::capacityAh, -1, 65535},
+                          {Field::maxSupplyCurrentA, -1, 255},
+                          {Field::ipAddress4, 300, 44},
+                          {Field::localServer1, 1e30, 0},
+                          {Field::maxMpptPowerW, std::nan(""), 0},
+                          {Field::overvoltageStart, 1090.99, 1090}}) {
+        type(c.field, c.typed);
+        editor.CollectParameters();
+        EXPECT_EQ(set.get(c.field), c.stored) << Describe(c.field).name << " typed " << c.typed;
+    }
+}
+
+TEST_F(Editor, listsStoreTheirIndexAndNoSelectionAsAllOnes) {
+    pick(Field::batteryType, -1);
+    pick(Field::inverterType, 5);
+    pick(Field::insertionDelayMs, 3);
+    editor.CollectParameters();
+    EXPECT_EQ(set.get(Field::batteryType), 255u);
+    EXPECT_EQ(set.get(Field::inverterType), 5u);
+    EXPECT_EQ(set.get(Field::insertionDelayMs), 150u);
+    pick(Field::insertionDelayMs, -1);
+    editor.CollectParameters();
+    EXPECT_EQ(set.get(Field::insertionDelayMs), 65486u);
+}
+
+TEST_F(Editor, collectLeavesReservedBytesUnnamedBitsAndTheIdentityAlone) {
+    FillAll(set, 0xFF);
+    for (Field f : {Field::staticAddress, Field::localServerSelected, Field::supplyLimitC10,
+                    Field::gridServicesEnabled, Field::overvoltageLimitEnabled,
+                    Field::overFreqLimitEnabled, Field::underFreqLimitEnabled})
+        tick(f, false);
+    editor.CollectParameters();
+    EXPECT_EQ(set.NetworkBlock[20], 0xFC);
+    EXPECT_EQ(set.NetworkBlock[21], 0xFF);
+    EXPECT_EQ(set.ConfigBlock[5], 0xFE);
+    EXPECT_EQ(set.ConfigBlock[7], 0xFF);
+    EXPECT_EQ(set.ConfigBlock[10], 0xFF);
+    EXPECT_EQ(set.ConfigBlock[11], 0xFF);
+    for (std::size_t i = 44; i < 64; ++i)
+        EXPECT_EQ(set.FreeParamBlock[i], 0xFF) << i;
+    EXPECT_EQ(set.GridServiceBlock[0], 0xF0);
+    EXPECT_EQ(set.GridServiceBlock[1], 0xFF);
+    EXPECT_EQ(set.GridServiceBlock[14], 0xFF);
+    EXPECT_EQ(set.GridServiceBlock[15], 0xFF);
+    for (std::uint8_t b : set.IdentityBlock)
+        EXPECT_EQ(b, 0xFF);
+    for (std::uint8_t b : set.NetbiosNameBlock)
+        EXPECT_EQ(b, 0xFF) << "the received name stays";
+}
+
+TEST_F(Editor, showThenCollectGivesBackEveryByteOfTheBlocks) {
+    std::mt19937 random(7);
+    for (int round = 0; round < 20; ++round) {
+        for (const BlockLayout& b : BlockLayouts)
+            for (std::uint8_t& byte : set.bytes(b.block))
+                byte = static_cast<std::uint8_t>(random());
+        // Lists can only show the entries they have.
+        set.set(Field::batteryType, random() % 7);
+        set.set(Field::inverterType, random() % 6);
+        set.set(Field::insertionDelayMs, 50 * (random() % 21));
+        set.set(Field::absorbablePercent, random() % 256);  // typed back as a byte
+        const ParameterSet shown = set;
+        editor.ShowParameters();
+        editor.CollectParameters();
+        EXPECT_EQ(set.NetworkBlock, shown.NetworkBlock);
+        EXPECT_EQ(set.ConfigBlock, shown.ConfigBlock);
+        EXPECT_EQ(set.FreeParamBlock, shown.FreeParamBlock);
+        EXPECT_EQ(set.GridServiceBlock, shown.GridServiceBlock);
+        EXPECT_EQ(set.IdentityBlock, shown.IdentityBlock);
+    }
+}
+
+TEST_F(Editor, radioPairsShowExactlyOneButtonChecked) {
+    set.set(Field::staticAddress, 1);
+    set.set(Field::localServerSelected, 0);
+    editor.ShowParameters();
+    EXPECT_TRUE(screen.isChecked("Rd_Statico"));
+    EXPECT_FALSE(screen.isChecked("Rd_Dinamico"));
+    EXPECT_FALSE(screen.isChecked("Ck_Ser_Locale"));
+    EXPECT_TRUE(screen.isChecked("Ck_Ser_Remoto"));
+    set.set(Field::staticAddress, 0);
+    editor.ShowParameters();
+    EXPECT_FALSE(screen.isChecked("Rd_Statico"));
+    EXPECT_TRUE(screen.isChecked("Rd_Dinamico"));
+}
+
+TEST_F(Editor, showSelectsTheDelayEntryOfTheStoredMilliseconds) {
+    for (auto [ms, index] : {std::pair{75, 1}, {0, 0}, {1000, 20}, {65486, -1}}) {
+        set.set(Field::insertionDelayMs, static_cast<std::uint32_t>(ms));
+        editor.ShowParameters();
+        EXPECT_EQ(screen.listIndex("Ed_Combo_Ritardo"), index) << ms << " ms";
+    }
+}
+
+TEST_F(Editor, theUnitIdentifierIsShownUnsignedAndNeverCollected) {
+    set.set(Field::unitId, 0xFFFFFFFFu);
+    editor.ShowParameters();
+    EXPECT_EQ(screen.number("Ed_Id_Orvane"), 4294967295.0);
+    screen.numbers["Ed_Id_Orvane"] = 5;
+    editor.CollectParameters();
+    EXPECT_EQ(set.get(Field::unitId), 0xFFFFFFFFu);
+}
+
+TEST_F(Editor, theBatteryTypeChoosesTheLayout) {
+    set.set(Field::batteryType, FreeConfigurationType);
+    editor.ShowParameters();
+    EXPECT_TRUE(screen.isVisible("Gr_Conf_Libera"));
+    EXPECT_TRUE(screen.isVisible("Gr_Par_Avanzati"));
+    EXPECT_FALSE(screen.isVisible("Immagine_Orvane"));
+    set.set(Field::batteryType, 2);
+    editor.ShowParameters();
+    EXPECT_FALSE(screen.isVisible("Gr_Conf_Libera"));
+    EXPECT_FALSE(screen.isVisible("Gr_Par_Avanzati"));
+    EXPECT_TRUE(screen.isVisible("Immagine_Orvane"));
+}
+
+// The NetBIOS name between the edit and the 16-byte blocks.
+class NetbiosName : public Editor {
+  protected:
+    std::string outgoing() const {
+        return std::string(set.OutgoingNetbiosName.begin(), set.OutgoingNetbiosName.end());
+    }
+};
+
+TEST_F(NetbiosName, typedNamesBecomeTheOutgoingCopyAndAreChecked) {
+    using namespace std::string_literals;
+    struct Case {
+        std::string typed;
+        std::uint8_t result;
+        std::string stored;  // all 16 bytes
+    };
+    for (const Case& c : {
+             Case{"  \tOrvane-01", 0, "Orvane-01\0\0\0\0\0\0\0"s},
+             {"", 0, std::string(16, '\0')},
+             {"ABCDEFGHIJKLMNOP", 0, "ABCDEFGHIJKLMNOP"},  // exactly full, no terminator
+             {"Orvane 01", 1, "Orvane 01\0\0\0\0\0\0\0"s},
+             {"Orvan\u00E8", 1, "Orvan\xE8\0\0\0\0\0\0\0\0\0\0"s},
+             {"my/unit", 1, "my/unit\0\0\0\0\0\0\0\0\0"s},
+         }) {
+        typeName(c.typed);
+        EXPECT_EQ(editor.CollectParameters(), c.result) << '"' << c.typed << '"';
+        EXPECT_EQ(outgoing(), c.stored) << '"' << c.typed << '"';
+    }
+}
+
+TEST_F(NetbiosName, aShorterNameLeavesNothingOfTheLongerOneBehind) {
+    typeName("ab,cdefghijkl");
+    EXPECT_EQ(editor.CollectParameters(), 1);
+    typeName("ab");
+    EXPECT_EQ(editor.CollectParameters(), 0) << "leftovers behind the terminator would still fail";
+    EXPECT_EQ(outgoing(), std::string("ab") + std::string(14, '\0'));
+}
+
+TEST_F(NetbiosName, aNameLongerThanTheBlockIsRefusedAndWritesNothing) {
+    typeName("Orvane01");
+    editor.CollectParameters();
+    typeName("   ABCDEFGHIJKLMNOPQ");  // 17 characters once the blanks are gone
+    EXPECT_EQ(editor.CollectParameters(), 1);
+    EXPECT_EQ(outgoing(), std::string("Orvane01") + std::string(8, '\0'));
+}
+
+TEST_F(NetbiosName, theReceivedNameIsShownUpToItsTerminator) {
+    using namespace std::string_literals;
+    for (auto [bytes, shown] : {std::pair{"\0Orvane\0\0\0\0\0\0\0\0\0"s, ""s},
+                                {"Casa\xE0\0xyz\0\0\0\0\0\0\0"s, "Casa\u00E0"s},
+                                {"ABCDEFGHIJKLMNOP"s, "ABCDEFGHIJKLMNOP"s}}) {
+        std::copy(bytes.begin(), bytes.end(), set.NetbiosNameBlock.begin());
+        editor.ShowParameters();
+        EXPECT_EQ(screen.text("Ed_Nome_Netbios"), shown);
+    }
+}
+
+}  // namespace
+}  // namespace orvane::params
