@@ -80,6 +80,7 @@ TEST_F(Defaults, buttonAnsweredNoChangesNothing) {
     defaults.Bt_DefautClick();
     ASSERT_EQ(dialogs.boxes.size(), 1u);
     EXPECT_EQ(dialogs.boxes[0].kind, testing::FakeOperator::Kind::Question);
+    EXPECT_EQ(dialogs.boxes[0].text, "Si vogliono caricare i dati di default ?");
     EXPECT_EQ(screen.writes, writes);
     EXPECT_EQ(set.get(Field::capacityAh), 300u);
     EXPECT_EQ(screen.number("Ed_Capacita"), 200);
@@ -115,6 +116,24 @@ TEST_F(Layout, freeConfigurationShowsBothGroupsAndNoPicture) {
     for (const char* picture :
          {"Immagine_Kelvora", "Immagine_Orvane", "Immagine_Mirdal", "Immagine_Tessop"})
         EXPECT_FALSE(screen.isVisible(picture)) << picture;
+}
+
+TEST_F(Layout, freeCaptionsFollowTheLanguageCurrentWhenShownAndStayWhenHidden) {
+    language.LanguageIndex = ui::English;
+    layout.ShowFreeConfiguration();
+    EXPECT_EQ(screen.text("Gr_Conf_Libera"), "Free Parameters");
+    EXPECT_EQ(screen.text("Lb_Mod_Estate"), "Summer mode  ");
+    EXPECT_EQ(screen.text("Lb_Minuti_Tens_Costante_1"), "Minutes Constant Volt.");
+    EXPECT_EQ(screen.text("Lb_Nota_Par_Liberi"),
+              "** Set to zero if Equalization is not requested   ");
+    language.LanguageIndex = ui::Italian;
+    layout.HideFreeConfiguration();
+    EXPECT_EQ(screen.text("Lb_Soglia_Finecarica"), "End-charge Threshold: ");
+    layout.ShowFreeConfiguration();
+    EXPECT_EQ(screen.text("Lb_Soglia_Finecarica"), "Soglia Finecarica: ");
+    EXPECT_EQ(screen.text("Lb_Perc_Cap_Assorbibile"), "% di capacit\u00E0 assorbibile : ");
+    EXPECT_EQ(screen.text("Lb_Num_Cicli_Vita_Unita"), "Numero Cicli ");
+    EXPECT_EQ(screen.texts.count("Lb_Finec_Estate"), 0u) << "written with the language";
 }
 
 TEST_F(Layout, everyPresetHidesTheGroupsBehindTheOrvanePicture) {

@@ -1,0 +1,87 @@
+#include "params/parameter_export.h"
+
+#include <array>
+#include <span>
+#include <vector>
+
+#include "params/parameter_checks.h"
+#include "params/transfer_messages.h"
+
+namespace orvane::params {
+
+namespace {
+
+constexpr std::string_view GridServicePage = "Tab_Cei_021";
+constexpr std::string_view EthernetAuthorization = "Ck_Abilitazione_Esportazione_Eth";
+// The unit needs this long between two memory writes.
+constexpr unsigned PauseBetweenWritesMs = 100;
+
+constexpr std::uint8_t CommitPayload[2] = {0x55, 0xAA};
+constexpr std::uint8_t CommitAnswerLength = 2;
+
+struct Write {
+    std::span<const std::uint8_t> bytes;
+    std::uint16_t address;
+};
+
+}  // namespace
+
+ParameterExport::ParameterExport(const TransferContext& context, ParameterSet& set,
+                                 ParameterEditor& editor)
+    : c_(context), set_(set), editor_(editor) {}
+
+bool ParameterExport::transfer() {
+    std::vector<Write> writes;
+    writes.push_back({set_.ConfigBlock, LayoutOf(Block::Config).address});
+    writes.push_back({set_.FreeParamBlock, LayoutOf(Block::FreeParam).address});
+    if (c_.input.isVisible(GridServicePage))
+        writes.push_back({set_.GridServiceBlock, LayoutOf(Block::GridService).address});
+    if (c_.input.isChecked(EthernetAuthorization)) {
+        writes.push_back({set_.NetworkBlock, LayoutOf(Block::Network).address});
+        writes.push_back({set_.OutgoingNetbiosName, LayoutOf(Block::NetbiosName).address});
+    }
+    for (std::size_t i = 0; i < writes.size(); ++i) {
+        if (i > 0)
+            c_.delay.waitMs(PauseBetweenWritesMs);
+        const Write& w = writes[i];
+        if (c_.link.MemoryWrite(w.bytes.data(), w.address,
+                                static_cast<std::uint8_t>(w.bytes.size()),
+                                link::UnitAddress) != link::write_result::Ok)
+            return false;  // what reached the unit stays uncommitted
+    }
+    std::array<std::uint8_t, link::MaxFrameLength> buffer{};
+    std::copy(std::begin(CommitPayload), std::end(CommitPayload), buffer.begin());
+    return c_.link.Exchange(link::UnitAddress, link::MasterAddress, link::function::MemoryCommit,
+                            buffer, sizeof CommitPayload, 0, 0,
+                            CommitAnswerLength) == link::exchange_result::Ok;
+}
+
+void ParameterExport::ExportParameters() {
+    if (!c_.dialogs.askYesNo(c_.language.text(ui::row::ConfirmExport)))
+        return;
+    if (c_.poll.FwVersionError) {
+        c_.dialogs.inform(IncompatibleFirmwareMessage(c_.language));
+        return;
+    }
+    if (c_.link.IsPortOpen())
+        c_.linkControl.StopLink();
+
+    // All four run every time, also for blocks this export will not write.
+    const std::uint8_t name = editor_.CollectParameters();
+    const std::uint8_t config = CheckConfigBlock(set_.ConfigBlock);
+    const std::uint8_t freeParams = CheckFreeParamBlock(set_.FreeParamBlock);
+    const std::uint8_t grid = CheckGridServiceBlock(set_.GridServiceBlock);
+    const std::string refusal = ValidationMessage(c_.language, config, freeParams, grid, name);
+    if (!refusal.empty()) {
+        c_.dialogs.showError(refusal);
+        return;
+    }
+
+    if (!OpenSelectedPort(c_))
+        return;
+    const bool exported = transfer();
+    c_.dialogs.inform(c_.language.text(exported ? ui::row::ExportDone : ui::row::ExportFailed));
+    c_.link.ClosePort();
+}
+
+}  // namespace orvane::params

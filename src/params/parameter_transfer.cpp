@@ -1,0 +1,18 @@
+#include "params/parameter_transfer.h"
+
+#include "monitor/opening_error.h"
+
+namespace orvane::params {
+
+bool OpenSelectedPort(const TransferContext& c) {
+    const int index = c.input.listIndex("Cb_Sel_Porta");
+    // No selection (-1) goes to the link as an index outside the list, which it refuses.
+    const std::uint8_t linkIndex =
+        index >= 0 && index < link::PortCount ? static_cast<std::uint8_t>(index) : 0xFF;
+    if (c.link.OpenPort(linkIndex))
+        return true;
+    c.dialogs.inform(monitor::OpeningErrorMessage(c.language, index, c.link.lastOpenError()));
+    return false;
+}
+
+}  // namespace orvane::params

@@ -1,0 +1,31 @@
+// What the import and the export share: the port they take over from the poll link, the
+// protocol pauses, and the operator. Plain references, owned by the session; window thread.
+#pragma once
+
+#include <cstdint>
+
+#include "link/delay.h"
+#include "link/device_link.h"
+#include "monitor/link_control.h"
+#include "monitor/operator_dialogs.h"
+#include "monitor/poll_state.h"
+#include "monitor/screen.h"
+#include "ui/catalogue/message_catalogue.h"
+
+namespace orvane::params {
+
+struct TransferContext {
+    link::DeviceLink& link;
+    link::Delay& delay;
+    const monitor::PollState& poll;  // FwVersionError
+    monitor::LinkControl& linkControl;
+    const monitor::ScreenReader& input;
+    monitor::OperatorDialogs& dialogs;
+    const ui::Language& language;
+};
+
+// Opens the port selected in `Cb_Sel_Porta`; on failure shows the opening error (with what
+// to do about it) and returns false.
+bool OpenSelectedPort(const TransferContext& c);
+
+}  // namespace orvane::params

@@ -1,0 +1,27 @@
+// The texts the parameter transfers and the parameter-file save show the operator, built in
+// the language current at the moment of showing. Pure.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "ui/catalogue/message_catalogue.h"
+
+namespace orvane::params {
+
+// The firmware version this configurator requires (major, minor, build).
+inline constexpr std::uint8_t RequiredFirmwareMajor = 1;
+inline constexpr std::uint8_t RequiredFirmwareMinor = 7;
+inline constexpr std::uint8_t RequiredFirmwareBuild = 0;
+
+// "Versione firmware incompatibile con la " + " 1. 7. 0" + " impossibile procedere".
+std::string IncompatibleFirmwareMessage(const ui::Language& language);
+
+// The refusal of a set that failed a check, or empty when all four results are 0. Each
+// non-zero result replaces the text of the ones before it, in the order configuration,
+// free parameters, grid services, name: the last applicable text is the one shown.
+std::string ValidationMessage(const ui::Language& language, std::uint8_t configResult,
+                              std::uint8_t freeParamResult, std::uint8_t gridServiceResult,
+                              std::uint8_t nameResult);
+
+}  // namespace orvane::params

@@ -1,0 +1,221 @@
+// Export: which blocks go out under which switches, the pauses and the commit, the
+// validation refusals, failures half-way, and that bytes without a control survive a
+// round trip through the program.
+#include <gtest/gtest.h>
+
+#include "transfer_fixture.h"
+
+namespace orvane::params {
+namespace {
+
+using testing::Bytes;
+using Kind = testing::FakeOperator::Kind;
+
+class Export : public ::testing::Test, protected TransferWindow {
+  protected:
+    void exportAnsweringYes() {
+        dialogs.answers = {true};
+        exporter.Bt_Scrivi_EepromClick();
+    }
+    // Function code and memory address of each frame sent.
+    std::vector<std::pair<int, int>> sent() const {
+        std::vector<std::pair<int, int>> out;
+        for (const Bytes& f : port.written)
+            out.push_back({f[5], f[3] | (f[4] << 8)});
+        return out;
+    }
+    static Bytes Payload(const Bytes& frame) { return Bytes(frame.begin() + 6, frame.end() - 1); }
+};
+
+TEST_F(Export, withEveryBlockEnabledWritesFiveBlocksThenCommits) {
+    screen.checks["Ck_Abilitazione_Esportazione_Eth"] = true;
+    type(Field::capacityAh, 333);
+    typeName("NEW-NAME");
+    exportAnsweringYes();
+
+    EXPECT_EQ(
+        sent(),
+        (std::vector<std::pair<int, int>>{
+            {0xB0, 0x060}, {0xB0, 0x080}, {0xB0, 0x0C0}, {0xB0, 0x000}, {0xB0, 0x100}, {0x32, 0}}));
+    EXPECT_EQ(port.written.back(), (Bytes{0xEA, 0xAA, 0x09, 0x00, 0x00, 0x32, 0x55, 0xAA, 0x84}));
+    EXPECT_EQ(Payload(port.written[0]), Bytes(set.ConfigBlock.begin(), set.ConfigBlock.end()));
+    EXPECT_EQ(Payload(port.written[4]),
+              Bytes(set.OutgoingNetbiosName.begin(), set.OutgoingNetbiosName.end()));
+    EXPECT_EQ(unit.committed[0x060] | (unit.committed[0x061] << 8), 333);
+    // The commit follows the last write at once; 3 ms is its own turnaround.
+    EXPECT_EQ(delay.waits, (std::vector<unsigned>{100, 100, 100, 100, 3}));
+    EXPECT_EQ(dialogs.boxes.back().kind, Kind::Information);
+    EXPECT_EQ(lastMessage(), "Dati esportati correttamente");
+    EXPECT_FALSE(link.IsPortOpen());
+}
+
+TEST_F(Export, inEnglishWithoutTheAuthorizationWritesOnlyConfigurationAndFreeParameters) {
+    language.LanguageIndex = ui::English;
+    screen.visible["Tab_Cei_021"] = false;  // the page exists only in Italian
+    exportAnsweringYes();
+    EXPECT_EQ(sent(), (std::vector<std::pair<int, int>>{{0xB0, 0x060}, {0xB0, 0x080}, {0x32, 0}}));
+    EXPECT_EQ(delay.waits, (std::vector<unsigned>{100, 3}));
+    EXPECT_EQ(dialogs.boxes.front().text, "DO YOU WANT TO PROCEED TO EXPORT DATA?");
+    EXPECT_EQ(lastMessage(), "Data successfully exported");
+}
+
+TEST_F(Export, answeringNoDoesNothingAtAll) {
+    linkControl.StartLink();
+    type(Field::capacityAh, 20);
+    const ParameterSet before = set;
+    dialogs.answers = {false};
+    exporter.ExportParameters();
+    EXPECT_EQ(dialogs.boxes.size(), 1u);
+    EXPECT_EQ(dialogs.boxes[0].text, "SI VUOLE PROCEDERE CON L' ESPORTAZIONE DATI?");
+    EXPECT_TRUE(link.IsPortOpen()) << "polling goes on";
+    EXPECT_TRUE(port.written.empty());
+    EXPECT_EQ(set.ConfigBlock, before.ConfigBlock);
+}
+
+TEST_F(Export, asksFirstThenRefusesAnIncompatibleFirmwareAndKeepsPolling) {
+    linkControl.StartLink();
+    poll.FwVersionError = true;
+    exportAnsweringYes();
+    ASSERT_EQ(dialogs.boxes.size(), 2u);
+    EXPECT_EQ(dialogs.boxes[0].kind, Kind::Question);
+    EXPECT_EQ(dialogs.boxes[1].text,
+              "Versione firmware incompatibile con la  1. 7. 0 impossibile procedere");
+    EXPECT_TRUE(link.IsPortOpen());
+    EXPECT_EQ(port.openedPaths.size(), 1u);
+    EXPECT_TRUE(port.written.empty());
+}
+
+TEST_F(Export, aSetFailingACheckShowsTheLastApplicableTextAndSendsNothing) {
+    struct Case {
+        const char* what;
+        int language;
+        std::vector<std::pair<Field, double>> typed;
+        const char* name;
+        bool gridPageShown;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"config",
+         ui::Italian,
+         {{Field::capacityAh, 20}},
+         "Orvane000",
+         true,
+         "Errore n\u00B0 1 in Impostazione Parametri"},
+        {"free, two blanks",
+         ui::Italian,
+         {{Field::chargeCurrentDivider, 501}},
+         "Orvane000",
+         true,
+         "Errore n\u00B0 7  in Impostazione Parametri Liberi"},
+        {"free in English",
+         ui::English,
+         {{Field::chargeCurrentDivider, 19}},
+         "Orvane000",
+         false,
+         "Error n\u00B0 7  in Free Parameters Setting"},
+        {"grid beats config",
+         ui::Italian,
+         {{Field::capacityAh, 20}, {Field::overFreqStart, 500}},
+         "Orvane000",
+         true,
+         "Errore n\u00B0 1 in Impostazione Servizi di Rete"},
+        {"grid checked while its page is hidden",
+         ui::English,
+         {{Field::overvoltageStart, 1200}},
+         "Orvane000",
+         false,
+         "Error n\u00B0 9 in Grid Services Setting"},
+        {"name beats config",
+         ui::Italian,
+         {{Field::capacityAh, 20}},
+         "Orvane 000",
+         true,
+         "Errore in impostazione nome NetBIOS"},
+        {"name checked without the authorization",
+         ui::English,
+         {},
+         "a name",
+         true,
+         "NetBIOS Name Setting Error"},
+        {"name too long",
+         ui::Italian,
+         {},
+         "Orvane0000000000X",
+         true,
+         "Errore in impostazione nome NetBIOS"},
+    };
+    for (const Case& c : cases) {
+        showDefaults();
+        dialogs.boxes.clear();
+        language.LanguageIndex = c.language;
+        screen.visible["Tab_Cei_021"] = c.gridPageShown;
+        for (auto [field, value] : c.typed)
+            type(field, value);
+        typeName(c.name);
+        exportAnsweringYes();
+        ASSERT_EQ(dialogs.boxes.size(), 2u) << c.what;
+        EXPECT_EQ(dialogs.boxes[1].kind, Kind::Error) << c.what;
+        EXPECT_EQ(dialogs.boxes[1].text, c.message) << c.what;
+        EXPECT_TRUE(port.openedPaths.empty()) << c.what;
+    }
+}
+
+TEST_F(Export, aRefusedSetWhilePollingLeavesThePollLinkStopped) {
+    linkControl.StartLink();
+    type(Field::capacityAh, 20);
+    exportAnsweringYes();
+    EXPECT_FALSE(link.IsPortOpen());
+    EXPECT_FALSE(screen.timerEnabled);
+    EXPECT_EQ(screen.text("Bt_Open"), "Avvia");
+    EXPECT_EQ(port.written.size(), 0u);
+}
+
+TEST_F(Export, aFailedFreeParameterWriteSendsNothingMoreAndNoCommit) {
+    screen.checks["Ck_Abilitazione_Esportazione_Eth"] = true;
+    unit.refuseWrite = 2;
+    exportAnsweringYes();
+    EXPECT_EQ(sent(), (std::vector<std::pair<int, int>>{{0xB0, 0x060}, {0xB0, 0x080}}));
+    EXPECT_EQ(unit.committed, decltype(unit.committed){});
+    EXPECT_EQ(lastMessage(), "Errore in esportazione parametri");
+    EXPECT_FALSE(link.IsPortOpen());
+}
+
+TEST_F(Export, anUnansweredCommitIsAFailedExport) {
+    unit.commitAnswered = false;
+    exportAnsweringYes();
+    EXPECT_EQ(sent().back().first, 0x32);
+    EXPECT_EQ(lastMessage(), "Errore in esportazione parametri");
+}
+
+TEST_F(Export, whilePollingStopsThePollLinkAndLeavesItStopped) {
+    linkControl.StartLink();
+    exportAnsweringYes();
+    EXPECT_EQ(lastMessage(), "Dati esportati correttamente");
+    EXPECT_EQ(screen.text("Bt_Open"), "Avvia");
+    EXPECT_FALSE(screen.timerEnabled);
+    EXPECT_FALSE(link.IsPortOpen());
+}
+
+TEST_F(Export, aPortThatCannotBeOpenedSendsNothing) {
+    screen.indices["Cb_Sel_Porta"] = -1;
+    exportAnsweringYes();
+    EXPECT_EQ(lastMessage().substr(0, lastMessage().find('\n')), "Errore in apertura 0");
+    EXPECT_TRUE(port.written.empty());
+}
+
+TEST_F(Export, reservedBytesAndUnnamedBitsGoBackToTheUnitAsImported) {
+    const ParameterSet inUnit = UnitSet();
+    storeInUnit(inUnit);
+    const auto before = unit.memory;
+    importer.ImportParameters();
+    ASSERT_EQ(lastMessage(), "Dati importati correttamente");
+    screen.checks["Ck_Abilitazione_Esportazione_Eth"] = true;
+    port.written.clear();
+    exportAnsweringYes();
+    ASSERT_EQ(lastMessage(), "Dati esportati correttamente");
+    EXPECT_EQ(port.written.size(), 6u);
+    EXPECT_EQ(unit.committed, before) << "every byte of every written block came back";
+}
+
+}  // namespace
+}  // namespace orvane::params
