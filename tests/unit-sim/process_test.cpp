@@ -1,8 +1,11 @@
 // The simulator as a process: its pseudo-terminal, its life cycle, the control FIFO, the
 // frame log and the EEPROM file, seen from a plain raw line.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <signal.h>
 #include <sys/stat.h>
+#include <termios.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -161,6 +164,40 @@ TEST(UnitSimProcess, refusesAnEepromFileOfTheWrongSizeAndLeavesItAlone) {
     UnitSimProcess sim({"--eeprom", eeprom});
     EXPECT_FALSE(sim.ready());
     EXPECT_EQ(std::filesystem::file_size(eeprom), 18u);
+}
+
+TEST(UnitSimProcess, servesASerialDeviceGivenWithDevice) {
+    // A terminal device of our own stands in for the RS-485 adapter.
+    const int master = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
+    ASSERT_GE(master, 0);
+    ASSERT_EQ(::grantpt(master), 0);
+    ASSERT_EQ(::unlockpt(master), 0);
+    char name[128] = {};
+    ASSERT_EQ(::ptsname_r(master, name, sizeof name), 0);
+    termios tio{};
+    ::tcgetattr(master, &tio);
+    ::cfmakeraw(&tio);
+    ::tcsetattr(master, TCSANOW, &tio);
+    {
+        UnitSimProcess sim({"--device", name});
+        ASSERT_TRUE(sim.ready()) << sim.error();
+        EXPECT_EQ(sim.slavePath(), name);
+        const ByteVector request = Request(fn::FirmwareVersion, {0x00});
+        ASSERT_EQ(::write(master, request.data(), request.size()), 8);
+        ByteVector answer;
+        while (answer.size() < FirmwareAnswer.size()) {
+            pollfd p{master, POLLIN, 0};
+            if (::poll(&p, 1, 2000) <= 0)
+                break;
+            std::uint8_t buffer[64];
+            const ssize_t n = ::read(master, buffer, sizeof buffer);
+            if (n <= 0)
+                break;
+            answer.insert(answer.end(), buffer, buffer + n);
+        }
+        EXPECT_EQ(answer, FirmwareAnswer);
+    }
+    ::close(master);
 }
 
 }  // namespace
