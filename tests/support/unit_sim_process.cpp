@@ -58,8 +58,8 @@ UnitSimProcess::UnitSimProcess(std::vector<std::string> arguments,
     controlPath_ = scratch_.file("control");
     logPath_ = scratch_.file("frames.log");
 
-    std::vector<std::string> args = {UnitSimExecutable(), "--control", controlPath_, "--log",
-                                     logPath_};
+    std::vector<std::string> args = {UnitSimExecutable(), "--turnaround", "20", "--control",
+                                     controlPath_, "--log", logPath_};
     args.insert(args.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
     for (std::string& a : args)

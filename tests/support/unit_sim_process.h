@@ -26,6 +26,10 @@ namespace orvane::testing {
 class UnitSimProcess {
   public:
     // `arguments` are passed on as they are (e.g. {"--silent"}, {"--eeprom", path}).
+    // The simulator answers 20 ms after each request unless they say otherwise: the link
+    // purges its input once its request has gone out, and on a loaded machine the test
+    // process may get the processor back only after a quicker answer has arrived and is
+    // then thrown away.
     explicit UnitSimProcess(std::vector<std::string> arguments = {},
                             std::chrono::milliseconds readyTimeout = std::chrono::seconds(20));
     ~UnitSimProcess();
