@@ -53,7 +53,9 @@ std::uint8_t DeviceLink::SendFrame(std::uint8_t length) {
     // Stale input (a late answer to an earlier request) must go before the request leaves;
     // once it is on the line, the unit's answer may arrive at any moment.
     port_.discardInput();
-    return static_cast<std::uint8_t>(port_.write(std::span(tx_.data(), length)));
+    // 0xFF is BuildFrame's refusal, not a length: never send past the buffer.
+    const std::size_t bytes = std::min<std::size_t>(length, tx_.size());
+    return static_cast<std::uint8_t>(port_.write(std::span(tx_.data(), bytes)));
 }
 
 void DeviceLink::purge() {
@@ -145,9 +147,10 @@ std::uint8_t DeviceLink::Exchange(std::uint8_t unitAddress, std::uint8_t masterA
                                   std::uint8_t n, std::uint8_t addressLow,
                                   std::uint8_t addressHigh, std::uint8_t m) {
     const std::size_t frameBytes = std::size_t{m} + 8;
-    // An answer payload above 233 bytes cannot fit a frame; a buffer too small for the
-    // request or the answer is the caller's mistake. Neither sends anything.
-    if (m > MaxPayloadLength || buffer.size() < std::max<std::size_t>(n, frameBytes))
+    // A request or answer payload above 233 bytes cannot fit a frame; a buffer too small
+    // for the request or the answer is the caller's mistake. None of them sends anything.
+    if (n > MaxPayloadLength || m > MaxPayloadLength ||
+        buffer.size() < std::max<std::size_t>(n, frameBytes))
         return exchange_result::BadLength;
 
     ReceiveArea raw{};
@@ -169,9 +172,8 @@ std::uint8_t DeviceLink::Exchange(std::uint8_t unitAddress, std::uint8_t masterA
     const std::size_t answerLength = buffer[LengthByte];
     if (answerLength == 0 || answerLength > frameBytes) return exchange_result::BadLength;
     if (received < FrameOverhead) return exchange_result::TooShort;
-    return Checksum(buffer.first(answerLength - 1)) == buffer[answerLength - 1]
-               ? exchange_result::Ok
-               : exchange_result::BadChecksum;
+    return AnswerIntact(buffer.first(frameBytes)) ? exchange_result::Ok
+                                                   : exchange_result::BadChecksum;
 }
 
 }  // namespace orvane::link

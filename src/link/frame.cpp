@@ -37,7 +37,9 @@ std::size_t FrameStart(StartRule rule, std::uint8_t r0, std::uint8_t r1) {
 bool AnswerIntact(std::span<const std::uint8_t> frame) {
     if (frame.size() <= LengthByte) return false;
     const std::size_t length = frame[LengthByte];
-    if (length == 0 || length > frame.size()) return false;
+    // Below 7 there is no room for a header and a checksum: whatever the XOR says, such
+    // bytes are not a frame, and bytes 5 and 6 that callers go on to read lie outside it.
+    if (length < FrameOverhead || length > frame.size()) return false;
     return Checksum(frame.first(length - 1)) == frame[length - 1];
 }
 

@@ -63,8 +63,8 @@ enum class StartRule { SkipLeadingZero, SkipLeadingZeroOrRepeat };
 std::size_t FrameStart(StartRule rule, std::uint8_t r0, std::uint8_t r1);
 
 // True when the XOR of frame bytes 0..L-2 equals byte L-1, L being frame byte 2.
-// A length byte that would take the check outside `frame` (0, or beyond its size) is
-// reported as not intact.
+// A length byte too small for a frame (below 7) or one that would take the check outside
+// `frame` is reported as not intact.
 bool AnswerIntact(std::span<const std::uint8_t> frame);
 
 }  // namespace orvane::link

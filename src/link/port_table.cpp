@@ -1,6 +1,8 @@
 #include "link/port_table.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 namespace orvane::link {
 
@@ -17,10 +19,26 @@ void PortTable::setConfigured(int index, std::string path) {
     e.description.clear();
 }
 
+namespace {
+
+// One adapter has several names (/dev/ttyUSB0 and its by-id link); compare what they
+// lead to. A path that does not resolve is compared as written.
+std::filesystem::path Resolved(const std::string& path) {
+    std::error_code ec;
+    std::filesystem::path resolved = std::filesystem::canonical(path, ec);
+    return ec ? std::filesystem::path(path).lexically_normal() : resolved;
+}
+
+}  // namespace
+
 void PortTable::assignPresent(const std::vector<SerialDevice>& present) {
-    auto taken = [this](const std::string& path) {
-        return std::any_of(entries_.begin(), entries_.end(),
-                           [&](const Entry& e) { return e.configured && e.path == path; });
+    std::vector<std::filesystem::path> configured;
+    for (const Entry& e : entries_) {
+        if (e.configured) configured.push_back(Resolved(e.path));
+    }
+    auto taken = [&configured](const std::string& path) {
+        return std::find(configured.begin(), configured.end(), Resolved(path)) !=
+               configured.end();
     };
     auto next = present.begin();
     for (Entry& e : entries_) {

@@ -105,6 +105,9 @@ TEST(AnswerIntact, lengthByteOutsideTheFrameIsNotIntact) {
     EXPECT_FALSE(AnswerIntact(zeroLength));
     Bytes pastTheEnd{0xAA, 0xEA, 0xF0, 0, 0, 0x10, 0};
     EXPECT_FALSE(AnswerIntact(pastTheEnd));
+    // 0x01 ^ 0x02 == 0x03: the XOR over a "frame" of three bytes would pass.
+    Bytes belowAFrame{0x01, 0x02, 0x03, 0, 0, 0xB0, 1, 0};
+    EXPECT_FALSE(AnswerIntact(belowAFrame));
 }
 
 }  // namespace

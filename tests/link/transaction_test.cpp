@@ -11,6 +11,11 @@ namespace {
 using testing::AnswerFrame;
 using testing::Bytes;
 
+Bytes WithLeading(std::uint8_t first, Bytes frame) {
+    frame.insert(frame.begin(), first);
+    return frame;
+}
+
 class Transactions : public ::testing::Test {
 protected:
     Transactions() {
@@ -19,10 +24,6 @@ protected:
     }
     void answerWith(Bytes answer) {
         port.setResponder([answer](const Bytes&) { return answer; });
-    }
-    static Bytes WithLeading(std::uint8_t first, Bytes frame) {
-        frame.insert(frame.begin(), first);
-        return frame;
     }
 
     testing::FakeSerialPort port;
@@ -148,6 +149,73 @@ TEST_F(Transactions, exchangeHandsBackTheWholeAnswerFrame) {
     EXPECT_EQ(buffer[7], 7);
     EXPECT_EQ(buffer[8], 3);
     EXPECT_EQ(port.lastReadSize, 11u);
+}
+
+TEST_F(Transactions, exchangeRefusesARequestPayloadNoFrameCanHold) {
+    Bytes buffer(240, 0x01);
+    EXPECT_EQ(link.Exchange(UnitAddress, MasterAddress, 0x10, buffer, 234, 0, 0, 3), 3);
+    EXPECT_TRUE(port.written.empty());
+}
+
+TEST_F(Transactions, sendFrameNeverSendsPastTheTransmitBuffer) {
+    link.SendFrame(FrameRefused);
+    ASSERT_EQ(port.written.size(), 1u);
+    EXPECT_EQ(port.written[0].size(), MaxFrameLength);
+}
+
+// How many received bytes the read took before it returned, when the unit sends the
+// answer followed by bytes that belong to nothing.
+struct EarlyEnd {
+    const char* name;
+    Bytes answer;
+    std::uint8_t m;
+    std::size_t delivered;
+};
+
+class EarlyCompletion : public Transactions, public ::testing::WithParamInterface<EarlyEnd> {};
+
+TEST_P(EarlyCompletion, endsTheExchangeReadWhereTheFrameEnds) {
+    const EarlyEnd& c = GetParam();
+    Bytes noise = c.answer;
+    noise.insert(noise.end(), {0x5A, 0x5A, 0x5A, 0x5A});
+    answerWith(noise);
+    Bytes buffer(240, 0);
+    link.Exchange(UnitAddress, MasterAddress, 0x10, buffer, 1, 0, 0, c.m);
+    EXPECT_EQ(port.lastReadDelivered, c.delivered);
+
+    link.setEarlyCompletion(false);
+    link.Exchange(UnitAddress, MasterAddress, 0x10, buffer, 1, 0, 0, c.m);
+    EXPECT_EQ(port.lastReadDelivered, std::min(noise.size(), std::size_t{c.m} + 8))
+        << "a plain read takes all it can";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, EarlyCompletion,
+    ::testing::Values(
+        EarlyEnd{"wellFormed", AnswerFrame(0x10, {1, 2, 3}), 3, 10},
+        EarlyEnd{"afterALeadingZero", WithLeading(0x00, AnswerFrame(0x10, {1, 2, 3, 4, 5})), 5, 13},
+        EarlyEnd{"afterARepeatedFirstByte", WithLeading(0xAA, AnswerFrame(0x10, {1, 2, 3, 4, 5})),
+                 5, 13},
+        // Frames that cannot hold what the caller looks at leave the time-outs in charge.
+        EarlyEnd{"shorterThanThePayloadAskedFor", AnswerFrame(0x10, {1}), 5, 12},
+        EarlyEnd{"lengthBelowAnyFrame", {0x01, 0x02, 0x03, 0x00, 0x00, 0x10, 0x00, 0x00}, 5, 12},
+        EarlyEnd{"lengthBeyondTheRead", {0xAA, 0xEA, 0x40, 0x00, 0x00, 0x10, 0x00, 0x00, 0x00}, 5,
+                 13}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Transactions, memoryReadsAndWritesEndWhereTheirFrameEnds) {
+    Bytes answer = AnswerFrame(0xB1, {9, 8, 7, 6});
+    answer.push_back(0x5A);
+    answerWith(answer);
+    Bytes dest(4);
+    EXPECT_EQ(link.MemoryRead(dest.data(), 0, 4, UnitAddress), 0);
+    EXPECT_EQ(port.lastReadDelivered, 11u);
+
+    answer = AnswerFrame(0xB0, {1});
+    answer.push_back(0x5A);
+    answerWith(answer);
+    EXPECT_EQ(link.MemoryWrite(dest.data(), 0, 4, UnitAddress), 0);
+    EXPECT_EQ(port.lastReadDelivered, 8u);
 }
 
 TEST_F(Transactions, closedLinkSendsNothing) {

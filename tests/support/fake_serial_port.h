@@ -54,12 +54,19 @@ public:
     void discardInput() override { ++discards; }
     void setRts(bool raised) override { rtsEvents.push_back(raised); }
 
+    // Bytes arrive one at a time, so an early-completion predicate sees every prefix and
+    // ends the read where a real port would.
     std::size_t read(std::span<std::uint8_t> into, const link::ReadTimeouts&,
-                     const link::ReadComplete&) override {
+                     const link::ReadComplete& complete) override {
         lastReadSize = into.size();
-        const std::size_t n = std::min(into.size(), pending_.size());
-        std::copy_n(pending_.begin(), n, into.begin());
-        pending_.erase(pending_.begin(), pending_.begin() + static_cast<std::ptrdiff_t>(n));
+        const std::size_t available = std::min(into.size(), pending_.size());
+        std::size_t n = 0;
+        while (n < available) {
+            into[n] = pending_[n];
+            ++n;
+            if (complete && complete(into.first(n))) break;
+        }
+        lastReadDelivered = n;
         pending_.clear();  // the next request starts from a purged line
         return n;
     }
@@ -68,6 +75,7 @@ public:
     std::vector<std::string> openedPaths;
     std::vector<bool> rtsEvents;
     std::size_t lastReadSize = 0;
+    std::size_t lastReadDelivered = 0;
     int closeCount = 0;
     int discards = 0;
 

@@ -1,0 +1,53 @@
+// The serial port on POSIX termios: an exclusive, raw 19200 8N1 line with the read and
+// write time-outs the link relies on. All platform calls of the port live in this file
+// pair. Owned by whoever owns the DeviceLink (the window); used from the window thread only.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "link/serial_port.h"
+
+namespace orvane::link {
+
+class PosixSerialPort final : public SerialPort {
+  public:
+    PosixSerialPort();
+    PosixSerialPort(const PosixSerialPort&) = delete;
+    PosixSerialPort& operator=(const PosixSerialPort&) = delete;
+    ~PosixSerialPort() override;
+
+    OpenError open(const std::string& devicePath) override;
+    void close() override;
+    bool isOpen() const override { return fd_ >= 0; }
+
+    std::size_t write(std::span<const std::uint8_t> bytes) override;
+    void drainOutput() override;
+    void discardInput() override;
+    void setRts(bool raised) override;
+    std::size_t read(std::span<std::uint8_t> into, const ReadTimeouts& timeouts,
+                     const ReadComplete& complete) override;
+
+    // True once the device has gone away (adapter unplugged, the far side of a pty
+    // closed). Every transfer then fails at once until the port is closed.
+    bool vanished() const { return vanished_; }
+    // True when the kernel drives RTS around each transmission (RS-485 mode).
+    bool kernelDrivesRts() const { return rs485Enabled_; }
+
+  private:
+    OpenError configure();
+    void enableRs485();
+    void restoreRs485();
+    void markVanished(int error);
+
+    int fd_ = -1;
+    bool vanished_ = false;
+    bool rs485Enabled_ = false;
+    // The driver's RS-485 settings found at open, given back at close so that the next
+    // program using the port finds it as it was.
+    struct Rs485State;
+    std::unique_ptr<Rs485State> savedRs485_;
+};
+
+}  // namespace orvane::link
