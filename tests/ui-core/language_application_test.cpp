@@ -74,6 +74,15 @@ TEST_F(ApplyingALanguage, listsAreRefilledAndEndOnTheirFirstEntry) {
     EXPECT_EQ(screen.indices["Cb_Sel_Lingua"], 1);
 }
 
+TEST_F(ApplyingALanguage, limitLabelsTakeTheWordOfTheLanguage) {
+    apply(Italian);
+    EXPECT_EQ(screen.texts["Lb_Limiti_Div_Carica"], " 20 <Dato < 500");
+    EXPECT_EQ(screen.texts["Lb_Num_Pann"], "  4 < N°Pann. <  16");
+    apply(English);
+    EXPECT_EQ(screen.texts["Lb_Limiti_Div_Carica"], " 20 <Data < 500");
+    EXPECT_EQ(screen.texts["Lb_Num_Pann"], "  4 < Panel N°<  16");
+}
+
 TEST_F(ApplyingALanguage, trendChartsGetTheirRangesAndScales) {
     using Range = std::pair<double, double>;
     apply(Italian);

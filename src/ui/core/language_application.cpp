@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "params/limit_labels.h"
 #include "ui/core/caption_table.h"
 
 namespace orvane::ui {
@@ -95,6 +96,8 @@ void ApplyLanguage(Screen& screen, const Language& language, bool linkStarted,
     // Emptying a list leaves nothing selected, so both type lists end on their first entry.
     RefillList(screen, "Cb_Tipo_Batt", Rows(language, 136, 142), 0);
     RefillList(screen, "Cb_Tipo_Inverter", Rows(language, 143, 148), 0);
+
+    params::ShowLimitLabels(screen, params::LimitLabelGroup::Language, language.LanguageIndex);
 
     for (std::string_view control : {"Tab_Cei_021", "Lb_Cum_All_Cei021", "Ld_Cum_Cei021"})
         screen.setVisible(control, italian);
