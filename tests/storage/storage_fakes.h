@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "storage/file_dialogs.h"
 #include "storage/file_system.h"
 #include "storage/working_directory.h"
 
@@ -144,6 +145,42 @@ class FakeWorkingDirectory final : public storage::WorkingDirectory {
     }
     std::string dir;
     std::vector<std::string> changes;
+};
+
+// File dialogs answered from a script. Like the platform's dialogs, a dialog may leave the
+// working directory where the operator browsed to (`browseTo`).
+class FakeFileDialogs final : public storage::FileDialogs {
+  public:
+    struct Call {
+        std::string initialFolder;
+        std::string proposedName;  // save only
+        std::string extensionOrFilter;
+    };
+
+    explicit FakeFileDialogs(FakeWorkingDirectory& cwd) : cwd_(cwd) {}
+
+    std::optional<std::string> chooseSaveFile(const std::string& folder, const std::string& name,
+                                              std::string_view extension) override {
+        saves.push_back({folder, name, std::string(extension)});
+        return answer();
+    }
+    std::optional<std::string> chooseOpenFile(const std::string& folder,
+                                              std::string_view filter) override {
+        opens.push_back({folder, {}, std::string(filter)});
+        return answer();
+    }
+
+    std::optional<std::string> chosen;  // nothing: the operator cancels
+    std::string browseTo;
+    std::vector<Call> saves, opens;
+
+  private:
+    std::optional<std::string> answer() {
+        if (!browseTo.empty())
+            cwd_.dir = browseTo;
+        return chosen;
+    }
+    FakeWorkingDirectory& cwd_;
 };
 
 }  // namespace orvane::testing

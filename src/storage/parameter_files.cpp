@@ -1,0 +1,72 @@
+#include "storage/parameter_files.h"
+
+#include "params/parameter_checks.h"
+#include "params/transfer_messages.h"
+#include "storage/ini_file.h"
+#include "storage/parameter_file.h"
+
+namespace orvane::storage {
+
+ParameterFiles::ParameterFiles(params::ParameterSet& set, params::ParameterEditor& editor,
+                               const params::ParameterDefaults& defaults,
+                               const monitor::ScreenReader& window, FileDialogs& fileDialogs,
+                               monitor::OperatorDialogs& dialogs, FileSystem& files,
+                               WorkingDirectory& workingDirectory, const monitor::LocalClock& clock,
+                               const ui::Language& language)
+    : set_(set),
+      editor_(editor),
+      defaults_(defaults),
+      window_(window),
+      fileDialogs_(fileDialogs),
+      dialogs_(dialogs),
+      files_(files),
+      workingDirectory_(workingDirectory),
+      clock_(clock),
+      language_(language) {}
+
+void ParameterFiles::Bt_Salva_DiscoClick() {
+    const std::string proposed =
+        DefaultParameterFileName(clock_.now(), window_.number("Ed_Id_Orvane"));
+
+    const std::uint8_t nameCheck = editor_.CollectParameters();
+    const std::string failure = params::ValidationMessage(
+        language_, params::CheckConfigBlock(set_.ConfigBlock),
+        params::CheckFreeParamBlock(set_.FreeParamBlock),
+        params::CheckGridServiceBlock(set_.GridServiceBlock), nameCheck);
+    if (!failure.empty()) {
+        dialogs_.showError(failure);
+        return;
+    }
+
+    // The platform's dialog may move the working directory; Charger.INI must stay where the
+    // program was started.
+    const std::string home = workingDirectory_.current();
+    const auto chosen = fileDialogs_.chooseSaveFile(JoinPath(home, ParameterFolder), proposed,
+                                                    ParameterFileExtension);
+    workingDirectory_.change(home);
+    if (!chosen || chosen->empty())
+        return;
+
+    const std::string path = WithDefaultExtension(*chosen, ParameterFileExtension);
+    const SaveOutcome outcome =
+        UpdateIniFile(files_, path, [&](IniDocument& ini) { WriteParameterFile(set_, ini); });
+    if (outcome == SaveOutcome::CannotOpen)
+        dialogs_.showError(language_.text(ui::row::DataSavingError));
+    else if (outcome == SaveOutcome::CannotWrite)
+        dialogs_.showError(UnableToWriteText(path));
+}
+
+void ParameterFiles::Bt_Leggi_DiscoClick() {
+    const std::string home = workingDirectory_.current();
+    const auto chosen =
+        fileDialogs_.chooseOpenFile(JoinPath(home, ParameterFolder), ParameterFileFilter);
+    workingDirectory_.change(home);
+    if (!chosen || chosen->empty())
+        return;
+
+    const LoadedIni loaded = LoadIniFile(files_, *chosen);
+    ReadParameterFile(loaded.document, set_, defaults_.DefaultNetbiosName());
+    editor_.ShowParameters();
+}
+
+}  // namespace orvane::storage

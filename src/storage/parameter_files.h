@@ -1,0 +1,58 @@
+// The two buttons of `Gr_Gestione_Disco`: save the window's parameters to a file the
+// operator chooses (`Bt_Salva_Disco`) and load one into the set and the window
+// (`Bt_Leggi_Disco`). Neither touches the serial link. Each returns the working directory
+// to what it was before its dialog, confirmed or cancelled, and holds no file open after
+// it returns. Owned by the window; window thread only.
+#pragma once
+
+#include "monitor/local_clock.h"
+#include "monitor/operator_dialogs.h"
+#include "monitor/screen.h"
+#include "params/parameter_defaults.h"
+#include "params/parameter_editor.h"
+#include "params/parameter_set.h"
+#include "storage/file_dialogs.h"
+#include "storage/file_system.h"
+#include "storage/working_directory.h"
+#include "ui/catalogue/message_catalogue.h"
+
+namespace orvane::storage {
+
+// Where the dialogs open, under the working directory. The program does not create it.
+inline constexpr const char* ParameterFolder = "Salvataggi";
+inline constexpr const char* ParameterFileFilter = "Orvane Files (*.ovn)";
+
+class ParameterFiles {
+  public:
+    // Every reference must outlive this object.
+    ParameterFiles(params::ParameterSet& set, params::ParameterEditor& editor,
+                   const params::ParameterDefaults& defaults, const monitor::ScreenReader& window,
+                   FileDialogs& fileDialogs, monitor::OperatorDialogs& dialogs, FileSystem& files,
+                   WorkingDirectory& workingDirectory, const monitor::LocalClock& clock,
+                   const ui::Language& language);
+
+    // Collects and checks the window's parameters (the set is overwritten even when a check
+    // fails); on a failure shows the last failing check and opens no dialog. Otherwise
+    // proposes the default name and saves the chosen file as a whole, keeping whatever else
+    // an existing file holds. A failed save leaves an existing file as it was and shows
+    // "Errore in Salvataggio Dati" (cannot create) or "Unable to write to <path>".
+    void Bt_Salva_DiscoClick();
+
+    // Loads the chosen file into the set and shows it. Missing or unreadable values, and a
+    // file that cannot be read at all, take the file's defaults; no message.
+    void Bt_Leggi_DiscoClick();
+
+  private:
+    params::ParameterSet& set_;
+    params::ParameterEditor& editor_;
+    const params::ParameterDefaults& defaults_;
+    const monitor::ScreenReader& window_;
+    FileDialogs& fileDialogs_;
+    monitor::OperatorDialogs& dialogs_;
+    FileSystem& files_;
+    WorkingDirectory& workingDirectory_;
+    const monitor::LocalClock& clock_;
+    const ui::Language& language_;
+};
+
+}  // namespace orvane::storage
