@@ -7,6 +7,10 @@
 #include "monitor/realtime_decoder.h"
 #include "null_screen.h"
 #include "support/fake_serial_port.h"
+#ifdef ORVANE_BENCH_WITH_SIM
+#include "link/posix_serial_port.h"
+#include "support/unit_sim_process.h"
+#endif
 
 namespace orvane {
 namespace {
@@ -42,7 +46,8 @@ BENCHMARK(DecoderRunWithANewBlock)->Unit(benchmark::kMicrosecond);
 void DecoderRunWithoutANewBlock(benchmark::State& state) {
     Session s;
     monitor::RealtimeDecoder decoder(s.poll, s.data, s.screen, s.screen, s.language);
-    for (auto _ : state) decoder.Run();
+    for (auto _ : state)
+        decoder.Run();
 }
 BENCHMARK(DecoderRunWithoutANewBlock)->Unit(benchmark::kMicrosecond);
 
@@ -51,8 +56,8 @@ BENCHMARK(DecoderRunWithoutANewBlock)->Unit(benchmark::kMicrosecond);
 void TickAgainstAnInMemoryUnit(benchmark::State& state) {
     Session s;
     std::map<int, Bytes> answers{
-        {0x10, AnswerFrame(0x10, {1, 7, 3})},      {0x14, AnswerFrame(0x14, Bytes(176, 3))},
-        {0x20, AnswerFrame(0x20, Bytes(48, 5))},   {0x17, AnswerFrame(0x17, Bytes(108, 7))},
+        {0x10, AnswerFrame(0x10, {1, 7, 3})},    {0x14, AnswerFrame(0x14, Bytes(176, 3))},
+        {0x20, AnswerFrame(0x20, Bytes(48, 5))}, {0x17, AnswerFrame(0x17, Bytes(108, 7))},
         {0xA0, AnswerFrame(0xA0, Bytes(6, 9))},
     };
     testing::FakeSerialPort port;
@@ -65,10 +70,37 @@ void TickAgainstAnInMemoryUnit(benchmark::State& state) {
     monitor::LiveMonitor monitor(link, s.poll, s.data, s.screen, s.screen, s.clock, s.language);
     for (auto _ : state) {
         monitor.Timer1Timer();
-        if (port.written.size() > 1000) port.written.clear();
+        if (port.written.size() > 1000)
+            port.written.clear();
     }
 }
 BENCHMARK(TickAgainstAnInMemoryUnit)->Unit(benchmark::kMicrosecond);
+
+#ifdef ORVANE_BENCH_WITH_SIM
+// The same ticks over a pseudo-terminal to the unit simulator: what a tick costs the window
+// thread in all, the exchange's line and turnaround time included.
+void TickAgainstTheSimulator(benchmark::State& state) {
+    Session s;
+    testing::UnitSimProcess sim;
+    if (!sim.ready()) {
+        state.SkipWithError(sim.error().c_str());
+        return;
+    }
+    link::PortTable ports;
+    sim.bindTo(ports, 0);
+    link::PosixSerialPort port;
+    link::SystemDelay delay;
+    link::DeviceLink link(port, ports, delay);
+    if (!link.OpenPort(0)) {
+        state.SkipWithError("the simulator's port did not open");
+        return;
+    }
+    monitor::LiveMonitor monitor(link, s.poll, s.data, s.screen, s.screen, s.clock, s.language);
+    for (auto _ : state)
+        monitor.Timer1Timer();
+}
+BENCHMARK(TickAgainstTheSimulator)->Unit(benchmark::kMicrosecond)->Iterations(600);
+#endif
 
 }  // namespace
 }  // namespace orvane

@@ -1,0 +1,202 @@
+// The live link end to end: the real termios port against the unit simulator on a
+// pseudo-terminal. Ticks are run by calling the timer handler; every wait is a blocking
+// read on the line, never a sleep.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "link/device_link.h"
+#include "link/posix_serial_port.h"
+#include "monitor/device_commands.h"
+#include "monitor/link_control.h"
+#include "monitor/live_monitor.h"
+#include "support/fake_screen.h"
+#include "support/fake_serial_port.h"
+#include "support/unit_sim_process.h"
+
+namespace orvane::monitor {
+namespace {
+
+using testing::Bytes;
+using testing::UnitSimProcess;
+
+// The monitor wired to the simulator as the window wires it.
+struct SimRig {
+    explicit SimRig(std::vector<std::string> arguments = {}) : sim(std::move(arguments)) {
+        if (sim.ready())
+            sim.bindTo(ports, 0);
+        screen.indices["Cb_Sel_Porta"] = 0;
+        monitor.ResetOnShow();
+    }
+    void tick(int count = 1) {
+        for (int i = 0; i < count; ++i)
+            monitor.Timer1Timer();
+    }
+    // Ticks until the cycle is back at its first step (a whole cycle has been read).
+    void tickToCycleStart() {
+        do
+            tick();
+        while (poll.PollStep != 0);
+    }
+
+    // Payload of the simulator's last answer with `function`, from its frame log.
+    Bytes lastAnswerPayload(int function) const {
+        Bytes payload;
+        for (const std::string& line : sim.logLines()) {
+            std::istringstream in(line);
+            std::string time, direction;
+            in >> time >> direction;
+            if (direction != "tx")
+                continue;
+            Bytes frame;
+            std::string hex;
+            while (in >> hex)
+                frame.push_back(static_cast<std::uint8_t>(std::stoi(hex, nullptr, 16)));
+            if (frame.size() > 7 && frame[5] == function)
+                payload.assign(frame.begin() + 6, frame.end() - 1);
+        }
+        return payload;
+    }
+
+    UnitSimProcess sim;
+    link::PosixSerialPort port;
+    testing::FakeDelay delay;  // the turnaround wait: the read below waits for the bytes
+    link::PortTable ports;
+    link::DeviceLink link{port, ports, delay};
+    PollState poll;
+    RealtimeData data;
+    testing::FakeScreen screen;
+    testing::FakeClock clock;
+    testing::FakeOperator dialogs;
+    ui::Language language;
+    LinkControl control{link, poll, screen, screen, dialogs, language};
+    LiveMonitor monitor{link, poll, data, screen, screen, clock, language};
+    DeviceCommands commands{poll, link, dialogs, language};
+};
+
+TEST(EndToEnd, decodedValuesFollowTheSimulator) {
+    SimRig rig;
+    ASSERT_TRUE(rig.sim.ready()) << rig.sim.error();
+    rig.control.Bt_OpenClick();
+    ASSERT_TRUE(rig.link.IsPortOpen()) << rig.dialogs.boxes.at(0).text;
+    rig.tickToCycleStart();
+    rig.tickToCycleStart();
+
+    EXPECT_EQ(rig.screen.text("Label_Ver_FW"), " 1. 7. 3");
+    EXPECT_EQ(rig.screen.text("Vr_String"), "Comunicazione OK");
+    EXPECT_NEAR(rig.screen.numbers["Ed_Freq_Rete"], 50.0, 0.1);
+    EXPECT_GT(rig.screen.numbers["AbNumEdit20"], 200.0) << "grid voltage";
+    EXPECT_LT(rig.screen.numbers["AbNumEdit20"], 260.0);
+
+    const Bytes clock = rig.lastAnswerPayload(0xA0);
+    ASSERT_EQ(clock.size(), 6u);
+    EXPECT_EQ(rig.screen.digits["Vr_Day"], clock[0]);
+    EXPECT_EQ(rig.screen.digits["Vr_Mese"], clock[1]);
+    EXPECT_EQ(rig.screen.digits["VrAnno"], 2000 + clock[2]);
+    EXPECT_EQ(rig.screen.digits["VrOra"], clock[3]);
+    EXPECT_EQ(rig.screen.digits["VrMin"], clock[4]);
+    EXPECT_EQ(rig.screen.digits["VrSec"], clock[5]);
+}
+
+TEST(EndToEnd, aBlockCommandLightsTheBlockedLampAndStartClearsIt) {
+    SimRig rig;
+    ASSERT_TRUE(rig.sim.ready()) << rig.sim.error();
+    rig.control.StartLink();
+    rig.tickToCycleStart();
+    EXPECT_FALSE(rig.screen.lamps["VrUserLed27"]);
+
+    rig.commands.Bt_BloccoClick();
+    rig.tickToCycleStart();  // the command goes out
+    EXPECT_FALSE(rig.poll.Commands.BlockRequest);
+    rig.tickToCycleStart();  // and the status block shows it
+    EXPECT_TRUE(rig.screen.lamps["VrUserLed27"]);
+    EXPECT_TRUE(rig.screen.lamps["VrUserLed2"]);
+    EXPECT_TRUE(rig.screen.lamps["Led_Blocco_Da_Seriale"]);
+
+    rig.commands.Bt_RiavvioClick();
+    rig.tickToCycleStart();
+    rig.tickToCycleStart();
+    EXPECT_FALSE(rig.screen.lamps["VrUserLed27"]);
+}
+
+TEST(EndToEnd, theClockSettingReachesTheUnitAndComesBackInTheDigits) {
+    SimRig rig;
+    ASSERT_TRUE(rig.sim.ready()) << rig.sim.error();
+    rig.screen.dates["Sel_Data"] = {2030, 7, 14};
+    rig.screen.numbers["Num_Ora"] = 8;
+    rig.screen.numbers["Num_Minuti"] = 9;
+    rig.screen.numbers["Num_Secondi"] = 10;
+    rig.control.StartLink();
+    rig.commands.Bt_Set_ClockClick();
+    rig.tickToCycleStart();
+    rig.tickToCycleStart();
+    EXPECT_FALSE(rig.poll.Commands.SetClockRequest);
+    EXPECT_EQ(rig.screen.digits["VrAnno"], 2030);
+    EXPECT_EQ(rig.screen.digits["Vr_Mese"], 7);
+    EXPECT_EQ(rig.screen.digits["Vr_Day"], 14);
+    EXPECT_EQ(rig.screen.digits["VrOra"], 8);
+    EXPECT_EQ(rig.screen.digits["VrMin"], 9);
+    EXPECT_LE(rig.screen.digits["VrSec"] - 10, 2) << "the unit's clock runs on";
+}
+
+TEST(EndToEnd, anotherFirmwareShowsTheErrorAndRefusesCommands) {
+    SimRig rig({"--fw", "1.8.0"});
+    ASSERT_TRUE(rig.sim.ready()) << rig.sim.error();
+    rig.control.StartLink();
+    rig.tickToCycleStart();
+    EXPECT_TRUE(rig.poll.FwVersionError);
+    EXPECT_EQ(rig.screen.text("Vr_String"), "Errore versione FIRMWARE Orvane ");
+    EXPECT_TRUE(rig.screen.scroll["Vr_String"]);
+    EXPECT_EQ(rig.screen.text("Label_Ver_FW"), " 1. 8. 0");
+
+    rig.commands.Bt_BloccoClick();
+    ASSERT_EQ(rig.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(rig.dialogs.boxes[0].text, "Impossibile eseguire per errore in versione FW");
+    EXPECT_FALSE(rig.poll.Commands.BlockRequest);
+
+    ASSERT_TRUE(rig.sim.control("fw 1.7.4"));
+    rig.tickToCycleStart();
+    EXPECT_FALSE(rig.poll.FwVersionError);
+}
+
+TEST(EndToEnd, aSilentUnitShowsTheErrorAndRecovery) {
+    SimRig rig;
+    ASSERT_TRUE(rig.sim.ready()) << rig.sim.error();
+    rig.control.StartLink();
+    rig.tickToCycleStart();
+    ASSERT_TRUE(rig.sim.control("silent on"));
+    rig.tick(6);
+    EXPECT_EQ(rig.screen.text("Vr_String"), "Errore di comunicazione");
+    ASSERT_TRUE(rig.sim.control("silent off"));
+    rig.tick(2);
+    EXPECT_EQ(rig.screen.text("Vr_String"), "Errore di comunicazione");
+    rig.tick();
+    EXPECT_EQ(rig.screen.text("Vr_String"), "Comunicazione OK");
+}
+
+TEST(EndToEnd, answersWithAnotherFunctionCodeAreNotTakenForData) {
+    SimRig rig;
+    ASSERT_TRUE(rig.sim.ready()) << rig.sim.error();
+    rig.control.StartLink();
+    rig.tickToCycleStart();
+    const double frequency = rig.screen.numbers["Ed_Freq_Rete"];
+    ASSERT_TRUE(rig.sim.control("wrong-function on"));
+    rig.tick(6);
+    EXPECT_EQ(rig.screen.text("Vr_String"), "Errore di comunicazione");
+    EXPECT_EQ(rig.screen.numbers["Ed_Freq_Rete"], frequency) << "the last good block stays";
+}
+
+TEST(EndToEnd, aPortWithoutTheSimulatorGivesTheOpeningError) {
+    SimRig rig;
+    ASSERT_TRUE(rig.sim.ready()) << rig.sim.error();
+    rig.ports.setConfigured(4, "/dev/orvane-no-such-port");
+    rig.screen.indices["Cb_Sel_Porta"] = 4;
+    rig.language.LanguageIndex = ui::English;
+    rig.control.StartLink();
+    ASSERT_EQ(rig.dialogs.boxes.size(), 1u);
+    EXPECT_EQ(rig.dialogs.boxes[0].text.rfind("Opening Error 5\nDevice not found", 0), 0u)
+        << rig.dialogs.boxes[0].text;
+}
+
+}  // namespace
+}  // namespace orvane::monitor
