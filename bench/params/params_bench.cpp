@@ -1,0 +1,129 @@
+// Wall time of a whole import and a whole export against the simulator sending at the byte
+// time of 19200 8N1, as a ratio to the floor: the transfer's own pauses plus the line time
+// (10 bits a byte) of every request and answer frame it exchanged. The simulator answers
+// after its default 2 ms turnaround, which the floor leaves out.
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <sstream>
+
+#include "link/device_link.h"
+#include "link/posix_serial_port.h"
+#include "monitor/link_control.h"
+#include "params/free_configuration_layout.h"
+#include "params/parameter_defaults.h"
+#include "params/parameter_editor.h"
+#include "params/parameter_export.h"
+#include "params/parameter_import.h"
+#include "support/fake_screen.h"
+#include "support/unit_sim_process.h"
+
+namespace orvane::params {
+namespace {
+
+constexpr double ByteTimeMs = 10.0 * 1000.0 / 19200.0;
+constexpr unsigned TurnaroundMs = 3;  // the link's own wait before each read
+
+// Sleeps like the program does and adds up the pauses between blocks; the short turnaround
+// waits overlap the unit's answer and are not part of the floor.
+class MeasuredDelay final : public link::Delay {
+  public:
+    void waitMs(unsigned ms) override {
+        if (ms != TurnaroundMs)
+            pausesMs += ms;
+        system.waitMs(ms);
+    }
+    link::SystemDelay system;
+    double pausesMs = 0;
+};
+
+struct Session {
+    Session() : sim({"--pace", "--turnaround", "2"}) {
+        if (!sim.ready())
+            return;
+        sim.bindTo(ports, 0);
+        screen.indices["Cb_Sel_Porta"] = 0;
+        screen.checks["Ck_Abilitazione_Esportazione_Eth"] = true;  // every block goes out
+        defaults.LoadDefaultParameters();
+        editor.ShowParameters();
+    }
+
+    // Bytes on the line so far, both directions, from the simulator's frame log.
+    std::size_t lineBytes() const {
+        std::size_t bytes = 0;
+        for (const std::string& line : sim.logLines()) {
+            std::istringstream in(line);
+            std::string time, direction, hex;
+            in >> time >> direction;
+            while (in >> hex)
+                ++bytes;
+        }
+        return bytes;
+    }
+
+    testing::UnitSimProcess sim;
+    testing::FakeScreen screen;
+    testing::FakeOperator dialogs;
+    ui::Language language;
+    ParameterSet set;
+    FreeConfigurationLayout layout{screen, screen, language};
+    ParameterEditor editor{set, screen, screen, layout};
+    ParameterDefaults defaults{set, screen, language, layout, editor, dialogs};
+    link::PosixSerialPort port;
+    MeasuredDelay delay;
+    link::PortTable ports;
+    link::DeviceLink link{port, ports, delay};
+    monitor::PollState poll;
+    monitor::LinkControl linkControl{link, poll, screen, screen, dialogs, language};
+    TransferContext context{link, delay, poll, linkControl, screen, dialogs, language};
+    ParameterImport importer{context, set, editor};
+    ParameterExport exporter{context, set, editor};
+};
+
+template <class Transfer>
+void Measure(benchmark::State& state, Transfer transfer, std::string_view success) {
+    Session s;
+    if (!s.sim.ready()) {
+        state.SkipWithError(s.sim.error().c_str());
+        return;
+    }
+    double wallMs = 0, floorMs = 0;
+    for (auto _ : state) {
+        const std::size_t bytesBefore = s.lineBytes();
+        const double pausesBefore = s.delay.pausesMs;
+        s.dialogs.answers = {true};
+        const auto start = std::chrono::steady_clock::now();
+        transfer(s);
+        const auto end = std::chrono::steady_clock::now();
+        if (s.dialogs.boxes.empty() || s.dialogs.boxes.back().text != success) {
+            state.SkipWithError("the transfer failed");
+            return;
+        }
+        // Every answered frame is in the log by the time it was read.
+        const double wire = static_cast<double>(s.lineBytes() - bytesBefore) * ByteTimeMs;
+        wallMs += std::chrono::duration<double, std::milli>(end - start).count();
+        floorMs += s.delay.pausesMs - pausesBefore + wire;
+        state.SetIterationTime(std::chrono::duration<double>(end - start).count());
+    }
+    const double n = static_cast<double>(state.iterations());
+    state.counters["wall_ms"] = wallMs / n;
+    state.counters["floor_ms"] = floorMs / n;
+    state.counters["ratio"] = wallMs / floorMs;
+}
+
+void FullImport(benchmark::State& state) {
+    Measure(
+        state, [](Session& s) { s.importer.ImportParameters(); }, "Dati importati correttamente");
+}
+BENCHMARK(FullImport)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
+
+void FullExport(benchmark::State& state) {
+    Measure(
+        state, [](Session& s) { s.exporter.ExportParameters(); }, "Dati esportati correttamente");
+}
+BENCHMARK(FullExport)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
+
+}  // namespace
+}  // namespace orvane::params
+
+BENCHMARK_MAIN();

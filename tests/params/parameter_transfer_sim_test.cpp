@@ -1,0 +1,231 @@
+// Import and export end to end: the real termios port over a pseudo-terminal to the unit
+// simulator, which keeps its parameter memory in an EEPROM file and logs every frame.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "link/device_link.h"
+#include "link/posix_serial_port.h"
+#include "monitor/link_control.h"
+#include "monitor/live_monitor.h"
+#include "parameter_fixture.h"
+#include "params/parameter_export.h"
+#include "params/parameter_import.h"
+#include "support/fake_serial_port.h"
+#include "support/scratch_directory.h"
+#include "support/unit_sim_process.h"
+
+namespace orvane::params {
+namespace {
+
+using testing::Bytes;
+using testing::UnitSimProcess;
+
+// The frames the simulator received, in order.
+std::vector<Bytes> Requests(const UnitSimProcess& sim) {
+    std::vector<Bytes> frames;
+    for (const std::string& line : sim.logLines()) {
+        std::istringstream in(line);
+        std::string time, direction, hex;
+        in >> time >> direction;
+        if (direction != "rx")
+            continue;
+        Bytes frame;
+        while (in >> hex)
+            frame.push_back(static_cast<std::uint8_t>(std::stoi(hex, nullptr, 16)));
+        frames.push_back(frame);
+    }
+    return frames;
+}
+
+std::pair<int, int> FunctionAndAddress(const Bytes& f) {
+    return {f[5], f[3] | (f[4] << 8)};
+}
+
+void WriteEeprom(const std::string& path, const ParameterSet& s) {
+    std::array<char, 512> image{};
+    for (const BlockLayout& b : BlockLayouts) {
+        const auto bytes = s.bytes(b.block);
+        std::copy(bytes.begin(), bytes.end(), image.begin() + b.address);
+    }
+    std::ofstream(path, std::ios::binary).write(image.data(), image.size());
+}
+
+// A valid set unlike the defaults, with every reserved byte and unnamed bit set.
+ParameterSet UnitSet() {
+    ParameterSet s;
+    FillAll(s, 0xFF);
+    for (const BlockLayout& b : BlockLayouts)
+        for (const FieldDefault& d : DefaultValues(b.block))
+            s.set(d.field, d.value);
+    s.set(Field::capacityAh, 420);
+    s.set(Field::panelCount, 9);
+    s.set(Field::batteryType, 6);
+    s.set(Field::maxMpptPowerW, 4500);
+    s.set(Field::cvMinutesFullWinter, 333);
+    s.set(Field::underFreqMin, 480);
+    s.set(Field::insertionDelayMs, 250);
+    s.set(Field::ipAddress1, 10);
+    s.set(Field::unitId, 123456);
+    StoreNetbiosText("SIM-UNIT", s.NetbiosNameBlock);
+    return s;
+}
+
+class AgainstSimulator : public ::testing::Test, protected ParameterWindow {
+  protected:
+    AgainstSimulator() {
+        screen.indices["Cb_Sel_Porta"] = 0;
+        showDefaults();
+    }
+
+    // Starts (or restarts) the simulator on list entry 0.
+    void start(std::vector<std::string> arguments) {
+        sim.reset();
+        sim = std::make_unique<UnitSimProcess>(std::move(arguments));
+        ASSERT_TRUE(sim->ready()) << sim->error();
+        sim->bindTo(ports, 0);
+    }
+    void exportAnsweringYes() {
+        dialogs.answers = {true};
+        exporter.ExportParameters();
+    }
+    std::string lastMessage() const {
+        return dialogs.boxes.empty() ? "" : dialogs.boxes.back().text;
+    }
+
+    testing::ScratchDirectory scratch;
+    std::string eeprom = scratch.file("eeprom.bin");
+    link::PosixSerialPort port;
+    testing::FakeDelay delay;  // the unit needs no pause from a simulator's memory
+    link::PortTable ports;
+    link::DeviceLink link{port, ports, delay};
+    monitor::PollState poll;
+    monitor::LinkControl linkControl{link, poll, screen, screen, dialogs, language};
+    TransferContext context{link, delay, poll, linkControl, screen, dialogs, language};
+    ParameterImport importer{context, set, editor};
+    ParameterExport exporter{context, set, editor};
+    std::unique_ptr<UnitSimProcess> sim;
+};
+
+TEST_F(AgainstSimulator, importShowsTheUnitsConfigurationAndIdentifier) {
+    WriteEeprom(eeprom, UnitSet());
+    start({"--eeprom", eeprom});
+    importer.ImportParameters();
+    EXPECT_EQ(lastMessage(), "Dati importati correttamente");
+    EXPECT_EQ(screen.number("Ed_Capacita"), 420);
+    EXPECT_EQ(screen.number("Ed_Num_Pannelli"), 9);
+    EXPECT_EQ(screen.listIndex("Cb_Tipo_Batt"), 6);
+    EXPECT_EQ(screen.number("Ed_Max_W_Mppt"), 4500);
+    EXPECT_EQ(screen.number("Ed_Minuti_T_Cost_CC_Inv"), 333);
+    EXPECT_EQ(screen.number("Ed_Lim_Max_Sotto_Freq"), 480);
+    EXPECT_EQ(screen.listIndex("Ed_Combo_Ritardo"), 5);
+    EXPECT_EQ(screen.number("Ed_Ind_1"), 10);
+    EXPECT_EQ(screen.text("Ed_Nome_Netbios"), "SIM-UNIT");
+    EXPECT_EQ(screen.number("Ed_Id_Orvane"), 123456);
+    EXPECT_FALSE(link.IsPortOpen());
+}
+
+TEST_F(AgainstSimulator, exportedValuesComeBackAndSurviveARestartOfTheUnit) {
+    start({"--eeprom", eeprom});
+    screen.checks["Ck_Abilitazione_Esportazione_Eth"] = true;
+    type(Field::capacityAh, 480);
+    type(Field::endChargeVoltage, 577);
+    type(Field::overvoltageStart, 1111);
+    type(Field::dnsServer2, 9);
+    pick(Field::inverterType, 3);
+    tick(Field::overFreqLimitEnabled, true);
+    typeName("  KEEP-ME");
+    exportAnsweringYes();
+    ASSERT_EQ(lastMessage(), "Dati esportati correttamente");
+    const ParameterSet exported = set;
+
+    for (int run = 0; run < 2; ++run) {
+        if (run == 1)
+            start({"--eeprom", eeprom});  // a power cycle of the unit
+        showDefaults();
+        importer.ImportParameters();
+        ASSERT_EQ(lastMessage(), "Dati importati correttamente") << "run " << run;
+        EXPECT_EQ(set.ConfigBlock, exported.ConfigBlock) << "run " << run;
+        EXPECT_EQ(set.FreeParamBlock, exported.FreeParamBlock) << "run " << run;
+        EXPECT_EQ(set.GridServiceBlock, exported.GridServiceBlock) << "run " << run;
+        EXPECT_EQ(set.NetworkBlock, exported.NetworkBlock) << "run " << run;
+        EXPECT_EQ(set.NetbiosNameBlock, exported.OutgoingNetbiosName) << "run " << run;
+        EXPECT_EQ(screen.number("Ed_Capacita"), 480);
+        EXPECT_EQ(screen.text("Ed_Nome_Netbios"), "KEEP-ME");
+        EXPECT_TRUE(screen.isChecked("Ck_Ab_Lim_Sovra"));
+    }
+}
+
+TEST_F(AgainstSimulator, inEnglishTheGridServiceBlockIsNotWritten) {
+    start({});
+    language.LanguageIndex = ui::English;
+    screen.visible["Tab_Cei_021"] = false;
+    exportAnsweringYes();
+    ASSERT_EQ(lastMessage(), "Data successfully exported");
+    std::vector<std::pair<int, int>> sent;
+    for (const Bytes& f : Requests(*sim))
+        sent.push_back(FunctionAndAddress(f));
+    EXPECT_EQ(sent, (std::vector<std::pair<int, int>>{{0xB0, 0x060}, {0xB0, 0x080}, {0x32, 0}}));
+}
+
+TEST_F(AgainstSimulator, aUnitSilentFromTheFourthReadLeavesThreeBlocksNewAndTheControlsAlone) {
+    WriteEeprom(eeprom, UnitSet());
+    start({"--eeprom", eeprom, "--drop", "4"});
+    const ParameterSet before = set;
+    const ParameterSet inUnit = UnitSet();
+    const long writes = screen.writes;
+    importer.ImportParameters();
+    EXPECT_EQ(lastMessage(), "Errore in importazione dati");
+    EXPECT_EQ(Requests(*sim).size(), 4u);
+    EXPECT_EQ(set.ConfigBlock, inUnit.ConfigBlock);
+    EXPECT_EQ(set.FreeParamBlock, inUnit.FreeParamBlock);
+    EXPECT_EQ(set.NetworkBlock, inUnit.NetworkBlock);
+    EXPECT_EQ(set.GridServiceBlock, before.GridServiceBlock);
+    EXPECT_EQ(set.NetbiosNameBlock, before.NetbiosNameBlock);
+    EXPECT_EQ(set.IdentityBlock, before.IdentityBlock);
+    EXPECT_EQ(screen.writes, writes);
+    EXPECT_FALSE(link.IsPortOpen());
+}
+
+TEST_F(AgainstSimulator, aFailedFreeParameterWriteSendsNothingMoreAndNoCommit) {
+    WriteEeprom(eeprom, UnitSet());
+    start({"--eeprom", eeprom, "--drop", "2"});
+    screen.checks["Ck_Abilitazione_Esportazione_Eth"] = true;
+    exportAnsweringYes();
+    EXPECT_EQ(lastMessage(), "Errore in esportazione parametri");
+    // The unanswered request is in the log (sent, config answer, free parameters).
+    ASSERT_TRUE(sim->waitForLogLines(3));
+    const std::vector<Bytes> requests = Requests(*sim);
+    ASSERT_EQ(requests.size(), 2u);
+    EXPECT_EQ(FunctionAndAddress(requests[1]), (std::pair<int, int>{0xB0, 0x080}));
+
+    // Nothing was committed: after a power cycle the unit still holds its old set.
+    start({"--eeprom", eeprom});
+    importer.ImportParameters();
+    ASSERT_EQ(lastMessage(), "Dati importati correttamente");
+    EXPECT_EQ(set.ConfigBlock, UnitSet().ConfigBlock);
+}
+
+TEST_F(AgainstSimulator, anIncompatibleFirmwareRefusesBothTransfersWithoutTouchingThePort) {
+    start({"--fw", "1.8.0"});
+    monitor::RealtimeData data;
+    testing::FakeClock clock;
+    monitor::LiveMonitor live{link, poll, data, screen, screen, clock, language};
+    linkControl.StartLink();
+    live.Timer1Timer();  // the firmware-version step
+    ASSERT_TRUE(poll.FwVersionError);
+    const std::size_t logged = sim->logLines().size();
+
+    importer.ImportParameters();
+    EXPECT_EQ(lastMessage(),
+              "Versione firmware incompatibile con la  1. 7. 0 impossibile procedere");
+    exportAnsweringYes();
+    EXPECT_EQ(lastMessage(),
+              "Versione firmware incompatibile con la  1. 7. 0 impossibile procedere");
+    EXPECT_TRUE(link.IsPortOpen()) << "polling goes on";
+    EXPECT_EQ(sim->logLines().size(), logged);
+}
+
+}  // namespace
+}  // namespace orvane::params
