@@ -1,0 +1,107 @@
+#include "ui/core/session.h"
+
+#include <string>
+
+#include "storage/skin_names.h"
+#include "ui/core/language_application.h"
+
+namespace orvane::ui {
+
+namespace {
+
+constexpr std::string_view PortList = "Cb_Sel_Porta";
+
+}  // namespace
+
+Session::Session(const SessionServices& services)
+    : s_(services),
+      link_(s_.port, ports_, s_.delay),
+      monitor_(link_, poll_, data_, s_.screen, s_.input, s_.clock, language_),
+      linkControl_(link_, poll_, s_.screen, s_.input, s_.dialogs, language_),
+      commands_(poll_, link_, s_.dialogs, language_),
+      layout_(s_.screen, s_.input, language_),
+      editor_(parameters_, s_.screen, s_.input, layout_),
+      defaults_(parameters_, s_.screen, language_, layout_, editor_, s_.dialogs),
+      transfer_{link_, s_.delay, poll_, linkControl_, s_.input, s_.dialogs, language_},
+      import_(transfer_, parameters_, editor_),
+      export_(transfer_, parameters_, editor_),
+      settingsStore_(s_.files, s_.workingDirectory, s_.dialogs, language_),
+      files_(parameters_, editor_, defaults_, s_.input, s_.fileDialogs, s_.dialogs, s_.files,
+             s_.workingDirectory, s_.clock, language_) {}
+
+void Session::FormCreate() {
+    settingsStore_.LoadProgramSettings(settings_, ports_);
+    fillPortList();
+    storage::FillSkinList(s_.screen, settings_.SkinIndex);
+    s_.screen.setListIndex(PortList, settings_.PortIndex);
+    s_.screen.setListIndex("Cb_Sel_Lingua", settings_.LanguageIndex);
+    if (settings_.LanguageIndex != Italian && settings_.LanguageIndex != English)
+        settings_.LanguageIndex = Italian;
+    language_.LanguageIndex = settings_.LanguageIndex;
+    s_.frame.moveTo(settings_.WindowLeft, settings_.WindowTop);
+    applyStoredSkin();
+}
+
+void Session::FormShow() {
+    s_.frame.moveTo(settings_.WindowLeft, settings_.WindowTop);
+    s_.screen.setEnabled("Bt_Cambio_Batteria", true);
+    s_.screen.setVisible("Bt_Cambio_Batteria", true);
+    defaults_.LoadDefaultParameters();
+    editor_.ShowParameters();
+    s_.screen.setText("Lb_Id_Orvane", "Id " + std::string(ProductWord));
+    applyLanguage();
+    for (std::string_view shown : {"Grp_Dati_Accumulo", "Bt_Reset_Accumulo"}) {
+        s_.screen.setVisible(shown, true);
+        s_.screen.setEnabled(shown, true);
+    }
+    s_.screen.setVisible("Gr_Nascosti", false);
+    s_.screen.setEnabled("Gr_Nascosti", false);
+    // Poll step, link flags, command flags and filters back to where a new link starts.
+    monitor_.ResetOnShow();
+}
+
+bool Session::FormCloseQuery() {
+    linkControl_.CloseOnExit();
+    settings_.WindowTop = s_.frame.top();
+    settings_.WindowLeft = s_.frame.left();
+    settingsStore_.SaveProgramSettings(settings_, s_.input);
+    return true;
+}
+
+void Session::Cb_Sel_LinguaChange() {
+    const int picked = s_.input.listIndex("Cb_Sel_Lingua");
+    if (picked != Italian && picked != English)
+        return;
+    language_.LanguageIndex = picked;
+    settings_.LanguageIndex = picked;
+    settingsStore_.SaveProgramSettings(settings_, s_.input);
+    applyLanguage();
+}
+
+void Session::Combo_SkinChange() {
+    settingsStore_.SaveProgramSettings(settings_, s_.input);
+    const std::optional<std::string_view> name = storage::SkinName(s_.input.listIndex("Combo_Skin"));
+    if (name)
+        s_.frame.applySkin(*name);
+}
+
+void Session::fillPortList() {
+    if (s_.presentDevices)
+        ports_.assignPresent(s_.presentDevices());
+    std::vector<std::string> entries;
+    for (int index = 0; index < link::PortCount; ++index)
+        entries.push_back(ports_.entryText(index));
+    s_.screen.setListItems(PortList, entries);
+}
+
+void Session::applyStoredSkin() {
+    // A position without a style keeps the look the program has and selects nothing.
+    if (const std::optional<std::string_view> name = storage::SkinName(settings_.SkinIndex))
+        s_.frame.applySkin(*name);
+}
+
+void Session::applyLanguage() {
+    ApplyLanguage(s_.screen, language_, link_.IsPortOpen(), poll_);
+}
+
+}  // namespace orvane::ui
