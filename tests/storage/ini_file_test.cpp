@@ -2,11 +2,14 @@
 // way leaves the old file as it was.
 #include "storage/ini_file.h"
 
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <filesystem>
+#include <optional>
 
 #include "storage_fakes.h"
 
@@ -79,14 +82,48 @@ TEST_F(WholeFileSaves, saveIntoAMissingFolderCannotOpen) {
     EXPECT_EQ(SaveWholeFile(files, folder.file("Salvataggi/x.ovn"), "X"), SaveOutcome::CannotOpen);
 }
 
+// Permissions do not bind root (CI runs as root), so root hands the folder and its files to
+// an unprivileged user and saves from a child that has become that user.
+constexpr uid_t Nobody = 65534;
+
+void GiveToOrdinaryUser(const std::filesystem::path& folder) {
+    if (::geteuid() != 0)
+        return;
+    [[maybe_unused]] const int ignored = ::chown(folder.c_str(), Nobody, Nobody);
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        [[maybe_unused]] const int alsoIgnored = ::chown(entry.path().c_str(), Nobody, Nobody);
+}
+
+// Runs `save` as the folder's ordinary owner; nothing when the child could not become it.
+template <typename Save>
+std::optional<SaveOutcome> SaveAsOrdinaryUser(Save save) {
+    if (::geteuid() != 0)
+        return save();
+    constexpr int CannotDrop = 255;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::setgroups(0, nullptr) != 0 || ::setgid(Nobody) != 0 || ::setuid(Nobody) != 0)
+            ::_exit(CannotDrop);
+        ::_exit(static_cast<int>(save()));
+    }
+    int status = 0;
+    if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status) ||
+        WEXITSTATUS(status) == CannotDrop)
+        return std::nullopt;
+    return static_cast<SaveOutcome>(WEXITSTATUS(status));
+}
+
 TEST_F(WholeFileSaves, saveIntoAReadOnlyFolderCannotOpenAndKeepsTheOldFile) {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "permissions do not bind root";
     folder.write("a.ovn", old);
+    GiveToOrdinaryUser(folder.path());
     ::chmod(folder.path().c_str(), 0555);
-    EXPECT_EQ(SaveWholeFile(files, folder.file("a.ovn"), "X"), SaveOutcome::CannotOpen);
+    const std::optional<SaveOutcome> outcome =
+        SaveAsOrdinaryUser([&] { return SaveWholeFile(files, folder.file("a.ovn"), "X"); });
     ::chmod(folder.path().c_str(), 0755);
+    ASSERT_TRUE(outcome.has_value()) << "could not run the save without privileges";
+    EXPECT_EQ(*outcome, SaveOutcome::CannotOpen);
     EXPECT_EQ(folder.read("a.ovn"), old);
+    EXPECT_EQ(folder.entries(), std::vector<std::string>{"a.ovn"});
 }
 
 TEST_F(WholeFileSaves, replacedFileKeepsItsPermissionsAndItsLink) {
