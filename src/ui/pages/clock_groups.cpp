@@ -1,0 +1,109 @@
+#include "ui/pages/clock_groups.h"
+
+#include <QDateEdit>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <array>
+
+#include "ui/pages/page_building.h"
+#include "widgets/check_lamp.h"
+#include "widgets/digit_group.h"
+#include "widgets/spin_field.h"
+#include "widgets/styled_label.h"
+
+namespace orvane::ui::pages {
+
+namespace {
+
+struct Digits {
+    const char* name;
+    int count;
+};
+
+// One clock row: a raised caption, then three digit groups with engraved separators. The
+// caption cannot be a buddy, so the digits take their names from it.
+void AddDigitRow(QGridLayout* grid, int row, const char* caption,
+                 const std::array<Digits, 3>& digits, const QString& separator) {
+    auto* label = new widgets::StyledLabel({}, widgets::StyledLabel::Effect::Shadow);
+    label->setObjectName(QString::fromLatin1(caption));
+    grid->addWidget(label, row, 0);
+    auto* line = new QHBoxLayout;
+    line->setSpacing(3);
+    const char* suffixes[] = {nullptr, "2", "3"};
+    for (std::size_t i = 0; i < digits.size(); ++i) {
+        if (i > 0)
+            line->addWidget(
+                new widgets::StyledLabel(separator, widgets::StyledLabel::Effect::Highlight));
+        auto* group = new widgets::DigitGroup(digits[i].count);
+        group->setObjectName(QString::fromLatin1(digits[i].name));
+        NameFrom(group, caption, suffixes[i]);
+        line->addWidget(group);
+    }
+    line->addStretch();
+    grid->addLayout(line, row, 1);
+}
+
+widgets::SpinField* Spin(const char* name, int upper) {
+    auto* spin = new widgets::SpinField;
+    spin->setObjectName(QString::fromLatin1(name));
+    spin->setFormat(QStringLiteral("#0#"));
+    spin->setLowerLimit(0);
+    spin->setUpperLimit(upper);
+    return spin;
+}
+
+}  // namespace
+
+QGroupBox* BuildClockReadingGroup() {
+    QGroupBox* box = Group("Gr_Lettura_Clock");
+    QGridLayout* grid = GridIn(box);
+    AddDigitRow(grid, 0, "Lb_Data", {{{"Vr_Day", 2}, {"Vr_Mese", 2}, {"VrAnno", 4}}},
+                QStringLiteral("/"));
+    AddDigitRow(grid, 1, "Lb_Ora", {{{"VrOra", 2}, {"VrMin", 2}, {"VrSec", 2}}},
+                QStringLiteral(":"));
+    return box;
+}
+
+QGroupBox* BuildClockSettingGroup() {
+    QGroupBox* box = Group("Gr_Impostazione_Or");
+    QGridLayout* grid = GridIn(box);
+    grid->setColumnStretch(2, 1);
+
+    auto* date = new QDateEdit;
+    date->setObjectName(QStringLiteral("Sel_Data"));
+    date->setCalendarPopup(true);
+    date->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    AddRow(grid, 0, Caption("Lb_Data_Da_Impostare"), date);
+
+    QLabel* timeCaption = Caption("Lb_Ora_Da_Imp");
+    grid->addWidget(timeCaption, 1, 0);
+    auto* time = new QHBoxLayout;
+    time->setSpacing(3);
+    widgets::SpinField* hour = Spin("Num_Ora", 23);
+    timeCaption->setBuddy(hour);
+    widgets::SpinField* minute = Spin("Num_Minuti", 59);
+    NameFrom(minute, "Lb_Ora_Da_Imp", "2");
+    widgets::SpinField* second = Spin("Num_Secondi", 59);
+    NameFrom(second, "Lb_Ora_Da_Imp", "3");
+    time->addWidget(hour);
+    time->addWidget(minute);
+    time->addWidget(second);
+    grid->addLayout(time, 1, 1, 1, 2, Qt::AlignLeft);
+
+    auto* follow = new widgets::CheckLamp;
+    follow->setObjectName(QStringLiteral("Ck_Agg_Clock"));
+    grid->addWidget(follow, 2, 0, 1, 3);
+
+    auto* send = new QHBoxLayout;
+    send->setSpacing(6);
+    send->addWidget(Button("Bt_Set_Clock"));
+    send->addWidget(Caption("Lb_Solo_Com_Attiva"));
+    send->addStretch();
+    grid->addLayout(send, 3, 0, 1, 3);
+    return box;
+}
+
+}  // namespace orvane::ui::pages

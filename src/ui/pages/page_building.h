@@ -1,0 +1,90 @@
+// Building blocks shared by the window's pages and its bottom strip. Every control gets its
+// object name here and nothing else the window owns: no language text, no value, no signal
+// connection. The window later finds each control by that name, writes its captions in the
+// current language and wires its handlers.
+//
+// Accessible names follow the captions, so they follow the language: a caption label that
+// names one control becomes its buddy; a control without a caption of its own points at the
+// label or group that names it through the property `orvaneNameFrom` (plus a fixed,
+// language-free `orvaneNameSuffix` where several controls share one caption).
+//
+// Everything built here belongs to the widget it is placed in; GUI thread only.
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+class QCheckBox;
+class QComboBox;
+class QGridLayout;
+class QGroupBox;
+class QLabel;
+class QLayout;
+class QPushButton;
+class QWidget;
+
+namespace orvane::widgets {
+class Lamp;
+class NumericField;
+class TrendChart;
+}  // namespace orvane::widgets
+
+namespace orvane::ui::pages {
+
+inline constexpr char kNameFromProperty[] = "orvaneNameFrom";
+inline constexpr char kNameSuffixProperty[] = "orvaneNameSuffix";
+
+// The channel colours of the trend charts, their swatches and coloured captions, and the
+// colours of the large command buttons. The button-highlight colour is the classic desktop's
+// (white), fixed so that a colour skin cannot change what a channel looks like.
+namespace colour {
+inline const QColor Lime{0, 255, 0};
+inline const QColor Yellow{255, 255, 0};
+inline const QColor Red{255, 0, 0};
+inline const QColor Fuchsia{255, 0, 255};
+inline const QColor Orange{255, 128, 64};
+inline const QColor Aqua{0, 255, 255};
+inline const QColor ButtonHighlight{255, 255, 255};
+inline const QColor Teal{0, 128, 128};
+inline const QColor Maroon{128, 0, 0};
+}  // namespace colour
+
+// Groups and layouts. All pages use the same compact spacing, sized for an 8-point font.
+QGroupBox* Group(const char* name);
+QGridLayout* GridIn(QWidget* box);
+void Compact(QLayout* layout);
+
+// Labels.
+QLabel* Caption(const char* name);                                   // the window writes its text
+QLabel* FixedText(const QString& text, const char* name = nullptr);  // design text
+QLabel* Swatch(const char* name, const QColor& colour);              // "    " in a channel colour
+// Paints a label's background in `colour` (text black) and keeps it so under every skin.
+void KeepColour(QLabel* label, const QColor& colour);
+
+// Inputs and indicators.
+// `widest` is the widest text the field has to show, e.g. "-16000.0".
+widgets::NumericField* LiveField(const char* name, const QString& widest);  // read-only
+widgets::NumericField* ParameterField(const char* name, const QString& widest);
+widgets::NumericField* OctetField(const char* name);  // 0..255, editable
+widgets::Lamp* StatusLamp(const char* name);          // red/black off, lime/green on
+QCheckBox* CheckBox(const char* name, const QString& text = {});
+QPushButton* Button(const char* name, const QString& text = {});
+QComboBox* List(const char* name);  // not editable, empty
+
+// Fixes the width of a field to show at most `widest` in its current font.
+void FitText(QWidget* field, const QString& widest);
+
+// Accessible-name links (see above).
+void NameFrom(QWidget* control, const char* source, const char* suffix = nullptr);
+
+// Grid rows: caption, control, optional unit label; the caption names the control. Returns
+// the row's unit label, if any.
+QLabel* AddRow(QGridLayout* grid, int row, QLabel* caption, QWidget* control,
+               const QString& unit = {});
+
+// The trend charts' design settings shared by both charts: record interval, grid width,
+// records kept while following, following on, cursor, grid, time axis, separators and the
+// upper limit line; `colours` are channels 1..8.
+void DesignChart(widgets::TrendChart* chart, const QColor (&colours)[8]);
+
+}  // namespace orvane::ui::pages
