@@ -39,6 +39,25 @@ TEST_F(SkinTest, anUnknownNameFailsAndLeavesTheLookAsItWas) {
     }
 }
 
+// The program starts under "Amakrits" and builds its window before the stored skin comes.
+TEST(PlatformSkin, widgetsBuiltUnderASkinTakeEveryLaterLookIncludingThePlatformOne) {
+    const QColor platformWindow = appColour(QPalette::Window);
+    const QColor platformText = appColour(QPalette::WindowText);
+    SkinSwitcher skins;
+    ASSERT_TRUE(skins.apply(u"Amakrits"));
+    QWidget window;
+    auto* label = new QLabel(QStringLiteral("Porta "), &window);
+    window.show();
+    for (std::u16string_view name : {u"Windows", u"Sky", u"Carbon", u"Windows"}) {
+        ASSERT_TRUE(skins.apply(QStringView(name)));
+        EXPECT_EQ(label->palette().color(QPalette::WindowText), appColour(QPalette::WindowText))
+            << skins.current().toStdString();
+        EXPECT_EQ(window.palette().color(QPalette::Window), appColour(QPalette::Window));
+    }
+    EXPECT_EQ(window.palette().color(QPalette::Window), platformWindow);
+    EXPECT_EQ(label->palette().color(QPalette::WindowText), platformText);
+}
+
 TEST_F(SkinTest, unknownNameMessageCarriesTheName) {
     EXPECT_EQ(StyleNotFoundMessage(QStringLiteral("Amakrits")),
               QStringLiteral("Style 'Amakrits' not found"));

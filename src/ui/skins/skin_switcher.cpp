@@ -1,6 +1,7 @@
 #include "ui/skins/skin_switcher.h"
 
 #include <QApplication>
+#include <QPalette>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QWidget>
@@ -20,6 +21,14 @@ void useStyle(const QString& name) {
         return;
     if (QStyle* style = QStyleFactory::create(name))
         QApplication::setStyle(style);
+}
+
+// Removing a style sheet gives every widget back the palette it had when the sheet polished
+// it, which is the previous skin's. Dropping the sheet before the palette changes lets the
+// new palette reach every widget that exists.
+void dropStyleSheet() {
+    if (!qApp->styleSheet().isEmpty())
+        qApp->setStyleSheet(QString());
 }
 
 }  // namespace
@@ -51,6 +60,7 @@ bool SkinSwitcher::apply(QStringView name) {
     const SkinColours* colours = FindSkinColours(name.toString().toStdString());
     if (!colours)
         return false;
+    dropStyleSheet();
     useStyle(kSkinStyle);
     QApplication::setPalette(SkinPalette(*colours));
     qApp->setStyleSheet(SkinStyleSheet(*colours));
@@ -59,8 +69,15 @@ bool SkinSwitcher::apply(QStringView name) {
 }
 
 void SkinSwitcher::applyPlatformLook() {
+    dropStyleSheet();
     useStyle(platformStyle_);
     QApplication::setPalette(platformPalette_);
+    // The sheet's farewell left each widget the last skin's palette as if set by hand, and
+    // without a new sheet nothing polishes it away: hand those widgets back to the
+    // application palette. Palettes the program set itself (the fixed colours) stay.
+    for (QWidget* widget : QApplication::allWidgets())
+        if (!widget->testAttribute(Qt::WA_SetPalette) && !HasFixedColour(widget))
+            widget->setPalette(QPalette());
     qApp->setStyleSheet(platformStyleSheet_);
 }
 

@@ -1,0 +1,203 @@
+#include "ui/window/form1.h"
+
+#include <QAbstractButton>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QShowEvent>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "link/posix_serial_port.h"
+#include "storage/file_system.h"
+#include "storage/working_directory.h"
+#include "ui/pages/advanced_page.h"
+#include "ui/pages/grid_service_page.h"
+#include "ui/pages/lan_page.h"
+#include "ui/pages/link_strip.h"
+#include "ui/pages/parameters_page.h"
+#include "ui/pages/three_phase_page.h"
+#include "ui/pages/trend_page.h"
+#include "ui/skins/skin_switcher.h"
+#include "ui/window/accessible_names.h"
+#include "ui/window/qt_dialogs.h"
+#include "ui/window/qt_screen.h"
+#include "widgets/trend_chart.h"
+
+namespace orvane::ui {
+
+namespace {
+
+// The window's client area and its place on the screen before the stored one is applied.
+constexpr QSize ClientSize{1118, 720};
+constexpr QPoint DesignPosition{464, 5};
+
+}  // namespace
+
+Form1::Form1(SkinSwitcher& skins, Form1Options options) : skins_(skins) {
+    setObjectName(QStringLiteral("Form1"));
+    buildLayout();
+
+    timer1_.setObjectName(QStringLiteral("Timer1"));
+    timer1_.setInterval(kPollIntervalMs);
+    timer1_.setTimerType(Qt::PreciseTimer);
+
+    screen_ = std::make_unique<QtScreen>(*this, *pages_, timer1_);
+    qtDialogs_ = std::make_unique<QtDialogs>(this);
+    if (options.port == nullptr)
+        ownPort_ = std::make_unique<link::PosixSerialPort>();
+    if (options.delay == nullptr)
+        ownDelay_ = std::make_unique<link::SystemDelay>();
+    if (options.clock == nullptr)
+        ownClock_ = std::make_unique<monitor::SystemLocalClock>();
+    if (!options.presentDevices)
+        options.presentDevices = link::DiscoverSerialDevices;
+    files_ = std::make_unique<storage::PosixFileSystem>();
+    workingDirectory_ = std::make_unique<storage::ProcessWorkingDirectory>();
+
+    session_ = std::make_unique<Session>(SessionServices{
+        *screen_, *screen_,
+        options.dialogs != nullptr ? *options.dialogs : *qtDialogs_,
+        options.fileDialogs != nullptr ? *options.fileDialogs : *qtDialogs_, *this,
+        options.clock != nullptr ? *options.clock : *ownClock_,
+        options.port != nullptr ? *options.port : *ownPort_,
+        options.delay != nullptr ? *options.delay : *ownDelay_, *files_, *workingDirectory_,
+        options.presentDevices});
+
+    connectHandlers();
+    session_->FormCreate();
+}
+
+Form1::~Form1() = default;
+
+void Form1::buildLayout() {
+    resize(ClientSize);
+    move(DesignPosition);
+
+    pages_ = new QTabWidget(this);
+    pages_->setObjectName(QStringLiteral("Pg_Controllo"));
+    pages_->addTab(new TrendPage, QString());
+    pages_->addTab(new ThreePhasePage, QString());
+    pages_->addTab(new ParametersPage, QString());
+    pages_->addTab(new LanPage, QString());
+    pages_->addTab(new AdvancedPage, QString());
+    pages_->addTab(new GridServicePage, QString());
+    pages_->setCurrentIndex(0);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(8, 8, 8, 4);
+    layout->setSpacing(4);
+    layout->addWidget(pages_, 1);
+    layout->addWidget(new LinkStrip);
+}
+
+void Form1::connectHandlers() {
+    const auto onClick = [this](const char* name, auto handler) {
+        if (auto* button = findChild<QAbstractButton*>(QLatin1String(name)))
+            connect(button, &QAbstractButton::clicked, this, handler);
+    };
+    // Lists react to the operator's picks only; the program's own selections stay silent.
+    const auto onPick = [this](const char* name, auto handler) {
+        if (auto* list = findChild<QComboBox*>(QLatin1String(name)))
+            connect(list, &QComboBox::activated, this, handler);
+    };
+    Session& s = *session_;
+
+    connect(&timer1_, &QTimer::timeout, this, &Form1::Timer1Timer);
+    onClick("Bt_Open", [&s] { s.linkControl().Bt_OpenClick(); });
+
+    // The trend charts' own controls.
+    const auto chartButtons = [&](const char* chartName, const char* older, const char* clear,
+                                  const char* newer) {
+        auto* chart = findChild<widgets::TrendChart*>(QLatin1String(chartName));
+        if (chart == nullptr)
+            return;
+        onClick(older, [chart] { chart->pageOlder(); });
+        onClick(clear, [chart] { chart->clear(); });
+        onClick(newer, [chart] { chart->pageNewer(); });
+    };
+    chartButtons("Trend_1", "Button24", "Bt_Clear_Trend", "Button23");
+    chartButtons("Trend_Trifase", "Button1", "Bt_Pul_Trend_Trifase", "Button3");
+    if (auto* trend = findChild<widgets::TrendChart*>(QStringLiteral("Trend_1")))
+        onPick("Cb_Scala", [trend](int index) { trend->setLeftScaleChannel(index + 1); });
+
+    // Commands to the unit.
+    monitor::DeviceCommands& c = s.commands();
+    onClick("Bt_Blocco", [&c] { c.Bt_BloccoClick(); });
+    onClick("Bt_Riavvio", [&c] { c.Bt_RiavvioClick(); });
+    onClick("Bt_Carica_Completa", [&c] { c.Bt_Carica_CompletaClick(); });
+    onClick("Bt_Set_Clock", [&c] { c.Bt_Set_ClockClick(); });
+    onClick("Bt_Cambio_Batteria", [&c] { c.Bt_Cambio_BatteriaClick(); });
+    onClick("Bt_Reset_Accumulo", [&c] { c.Bt_Reset_AccumuloClick(); });
+    onClick("Bt_Azzera_All_Carica", [&c] { c.Bt_Azzera_All_CaricaClick(); });
+
+    // Parameters: the unit's memory, the defaults, the battery type and the files.
+    onClick("Bt_Scrivi_Eeprom", [this, &s] {
+        blocking([&s] { s.parameterExport().Bt_Scrivi_EepromClick(); });
+    });
+    onClick("Bt_Importa",
+            [this, &s] { blocking([&s] { s.parameterImport().Bt_ImportaClick(); }); });
+    onClick("Bt_Defaut", [&s] { s.parameterDefaults().Bt_DefautClick(); });
+    onPick("Cb_Tipo_Batt", [&s] { s.freeConfiguration().Cb_Tipo_BattChange(); });
+    onClick("Bt_Salva_Disco", [&s] { s.parameterFiles().Bt_Salva_DiscoClick(); });
+    onClick("Bt_Leggi_Disco", [&s] { s.parameterFiles().Bt_Leggi_DiscoClick(); });
+
+    // The program's own settings.
+    onPick("Combo_Skin", [&s] { s.Combo_SkinChange(); });
+    onPick("Cb_Sel_Lingua", [this, &s] {
+        s.Cb_Sel_LinguaChange();
+        refreshAccessibleNames();
+    });
+}
+
+void Form1::Timer1Timer() {
+    // A tick blocks until its answer is in; should a dialog's event loop deliver the next
+    // timeout meanwhile, that tick is skipped rather than nested.
+    if (inTick_)
+        return;
+    inTick_ = true;
+    session_->Timer1Timer();
+    inTick_ = false;
+}
+
+void Form1::blocking(const std::function<void()>& transfer) {
+    const BusyCursor busy;
+    transfer();
+}
+
+void Form1::refreshAccessibleNames() {
+    RefreshAccessibleNames(*this, *screen_);
+}
+
+void Form1::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (shown_ || event->spontaneous())
+        return;
+    shown_ = true;
+    session_->FormShow();
+    refreshAccessibleNames();
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    if (session_->FormCloseQuery())
+        event->accept();
+    else
+        event->ignore();
+}
+
+void Form1::moveTo(int left, int top) {
+    move(left, top);
+}
+
+int Form1::left() const {
+    return x();
+}
+
+int Form1::top() const {
+    return y();
+}
+
+bool Form1::applySkin(std::string_view name) {
+    return skins_.apply(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+}
+
+}  // namespace orvane::ui

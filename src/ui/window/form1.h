@@ -1,0 +1,94 @@
+// The program's one window: the page control `Pg_Controllo` with its six pages, the link
+// strip under it and the poll timer `Timer1`. It only wires: the pages build the controls,
+// QtScreen lets the cores write and read them by name, and every event handler forwards to
+// the session, which owns the program's state and logic.
+//
+// Construction builds the controls and runs FormCreate (settings, lists, position, skin);
+// the first show runs FormShow (defaults, texts, start state); closing runs FormCloseQuery.
+// Owned by the program's entry point; GUI thread only.
+#pragma once
+
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "link/port_table.h"
+#include "ui/core/session.h"
+#include "ui/core/window_frame.h"
+
+class QTabWidget;
+
+namespace orvane::link {
+class SerialPort;
+class Delay;
+}  // namespace orvane::link
+
+namespace orvane::ui {
+
+class QtDialogs;
+class QtScreen;
+class SkinSwitcher;
+
+// What a test may put in place of the real machine; each left empty is the real one.
+struct Form1Options {
+    link::SerialPort* port = nullptr;                // the termios port
+    link::Delay* delay = nullptr;                    // real sleeps
+    monitor::OperatorDialogs* dialogs = nullptr;     // Qt message boxes
+    storage::FileDialogs* fileDialogs = nullptr;     // Qt file dialogs
+    const monitor::LocalClock* clock = nullptr;      // the PC's clock
+    // The serial devices present; empty: the devices this machine has.
+    std::function<std::vector<link::SerialDevice>()> presentDevices;
+};
+
+class Form1 final : public QWidget, private WindowFrame {
+    Q_OBJECT
+
+  public:
+    static constexpr int kPollIntervalMs = 75;
+
+    explicit Form1(SkinSwitcher& skins, Form1Options options = {});
+    ~Form1() override;
+
+    Session& session() { return *session_; }
+    QtScreen& screen() { return *screen_; }
+    QTimer& timer1() { return timer1_; }
+    QTabWidget& pages() { return *pages_; }
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    // WindowFrame
+    void moveTo(int left, int top) override;
+    int left() const override;
+    int top() const override;
+    bool applySkin(std::string_view name) override;
+
+    void buildLayout();
+    void connectHandlers();
+    void Timer1Timer();
+    void refreshAccessibleNames();
+    // Runs a parameter transfer that blocks the window, under the wait cursor.
+    void blocking(const std::function<void()>& transfer);
+
+    SkinSwitcher& skins_;
+    QTabWidget* pages_ = nullptr;
+    QTimer timer1_;
+    bool inTick_ = false;
+    bool shown_ = false;
+
+    std::unique_ptr<QtScreen> screen_;
+    std::unique_ptr<QtDialogs> qtDialogs_;
+    std::unique_ptr<link::SerialPort> ownPort_;
+    std::unique_ptr<link::Delay> ownDelay_;
+    std::unique_ptr<monitor::LocalClock> ownClock_;
+    std::unique_ptr<storage::FileSystem> files_;
+    std::unique_ptr<storage::WorkingDirectory> workingDirectory_;
+    std::unique_ptr<Session> session_;
+};
+
+}  // namespace orvane::ui

@@ -1,0 +1,167 @@
+// The window as the operator meets it: first run, stored settings, the live link against the
+// simulated unit, language and skin changes, and the parameter buttons, all through the real
+// controls.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+
+#include "widgets/digit_group.h"
+#include "widgets/lamp.h"
+#include "widgets/numeric_field.h"
+#include "window_fixture.h"
+
+namespace orvane::testing {
+namespace {
+
+using Box = WindowOperator::Kind;
+
+TEST_F(WindowTest, firstRunInAnEmptyFolderOpensItalianOnComOneAndWritesTheSettingsOnClose) {
+    ui::Form1& window = open();
+    EXPECT_EQ(window.windowTitle(), QString::fromUtf8(" Orvane Configurator Trifase"));
+    EXPECT_EQ(window.pos(), QPoint(100, 100));
+    EXPECT_EQ(text("Cb_Sel_Porta").rfind("COM 1", 0), 0u);
+    EXPECT_EQ(text("Cb_Sel_Lingua"), "Italiano");
+    EXPECT_EQ(text("Bt_Open"), "Avvia");
+    EXPECT_EQ(skins_.current(), QStringLiteral("Windows"));
+    EXPECT_TRUE(tabShown("Tab_Cei_021"));
+    EXPECT_FALSE(window.timer1().isActive());
+    EXPECT_EQ(window.timer1().interval(), 75);
+    EXPECT_EQ(window.pages().currentIndex(), 0);
+
+    window.move(240, 160);
+    EXPECT_TRUE(window.close());
+    EXPECT_EQ(savedSettings(),
+              "[GENERALE]\r\nCOM_232=0\r\nLEFT=240\r\nTOP=160\r\nSKIN=0\r\nLINGUA=0\r\n");
+}
+
+TEST_F(WindowTest, storedEnglishOpensInEnglishWithoutTheGridServiceParts) {
+    settings("LINGUA=1\r\n");
+    open();
+    EXPECT_EQ(text("Form1"), " Orvane Treephase Configurator");
+    EXPECT_EQ(text("Cb_Sel_Lingua"), "English");
+    EXPECT_FALSE(tabShown("Tab_Cei_021"));
+    EXPECT_TRUE(control("Ld_Cum_Cei021")->isHidden());
+    EXPECT_TRUE(control("Gr_Dati_Casa")->isHidden());
+}
+
+TEST_F(WindowTest, everyControlTheProgramSpeaksToExists) {
+    settings("", true);
+    open();
+    click("Bt_Open");
+    ASSERT_TRUE(waitFor([&] { return text("Label_Ver_FW") != "0.0.0"; }));
+    dialogs_.answers = {true};
+    click("Bt_Defaut");
+    pick("Cb_Tipo_Batt", 4);
+    pick("Cb_Sel_Lingua", 1);
+    EXPECT_TRUE(window_->screen().missingControls().empty())
+        << *window_->screen().missingControls().begin();
+}
+
+TEST_F(WindowTest, startingTheLinkShowsLiveValuesTheClockAndTheFirmware) {
+    settings("", true);
+    open();
+    click("Bt_Open");
+    EXPECT_EQ(text("Bt_Open"), "Ferma");
+    EXPECT_TRUE(control<widgets::Lamp>("Led_Comunicazione")->isActive());
+    EXPECT_TRUE(window_->timer1().isActive());
+
+    ASSERT_TRUE(waitFor([&] { return text("Vr_String") == "Comunicazione OK"; }));
+    EXPECT_TRUE(waitFor([&] { return control<widgets::DigitGroup>("VrAnno")->value() >= 2000; }));
+    EXPECT_TRUE(waitFor([&] {  // the grid voltage, once the measurement block is in
+        return control<widgets::NumericField>("AbNumEdit20")->value() > 100.0;
+    }));
+    EXPECT_EQ(text("Label_Ver_FW"), " 1. 7. 3");
+    EXPECT_GT(control<widgets::NumericField>("Ed_Freq_Rete")->value(), 45.0);
+
+    click("Bt_Open");
+    EXPECT_EQ(text("Bt_Open"), "Avvia");
+    EXPECT_EQ(text("Vr_String"), "Fermo");
+    EXPECT_FALSE(window_->timer1().isActive());
+}
+
+TEST_F(WindowTest, switchingLanguageWhileStartedKeepsTheStopCaptionAndSavesTheChoice) {
+    settings("", true);
+    open();
+    click("Bt_Open");
+    pick("Cb_Sel_Lingua", 1);
+    EXPECT_EQ(text("Bt_Open"), "Stop");
+    EXPECT_EQ(text("Label_Ver_FW"), "0.0.0");
+    EXPECT_FALSE(tabShown("Tab_Cei_021"));
+    EXPECT_NE(savedSettings().find("LINGUA=1\r\n"), std::string::npos);
+    pick("Cb_Sel_Lingua", 0);
+    EXPECT_EQ(text("Bt_Open"), "Ferma");
+    EXPECT_TRUE(tabShown("Tab_Cei_021"));
+}
+
+TEST_F(WindowTest, pickingASkinSavesItAndChangesTheLook) {
+    open();
+    pick("Combo_Skin", 3);
+    EXPECT_EQ(skins_.current(), QStringLiteral("Carbon"));
+    EXPECT_NE(savedSettings().find("SKIN=3\r\n"), std::string::npos);
+}
+
+TEST_F(WindowTest, importAndExportRunUnderTheBusyCursorAndReportTheirOutcome) {
+    settings("", true);
+    open();
+    click("Bt_Open");
+    click("Bt_Importa");  // takes the port from the running link
+    ASSERT_EQ(dialogs_.boxes.size(), 1u);
+    EXPECT_EQ(dialogs_.boxes[0].text, "Dati importati correttamente");
+    EXPECT_TRUE(dialogs_.boxes[0].underBusyCursor);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);  // gone once the transfer is over
+    EXPECT_NE(control<widgets::NumericField>("Ed_Id_Orvane")->value(), 0.0);
+    EXPECT_EQ(text("Bt_Open"), "Avvia");
+    EXPECT_EQ(text("Vr_String"), "Fermo");
+
+    dialogs_.boxes.clear();
+    dialogs_.answers = {true};
+    click("Bt_Scrivi_Eeprom");
+    ASSERT_EQ(dialogs_.boxes.size(), 2u);
+    EXPECT_EQ(dialogs_.boxes[0].kind, Box::Question);
+    EXPECT_EQ(dialogs_.boxes[1].text, "Dati esportati correttamente");
+}
+
+TEST_F(WindowTest, savedParametersComeBackAfterTheDefaults) {
+    open();
+    auto* capacity = control<widgets::NumericField>("Ed_Capacita");
+    const double defaultCapacity = capacity->value();
+    capacity->setValue(defaultCapacity + 20);
+    const std::string file = folder_.file("mine");
+    fileDialogs_.answers = {file};
+    click("Bt_Salva_Disco");
+    EXPECT_TRUE(dialogs_.boxes.empty()) << dialogs_.boxes.front().text;
+    EXPECT_EQ(fileDialogs_.saveFolder, folder_.file("Salvataggi"));
+    EXPECT_EQ(fileDialogs_.proposedName.rfind("Orvane_", 0), 0u);
+
+    dialogs_.answers = {true};
+    click("Bt_Defaut");
+    EXPECT_EQ(capacity->value(), defaultCapacity);
+    fileDialogs_.answers = {file + ".ovn"};
+    click("Bt_Leggi_Disco");
+    EXPECT_EQ(fileDialogs_.openFilter, "Orvane Files (*.ovn)");
+    EXPECT_EQ(capacity->value(), defaultCapacity + 20);
+}
+
+TEST_F(WindowTest, theDefaultsQuestionIsARealYesNoBox) {
+    open(/*realDialogs=*/true);
+    auto* capacity = control<widgets::NumericField>("Ed_Capacita");
+    const double defaultCapacity = capacity->value();
+    capacity->setValue(defaultCapacity + 20);
+    QString asked;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(box, nullptr);
+        asked = box->text();
+        icon = box->icon();
+        box->button(QMessageBox::Yes)->click();
+    });
+    click("Bt_Defaut");
+    EXPECT_EQ(asked, QStringLiteral("Si vogliono caricare i dati di default ?"));
+    EXPECT_EQ(icon, QMessageBox::Question);
+    EXPECT_EQ(capacity->value(), defaultCapacity);
+}
+
+}  // namespace
+}  // namespace orvane::testing

@@ -1,0 +1,169 @@
+// The real window in the test process: a scratch working directory (where Charger.INI and
+// Salvataggi/ live), the unit simulator bound to "COM 1", message boxes and file dialogs
+// answered by the test, and no serial device of this machine in the port list.
+// Test thread only.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QCursor>
+#include <QTabWidget>
+#include <QTest>
+#include <deque>
+#include <vector>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "storage/file_dialogs.h"
+#include "monitor/operator_dialogs.h"
+#include "support/scratch_directory.h"
+#include "support/unit_sim_process.h"
+#include "ui/skins/skin_switcher.h"
+#include "ui/window/form1.h"
+#include "ui/window/qt_screen.h"
+
+namespace orvane::testing {
+
+// The message boxes: each is recorded with whether the wait cursor was up when it came
+// (the outcome of a blocking transfer); questions take the next scripted answer, No when
+// none is left.
+class WindowOperator final : public monitor::OperatorDialogs {
+  public:
+    enum class Kind { Information, Error, Question };
+    struct Box {
+        Kind kind;
+        std::string text;
+        bool underBusyCursor;
+    };
+    void inform(std::string_view t) override { record(Kind::Information, t); }
+    void showError(std::string_view t) override { record(Kind::Error, t); }
+    bool askYesNo(std::string_view t) override {
+        record(Kind::Question, t);
+        if (answers.empty())
+            return false;
+        const bool yes = answers.front();
+        answers.pop_front();
+        return yes;
+    }
+    std::vector<Box> boxes;
+    std::deque<bool> answers;
+
+  private:
+    void record(Kind kind, std::string_view t) {
+        const QCursor* cursor = QApplication::overrideCursor();
+        boxes.push_back({kind, std::string(t), cursor && cursor->shape() == Qt::WaitCursor});
+    }
+};
+
+// The file dialogs: each call takes the next scripted answer (nothing: cancelled).
+class ScriptedFileDialogs final : public storage::FileDialogs {
+  public:
+    std::optional<std::string> chooseSaveFile(const std::string& folder, const std::string& name,
+                                              std::string_view) override {
+        saveFolder = folder;
+        proposedName = name;
+        return next();
+    }
+    std::optional<std::string> chooseOpenFile(const std::string& folder,
+                                              std::string_view filter) override {
+        openFolder = folder;
+        openFilter = std::string(filter);
+        return next();
+    }
+    std::deque<std::optional<std::string>> answers;
+    std::string saveFolder, proposedName, openFolder, openFilter;
+
+  private:
+    std::optional<std::string> next() {
+        if (answers.empty())
+            return std::nullopt;
+        auto answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+};
+
+class WindowTest : public ::testing::Test {
+  protected:
+    WindowTest() : previousDirectory_(std::filesystem::current_path()) {
+        std::filesystem::current_path(folder_.path());
+    }
+    ~WindowTest() override {
+        window_.reset();
+        std::filesystem::current_path(previousDirectory_);
+    }
+
+    // Charger.INI before the window is made; `withUnit` binds "COM 1" to a simulator.
+    void settings(const std::string& general, bool withUnit = false) {
+        std::string ini = "[GENERALE]\r\n" + general;
+        if (withUnit) {
+            sim_ = std::make_unique<UnitSimProcess>();
+            EXPECT_TRUE(sim_->ready()) << sim_->error();
+            ini += "[PORTE]\r\nCOM1=" + sim_->slavePath() + "\r\n";
+        }
+        std::ofstream(folder_.file("Charger.INI"), std::ios::binary) << ini;
+    }
+
+    ui::Form1& open(bool realDialogs = false) {
+        ui::Form1Options options;
+        if (!realDialogs) {
+            options.dialogs = &dialogs_;
+            options.fileDialogs = &fileDialogs_;
+        }
+        options.presentDevices = [] { return std::vector<link::SerialDevice>{}; };
+        window_ = std::make_unique<ui::Form1>(skins_, options);
+        window_->show();
+        return *window_;
+    }
+
+    template <class T = QWidget>
+    T* control(const char* name) const {
+        return window_->findChild<T*>(QLatin1String(name));
+    }
+    std::string text(const char* name) const { return window_->screen().text(name); }
+    void click(const char* name) const {
+        QAbstractButton* button = control<QAbstractButton>(name);
+        ASSERT_NE(button, nullptr) << name;
+        button->click();
+    }
+    // The operator picks entry `index` of a list.
+    void pick(const char* name, int index) const {
+        QComboBox* list = control<QComboBox>(name);
+        ASSERT_NE(list, nullptr) << name;
+        list->setCurrentIndex(index);
+        emit list->activated(index);
+    }
+    // Lets the event loop run (Timer1 polls the unit) until `done` holds.
+    template <class Predicate>
+    bool waitFor(Predicate done, int timeoutMs = 15000) const {
+        return QTest::qWaitFor(done, timeoutMs);
+    }
+    std::string savedSettings() const {
+        std::ifstream in(folder_.file("Charger.INI"), std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    bool tabShown(const char* page) const {
+        QTabWidget& pages = window_->pages();
+        return pages.isTabVisible(pages.indexOf(control(page)));
+    }
+
+    ScratchDirectory folder_;
+    std::unique_ptr<UnitSimProcess> sim_;
+    ui::SkinSwitcher skins_;
+    WindowOperator dialogs_;
+    ScriptedFileDialogs fileDialogs_;
+    std::unique_ptr<ui::Form1> window_;
+
+  private:
+    std::filesystem::path previousDirectory_;
+};
+
+}  // namespace orvane::testing

@@ -1,0 +1,133 @@
+// Renders every page of the window, in Italian and in English, to PNG files: the window runs
+// offscreen in a scratch working directory with "COM 1" bound to the given port (normally
+// the unit simulator), polls the unit for a while so the pages show live data, and grabs
+// each page. Used by scripts/screenshots.
+//
+//   orvane-window-shots --port /dev/pts/7 --out build/screenshots [--seconds 8]
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstdio>
+#include <string_view>
+
+#include "monitor/operator_dialogs.h"
+#include "ui/skins/skin_switcher.h"
+#include "ui/window/form1.h"
+#include "ui/window/program_font.h"
+
+namespace {
+
+// Nobody is there to answer: outcomes are printed, questions answered No.
+class UnattendedOperator final : public orvane::monitor::OperatorDialogs {
+  public:
+    void inform(std::string_view text) override { print("info", text); }
+    void showError(std::string_view text) override { print("error", text); }
+    bool askYesNo(std::string_view text) override {
+        print("question (No)", text);
+        return false;
+    }
+
+  private:
+    static void print(const char* kind, std::string_view text) {
+        std::fprintf(stderr, "%s: %.*s\n", kind, static_cast<int>(text.size()), text.data());
+    }
+};
+
+struct Options {
+    QString port;
+    QString out;
+    int seconds = 8;
+};
+
+bool Parse(const QStringList& args, Options& options) {
+    for (qsizetype i = 1; i + 1 < args.size(); i += 2) {
+        if (args[i] == QLatin1String("--port"))
+            options.port = args[i + 1];
+        else if (args[i] == QLatin1String("--out"))
+            options.out = args[i + 1];
+        else if (args[i] == QLatin1String("--seconds"))
+            options.seconds = args[i + 1].toInt();
+        else
+            return false;
+    }
+    return !options.port.isEmpty() && !options.out.isEmpty() && args.size() % 2 == 1;
+}
+
+void Pick(orvane::ui::Form1& window, const char* list, int index) {
+    if (auto* combo = window.findChild<QComboBox*>(QLatin1String(list))) {
+        combo->setCurrentIndex(index);
+        emit combo->activated(index);
+    }
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationDisplayName(QStringLiteral("Orvane"));
+    QApplication::setFont(orvane::ui::ProgramFont());
+    Options options;
+    if (!Parse(QApplication::arguments(), options)) {
+        std::fprintf(stderr, "usage: orvane-window-shots --port DEVICE --out DIR [--seconds N]\n");
+        return 2;
+    }
+    const QString out = QDir(options.out).absolutePath();
+    QDir().mkpath(out);
+
+    QTemporaryDir work;
+    QFile ini(work.filePath(QStringLiteral("Charger.INI")));
+    if (!work.isValid() || !ini.open(QIODevice::WriteOnly) ||
+        ini.write(QStringLiteral("[PORTE]\r\nCOM1=%1\r\n").arg(options.port).toLocal8Bit()) < 0) {
+        std::fprintf(stderr, "cannot prepare a working directory\n");
+        return 1;
+    }
+    ini.close();
+    QDir::setCurrent(work.path());
+
+    orvane::ui::SkinSwitcher skins;
+    skins.apply(u"Amakrits");
+    UnattendedOperator nobody;
+    orvane::ui::Form1Options formOptions;
+    formOptions.dialogs = &nobody;
+    formOptions.presentDevices = [] { return std::vector<orvane::link::SerialDevice>{}; };
+    orvane::ui::Form1 window(skins, formOptions);
+    window.show();
+
+    // Plot the channels an installer usually watches, then start the link.
+    for (const char* box : {"Ck_P_Rete", "Ck_I_Batt", "Ck_V_Batt", "Ck_P_Pann", "Ck_T_Diss"})
+        if (auto* tick = window.findChild<QAbstractButton*>(QLatin1String(box)))
+            tick->setChecked(true);
+    if (auto* start = window.findChild<QAbstractButton*>(QStringLiteral("Bt_Open")))
+        start->click();
+    QTest::qWait(options.seconds * 1000);
+
+    int written = 0;
+    for (int language : {0, 1}) {
+        Pick(window, "Cb_Sel_Lingua", language);
+        QTest::qWait(1500);
+        QTabWidget& pages = window.pages();
+        for (int page = 0; page < pages.count(); ++page) {
+            if (!pages.isTabVisible(page))
+                continue;
+            pages.setCurrentIndex(page);
+            QTest::qWait(200);
+            const QString name = QStringLiteral("%1/%2-%3-%4.png")
+                                     .arg(out, language == 0 ? QStringLiteral("it")
+                                                             : QStringLiteral("en"))
+                                     .arg(page + 1)
+                                     .arg(pages.widget(page)->objectName());
+            if (window.grab().save(name))
+                ++written;
+            else
+                std::fprintf(stderr, "cannot write %s\n", qPrintable(name));
+        }
+    }
+    window.close();
+    std::printf("%d pages written to %s\n", written, qPrintable(out));
+    return written > 0 ? 0 : 1;
+}
