@@ -1,10 +1,12 @@
 #include "ui/window/accessible_names.h"
 
+#include <QAbstractButton>
 #include <QHash>
 #include <QLabel>
 #include <QVariant>
 
 #include "ui/window/qt_screen.h"
+#include "widgets/spin_field.h"
 
 namespace orvane::ui {
 
@@ -43,6 +45,11 @@ void RefreshAccessibleNames(QWidget& window, const QtScreen& screen) {
         name = Spoken(name);
         if (widget->accessibleName() != name)
             widget->setAccessibleName(name);
+        // A spin field's step buttons are named after the field they step.
+        if (auto* spin = qobject_cast<widgets::SpinField*>(widget)) {
+            spin->upButton()->setAccessibleName(name + QStringLiteral(" +"));
+            spin->downButton()->setAccessibleName(name + QStringLiteral(" -"));
+        }
     }
 }
 
