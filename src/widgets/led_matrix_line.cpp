@@ -57,6 +57,8 @@ void LedMatrixLine::setScrollIntervalMs(int ms) {
 }
 
 void LedMatrixLine::setColours(const QColor& lit, const QColor& unlit, const QColor& background) {
+    if (lit == lit_ && unlit == unlit_ && background == background_)
+        return;
     lit_ = lit;
     unlit_ = unlit;
     background_ = background;

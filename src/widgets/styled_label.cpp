@@ -29,16 +29,22 @@ void StyledLabel::setEffect(Effect effect) {
 }
 
 void StyledLabel::setTextColour(const QColor& colour) {
+    if (colour == textColour_)
+        return;
     textColour_ = colour;
     update();
 }
 
 void StyledLabel::setEffectColour(const QColor& colour) {
+    if (colour == effectColour_)
+        return;
     effectColour_ = colour;
     update();
 }
 
 void StyledLabel::setAlignment(Qt::Alignment alignment) {
+    if (alignment == alignment_)
+        return;
     alignment_ = alignment;
     update();
 }

@@ -10,6 +10,7 @@
 #include "widgets/digit_group.h"
 #include "widgets/large_button.h"
 #include "widgets/led_matrix_line.h"
+#include "widgets/styled_label.h"
 
 namespace orvane::widgets {
 namespace {
@@ -132,6 +133,40 @@ TEST(LedMatrixLine, rewritingTheSameTextAndScrollStateKeepsTheScrollAndDoesNotRe
     PaintCounter::settle();
     EXPECT_EQ(paints.count, 0);
     EXPECT_EQ(line.scrollOffset(), 2);
+}
+
+TEST(LedMatrixLine, rewritingTheSameColoursDoesNotRepaint) {
+    LedMatrixLine line;
+    line.setColours(Qt::green, Qt::darkGreen, Qt::black);
+    PaintCounter paints(&line);
+    ASSERT_TRUE(paints.showAndReset());
+    line.setColours(Qt::green, Qt::darkGreen, Qt::black);
+    PaintCounter::settle();
+    EXPECT_EQ(paints.count, 0);
+    line.setColours(Qt::yellow, Qt::darkGreen, Qt::black);
+    PaintCounter::settle();
+    EXPECT_EQ(paints.count, 1);
+}
+
+// --- Styled label --------------------------------------------------------------------
+
+TEST(StyledLabel, rewritingTheSameTextColoursAndAlignmentDoesNotRepaint) {
+    StyledLabel label(QStringLiteral("Data"), StyledLabel::Effect::Shadow);
+    label.setTextColour(Qt::blue);
+    label.setEffectColour(Qt::gray);
+    label.setAlignment(Qt::AlignCenter);
+    PaintCounter paints(&label);
+    ASSERT_TRUE(paints.showAndReset());
+    label.setText(QStringLiteral("Data"));
+    label.setTextColour(Qt::blue);
+    label.setEffectColour(Qt::gray);
+    label.setAlignment(Qt::AlignCenter);
+    label.setEffect(StyledLabel::Effect::Shadow);
+    PaintCounter::settle();
+    EXPECT_EQ(paints.count, 0);
+    label.setText(QStringLiteral("Date"));
+    PaintCounter::settle();
+    EXPECT_EQ(paints.count, 1);
 }
 
 // --- Large button --------------------------------------------------------------------
