@@ -1,0 +1,510 @@
+// The window's pages and strip against the contract the window and the cores rely on: every
+// control name the cores write exists exactly once with the widget class the binding
+// expects, the pages carry only their fixed design texts, the channel colours survive skins,
+// every input and indicator is named by a caption, and the pages fit the page control.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "monitor/realtime_tables.h"
+#include "params/field_table.h"
+#include "params/free_configuration_layout.h"
+#include "params/limit_labels.h"
+#include "support/fake_screen.h"
+#include "ui/core/caption_table.h"
+#include "ui/core/language_application.h"
+#include "ui/pages/advanced_page.h"
+#include "ui/pages/grid_service_page.h"
+#include "ui/pages/lan_page.h"
+#include "ui/pages/link_strip.h"
+#include "ui/pages/parameters_page.h"
+#include "ui/pages/three_phase_page.h"
+#include "ui/pages/trend_page.h"
+#include "ui/skins/skin_switcher.h"
+#include "ui/window/qt_screen.h"
+#include "widgets/digit_group.h"
+#include "widgets/lamp.h"
+#include "widgets/large_button.h"
+#include "widgets/led_matrix_line.h"
+#include "widgets/numeric_field.h"
+#include "widgets/spin_field.h"
+#include "widgets/styled_label.h"
+#include "widgets/trend_chart.h"
+
+namespace orvane::ui {
+namespace {
+
+QString Q(std::string_view name) {
+    return QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+// Runs the cores' language work against a recording screen, so the names come from the
+// cores themselves: captions, lists, visibility rules, limit labels, free-parameter rows.
+void CollectWrittenNames(std::set<std::string>& names) {
+    testing::FakeScreen screen;
+    Language language;
+    monitor::PollState poll;
+    ApplyLanguage(screen, language, false, poll);
+    params::ShowLimitLabels(screen, params::LimitLabelGroup::GridService, Italian);
+    params::FreeConfigurationLayout(screen, screen, language).ShowFreeConfiguration();
+    for (const auto& [name, text] : screen.texts)
+        names.insert(name);
+    for (const auto& [name, items] : screen.lists)
+        names.insert(name);
+    for (const auto* flags : {&screen.visible, &screen.enabled})
+        for (const auto& [name, flag] : *flags)
+            names.insert(name);
+    names.erase("Form1");  // the window's own title
+}
+
+std::set<std::string> CoreControlNames() {
+    std::set<std::string> names;
+    for (const Caption& c : CaptionTable())
+        names.emplace(c.control);
+    for (const monitor::TrendField& f : monitor::TrendBlockFields) {
+        for (std::string_view control : f.controls)
+            if (!control.empty())
+                names.emplace(control);
+        if (!f.trend.checkBox.empty())
+            names.emplace(f.trend.checkBox);
+    }
+    for (const monitor::StatusField& f : monitor::LiveBlockAFields)
+        names.emplace(f.control);
+    for (const monitor::StatusField& f : monitor::LiveBlockBFields)
+        names.emplace(f.control);
+    for (const monitor::StatusField& f : monitor::ClockBlockFields)
+        names.emplace(f.control);
+    for (const params::FieldDescriptor& d : params::FieldTable()) {
+        names.emplace(d.control);
+        if (!d.clearedControl.empty())
+            names.emplace(d.clearedControl);
+    }
+    CollectWrittenNames(names);
+    // Named in the link, session, settings and clock code rather than in a table.
+    for (const char* literal :
+         {"Bt_Open", "Led_Comunicazione", "Vr_String", "Cb_Sel_Porta", "Label_Ver_FW", "Combo_Skin",
+          "Sel_Data", "Num_Ora", "Num_Minuti", "Num_Secondi", "Ck_Agg_Clock", "Lb_Id_Orvane",
+          "Gr_Nascosti", "Grp_Dati_Accumulo", "Bt_Reset_Accumulo", "Bt_Cambio_Batteria"})
+        names.emplace(literal);
+    return names;
+}
+
+// Controls of the design that no core writes: fixed texts, arrows, swatches.
+const std::set<std::string> kDesignOnlyNames = {
+    "Label1",      "Label68", "Label7",        "Button23",      "Button24",
+    "Button1",     "Button3", "Grp_Combo",     "Label320",      "Lb_Soglia_Temp_Batt_Blocco",
+    "Lb_Col_tr_1", "Label24", "Label25",       "Label26",       "Label27",
+    "Label28",     "Label29", "Lb_Col_Fase_R", "Lb_Col_Fase_S", "Lb_Col_Fase_T",
+};
+
+// The class the window's binding expects behind a name: exceptions first, then by prefix.
+std::string ExpectedClass(const std::string& name) {
+    static const std::map<std::string, std::string> exceptions = {
+        {"Tab_Trend", "orvane::ui::TrendPage"},
+        {"Tab_Trifase", "orvane::ui::ThreePhasePage"},
+        {"Tab_Parametri", "orvane::ui::ParametersPage"},
+        {"Tab_Lan", "orvane::ui::LanPage"},
+        {"Tab_Orologio", "orvane::ui::AdvancedPage"},
+        {"Tab_Cei_021", "orvane::ui::GridServicePage"},
+        {"Lb_Data", "orvane::widgets::StyledLabel"},
+        {"Lb_Ora", "orvane::widgets::StyledLabel"},
+        {"Bt_Carica_Completa", "orvane::widgets::LargeButton"},
+        {"Bt_Blocco", "orvane::widgets::LargeButton"},
+        {"Bt_Riavvio", "orvane::widgets::LargeButton"},
+        {"Ck_Ser_Remoto", "QRadioButton"},
+        {"Ck_Ser_Locale", "QRadioButton"},
+        {"Ck_Agg_Clock", "orvane::widgets::CheckLamp"},
+        {"Ed_Nome_Netbios", "QLineEdit"},
+        {"Ed_Combo_Ritardo", "QComboBox"},
+        {"Sel_Data", "QDateEdit"},
+        {"Vr_String", "orvane::widgets::LedMatrixLine"},
+    };
+    static const std::pair<const char*, const char*> prefixes[] = {
+        {"Gr_", "QGroupBox"},
+        {"Grp_", "QGroupBox"},
+        {"Gruppo_", "QGroupBox"},
+        {"Lb_", "QLabel"},
+        {"Label", "QLabel"},
+        {"Str_Lb_", "QLabel"},
+        {"Bt_", "QPushButton"},
+        {"Button", "QPushButton"},
+        {"Ck_", "QCheckBox"},
+        {"Rd_", "QRadioButton"},
+        {"Cb_", "QComboBox"},
+        {"Combo_", "QComboBox"},
+        {"Ed_", "orvane::widgets::NumericField"},
+        {"AbNumEdit", "orvane::widgets::NumericField"},
+        {"Num_", "orvane::widgets::SpinField"},
+        {"Ld_", "orvane::widgets::Lamp"},
+        {"Led_", "orvane::widgets::Lamp"},
+        {"VrUserLed", "orvane::widgets::Lamp"},
+        {"Vr", "orvane::widgets::DigitGroup"},
+        {"Trend_", "orvane::widgets::TrendChart"},
+        {"Immagine_", "orvane::ui::ProductPicture"},
+    };
+    if (const auto it = exceptions.find(name); it != exceptions.end())
+        return it->second;
+    for (const auto& [prefix, cls] : prefixes)
+        if (name.starts_with(prefix))
+            return cls;
+    return "(no class for this name)";
+}
+
+// The six pages in the page control at its design size with the strip under it, as the
+// window holds them, laid out in the program's 8-point font.
+class WindowControls : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        savedFont_ = QApplication::font();
+        QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 8));
+        window.setObjectName(QStringLiteral("Form1"));
+        auto* column = new QVBoxLayout(&window);
+        column->setContentsMargins(8, 8, 8, 4);
+        column->setSpacing(4);
+        tabs = new QTabWidget;
+        tabs->setObjectName(QStringLiteral("Pg_Controllo"));
+        tabs->addTab(new TrendPage, QString());
+        tabs->addTab(new ThreePhasePage, QString());
+        tabs->addTab(new ParametersPage, QString());
+        tabs->addTab(new LanPage, QString());
+        tabs->addTab(new AdvancedPage, QString());
+        tabs->addTab(new GridServicePage, QString());
+        tabs->setFixedSize(1097, 649);
+        column->addWidget(tabs);
+        column->addWidget(strip = new LinkStrip);
+        column->addStretch();
+        window.resize(1118, 720);
+        screen = std::make_unique<QtScreen>(window, *tabs, timer);
+    }
+    void TearDown() override { QApplication::setFont(savedFont_); }
+
+    QWidget* named(const std::string& name) const { return window.findChild<QWidget*>(Q(name)); }
+
+    // The language's texts written through the window's own binding, and the parameter page
+    // in the free configuration or not.
+    void applyLanguage(int languageIndex, bool freeConfiguration) {
+        language.LanguageIndex = languageIndex;
+        monitor::PollState poll;
+        ApplyLanguage(*screen, language, false, poll);
+        params::ShowLimitLabels(*screen, params::LimitLabelGroup::GridService, languageIndex);
+        params::FreeConfigurationLayout layout(*screen, *screen, language);
+        if (freeConfiguration)
+            layout.ShowFreeConfiguration();
+        else
+            layout.HideFreeConfiguration();
+    }
+
+    QWidget window;
+    QTabWidget* tabs = nullptr;
+    LinkStrip* strip = nullptr;
+    QTimer timer;
+    std::unique_ptr<QtScreen> screen;
+    Language language;
+
+  private:
+    QFont savedFont_;
+};
+
+TEST_F(WindowControls, everyNamedControlExistsOnceWithTheClassTheWindowBindsTo) {
+    std::set<std::string> names = CoreControlNames();
+    names.insert(kDesignOnlyNames.begin(), kDesignOnlyNames.end());
+    for (const std::string& name : names) {
+        const QList<QWidget*> found = window.findChildren<QWidget*>(Q(name));
+        ASSERT_EQ(found.size(), 1) << name;
+        EXPECT_EQ(found.front()->metaObject()->className(), ExpectedClass(name)) << name;
+    }
+}
+
+TEST_F(WindowControls, pagesCarryOnlyTheirFixedDesignTexts) {
+    // Keyed by the control's name, or by its group's for the unnamed unit labels; in
+    // reading order. Everything else waits for the window's language texts.
+    const std::vector<std::string> volts = {" Volt", "Ampere", "Watt"};
+    const std::vector<std::string> phase = {"[V]", "[A]", "[W]"};
+    const std::map<std::string, std::vector<std::string>> expected = {
+        {"Label1", {"Porta "}},
+        {"Label68", {"V:1.7.3 "}},
+        {"Label7", {"Versione : "}},
+        {"Button24", {"<--"}},
+        {"Button23", {"-->"}},
+        {"Button1", {"<--"}},
+        {"Button3", {"-->"}},
+        {"Grp_Combo", {"Skin Sw PC"}},
+        {"Label320", {"[ms]"}},
+        {"Lb_Soglia_Temp_Batt_Blocco", {"\u00B0C*10 "}},
+        {"Ck_V_Batt", {"Ab."}},
+        {"Ck_I_Batt", {"Ab."}},
+        {"Ck_P_Pann", {"Ab."}},
+        {"Ck_P_Rete", {"Ab."}},
+        {"Ck_P_Casa", {"Ab."}},
+        {"Ck_T_Diss", {"Ab."}},
+        {"Ck_Temp_CB", {"Ab."}},
+        {"Gr_Dati_Batteria", {" Volt ", "Ampere", " Watt"}},
+        {"Gr_Dati_Pannello", {" Volt", " Watt"}},
+        {"Gr_Dati_Rete", volts},
+        {"Gr_Dati_Casa", volts},
+        {"Gr_Gruppo_Temperature", {"\u00B0C", "\u00B0C", "\u00B0C"}},
+        {"Gr_Dati_Funzionali", {"%", "[Ah]", "[Hz]"}},
+        {"Gr_Fase_R", phase},
+        {"Gr_Fase_S", phase},
+        {"Gr_Fase_T", phase},
+        {"Gr_Globali_Trif", {"[W]"}},
+        {"Gr_Dati_Eth", std::vector<std::string>(15, " . ")},
+        {"Gr_Lettura_Clock", {"/", "/", ":", ":"}},
+    };
+
+    std::map<std::string, std::vector<std::string>> shown;
+    for (QWidget* w : window.findChildren<QWidget*>()) {
+        QString text;
+        if (auto* label = qobject_cast<QLabel*>(w))
+            text = label->text();
+        else if (auto* styled = qobject_cast<widgets::StyledLabel*>(w))
+            text = styled->text();
+        else if (auto* button = qobject_cast<QAbstractButton*>(w))
+            text = button->text();
+        else if (auto* group = qobject_cast<QGroupBox*>(w))
+            text = group->title();
+        else if (auto* chart = qobject_cast<widgets::TrendChart*>(w))
+            text = chart->caption();
+        if (text.trimmed().isEmpty())
+            continue;  // language captions not yet written; swatches are checked below
+        QWidget* owner = w;
+        while (owner != nullptr && owner->objectName().isEmpty())
+            owner = owner->parentWidget();
+        if (owner != w)  // an unnamed label speaks for its group
+            while (owner != nullptr && qobject_cast<QGroupBox*>(owner) == nullptr)
+                owner = owner->parentWidget();
+        shown[owner != nullptr ? owner->objectName().toStdString() : "?"].push_back(
+            text.toStdString());
+    }
+    EXPECT_EQ(shown, expected);
+}
+
+TEST_F(WindowControls, channelColoursAreTheirOwnUnderEverySkin) {
+    struct Coloured {
+        const char* name;
+        QColor colour;
+    };
+    const QColor lime(0, 255, 0), yellow(255, 255, 0), red(255, 0, 0), fuchsia(255, 0, 255),
+        orange(255, 128, 64), aqua(0, 255, 255), highlight(255, 255, 255);
+    const Coloured swatches[] = {
+        {"Lb_Col_tr_1", fuchsia}, {"Label24", red},        {"Label25", orange},
+        {"Label26", lime},        {"Label27", yellow},     {"Label28", aqua},
+        {"Label29", highlight},   {"Lb_Col_Fase_R", lime}, {"Lb_Col_Fase_S", yellow},
+        {"Lb_Col_Fase_T", red},
+    };
+    const Coloured captions[] = {
+        {"Lb_V_Batt", fuchsia},        {"Lb_P_Batteria", red},  {"Lb_P_Pannello", orange},
+        {"Lb_Pot_Rete", lime},         {"Lb_Pot_Casa", yellow}, {"Lb_Temp_Erogazione", aqua},
+        {"Lb_Diss_Carica", highlight},
+    };
+    auto checkColour = [](QLabel* label, const QColor& colour) {
+        ASSERT_NE(label, nullptr);
+        EXPECT_TRUE(HasFixedColour(label)) << label->objectName().toStdString();
+        EXPECT_TRUE(label->autoFillBackground()) << label->objectName().toStdString();
+        EXPECT_EQ(label->palette().color(QPalette::Window), colour)
+            << label->objectName().toStdString();
+        EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(Qt::black));
+    };
+    for (const Coloured& s : swatches) {
+        auto* swatch = window.findChild<QLabel*>(QString::fromLatin1(s.name));
+        checkColour(swatch, s.colour);
+        EXPECT_EQ(swatch->text(), QStringLiteral("    "));
+    }
+    for (const Coloured& c : captions)
+        checkColour(window.findChild<QLabel*>(QString::fromLatin1(c.name)), c.colour);
+
+    const Coloured commands[] = {
+        {"Bt_Carica_Completa", QColor(0, 128, 128)}, {"Bt_Blocco", red}, {"Bt_Riavvio", lime}};
+    for (const Coloured& c : commands) {
+        auto* button = window.findChild<widgets::LargeButton*>(QString::fromLatin1(c.name));
+        ASSERT_NE(button, nullptr) << c.name;
+        EXPECT_TRUE(HasFixedColour(button)) << c.name;
+        EXPECT_EQ(button->colour(), c.colour) << c.name;
+    }
+}
+
+TEST_F(WindowControls, everyInputAndIndicatorIsNamedByACaption) {
+    std::set<const QWidget*> captioned;
+    for (QLabel* label : window.findChildren<QLabel*>()) {
+        if (label->buddy() == nullptr)
+            continue;
+        // A buddy caption must itself be findable, or the window cannot write it.
+        EXPECT_FALSE(label->objectName().isEmpty()) << label->buddy()->objectName().toStdString();
+        captioned.insert(label->buddy());
+    }
+    int checked = 0;
+    for (QWidget* w : window.findChildren<QWidget*>()) {
+        const bool inputOrIndicator =
+            qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) ||
+            qobject_cast<QDateEdit*>(w) || qobject_cast<widgets::Lamp*>(w) ||
+            qobject_cast<widgets::DigitGroup*>(w) || qobject_cast<widgets::LedMatrixLine*>(w) ||
+            qobject_cast<widgets::TrendChart*>(w);
+        // Skips the inner editor of the date picker.
+        if (!inputOrIndicator || w->objectName().isEmpty() || w->objectName().startsWith("qt_"))
+            continue;
+        ++checked;
+        const std::string name = w->objectName().toStdString();
+        const QString from = w->property("orvaneNameFrom").toString();
+        if (from.isEmpty()) {
+            EXPECT_TRUE(captioned.contains(w)) << name << " has no caption";
+            continue;
+        }
+        EXPECT_FALSE(captioned.contains(w)) << name << " is named twice";
+        QWidget* source = window.findChild<QWidget*>(from);
+        if (source == nullptr && from == w->objectName())
+            source = w;  // a chart is named by its own caption
+        ASSERT_NE(source, nullptr) << name << " is named by a missing " << from.toStdString();
+        EXPECT_TRUE(qobject_cast<QLabel*>(source) || qobject_cast<QGroupBox*>(source) ||
+                    qobject_cast<widgets::StyledLabel*>(source) ||
+                    qobject_cast<widgets::TrendChart*>(source))
+            << name << " is named by " << from.toStdString() << ", which has no caption";
+    }
+    EXPECT_GT(checked, 100);  // the walk really reached the pages
+}
+
+TEST_F(WindowControls, fieldsAreSetUpForWhatFeedsThem) {
+    // The unit rewrites the live fields every tick; the operator edits the parameters.
+    auto field = [&](std::string_view name) {
+        auto* f = window.findChild<widgets::NumericField*>(Q(name));
+        EXPECT_NE(f, nullptr) << name;
+        return f;
+    };
+    for (const monitor::TrendField& f : monitor::TrendBlockFields) {
+        for (std::string_view control : f.controls) {
+            if (!control.empty()) {
+                EXPECT_TRUE(field(control)->isReadOnly()) << control;
+            }
+        }
+    }
+    for (const monitor::StatusField& f : monitor::LiveBlockAFields) {
+        if (f.shown == monitor::Shown::Number) {
+            EXPECT_TRUE(field(f.control)->isReadOnly()) << f.control;
+        }
+    }
+    for (const params::FieldDescriptor& d : params::FieldTable()) {
+        if (d.kind != params::FieldKind::Numeric && d.kind != params::FieldKind::Octet)
+            continue;
+        widgets::NumericField* f = field(d.control);
+        EXPECT_FALSE(f->isReadOnly()) << d.control;
+        EXPECT_EQ(f->format(), QStringLiteral("#0.#")) << d.control;
+        if (d.kind == params::FieldKind::Octet) {
+            EXPECT_TRUE(f->hasLowerLimit() && f->hasUpperLimit()) << d.control;
+            EXPECT_EQ(f->lowerLimit(), 0);
+            EXPECT_EQ(f->upperLimit(), 255);
+        }
+    }
+    EXPECT_EQ(field("Ed_Freq_Rete")->format(), QStringLiteral("#0.0#"));
+    EXPECT_EQ(field("AbNumEdit20")->format(), QStringLiteral("#0.#"));
+
+    const std::pair<const char*, int> spins[] = {
+        {"Num_Ora", 23}, {"Num_Minuti", 59}, {"Num_Secondi", 59}};
+    for (const auto& [name, upper] : spins) {
+        auto* spin = window.findChild<widgets::SpinField*>(QString::fromLatin1(name));
+        ASSERT_NE(spin, nullptr) << name;
+        EXPECT_EQ(spin->format(), QStringLiteral("#0#"));
+        EXPECT_TRUE(spin->hasLowerLimit() && spin->hasUpperLimit()) << name;
+        EXPECT_EQ(spin->lowerLimit(), 0);
+        EXPECT_EQ(spin->upperLimit(), upper) << name;
+    }
+    for (const monitor::StatusField& f : monitor::ClockBlockFields) {
+        auto* digits = window.findChild<widgets::DigitGroup*>(Q(f.control));
+        ASSERT_NE(digits, nullptr) << f.control;
+        EXPECT_EQ(digits->digitCount(), f.control == "VrAnno" ? 4 : 2) << f.control;
+    }
+}
+
+// What a page looks like when its content does not fit: widgets squeezed below the size
+// their text needs, spilling out of their parent, or groups side by side overlapping.
+void ExpectTidy(QWidget* page, const std::string& context) {
+    for (QWidget* w : page->findChildren<QWidget*>()) {
+        if (!w->isVisible() || w->isWindow())
+            continue;
+        const std::string name = w->objectName().toStdString();
+        // A list's least size goes stale when the window refills it; it needs its longest entry.
+        const QSize least = qobject_cast<QComboBox*>(w) ? w->sizeHint() : w->minimumSizeHint();
+        EXPECT_TRUE(w->width() >= least.width() && w->height() >= least.height())
+            << context << ": " << name << " squeezed to " << w->width() << "x" << w->height();
+        EXPECT_TRUE(w->parentWidget()->rect().contains(w->geometry()))
+            << context << ": " << name << " spills out of "
+            << w->parentWidget()->objectName().toStdString();
+    }
+    const QList<QGroupBox*> groups = page->findChildren<QGroupBox*>();
+    for (QGroupBox* a : groups) {
+        for (QGroupBox* b : groups) {
+            if (a < b && a->isVisible() && b->isVisible() &&
+                a->parentWidget() == b->parentWidget()) {
+                EXPECT_FALSE(a->geometry().intersects(b->geometry()))
+                    << context << ": " << a->objectName().toStdString() << " overlaps "
+                    << b->objectName().toStdString();
+            }
+        }
+    }
+}
+
+TEST_F(WindowControls, everyPageFitsThePageControlInBothLanguagesAndBothParameterLayouts) {
+    window.show();
+    for (int languageIndex : {Italian, English}) {
+        for (bool freeConfiguration : {false, true}) {
+            applyLanguage(languageIndex, freeConfiguration);
+            const std::string context = (languageIndex == Italian ? "Italian" : "English") +
+                                        std::string(freeConfiguration ? ", free" : ", preset");
+            for (int i = 0; i < tabs->count(); ++i) {
+                if (!tabs->isTabVisible(i))
+                    continue;
+                tabs->setCurrentIndex(i);
+                QApplication::processEvents();
+                ExpectTidy(tabs->widget(i), context);
+            }
+            ExpectTidy(strip, context);
+            EXPECT_LE(strip->minimumSizeHint().width(), 1102) << context;
+            EXPECT_LE(strip->minimumSizeHint().height(), 720 - 661) << context;
+        }
+    }
+    std::string missing;
+    for (const std::string& name : screen->missingControls())
+        missing += name + ' ';
+    EXPECT_EQ(missing, "");
+}
+
+TEST_F(WindowControls, chartsSitWhereTheDesignPutsThem) {
+    window.show();
+    applyLanguage(Italian, false);
+    struct Design {
+        const char* chart;
+        int page;
+        QRect rect;
+    };
+    // Within a few characters of the design: the columns beside them follow the font.
+    const Design designs[] = {{"Trend_1", 0, {289, 3, 793, 573}},
+                              {"Trend_Trifase", 1, {216, 4, 841, 573}}};
+    for (const Design& d : designs) {
+        tabs->setCurrentIndex(d.page);
+        QApplication::processEvents();
+        const QRect at = named(d.chart)->geometry();
+        EXPECT_NEAR(at.left(), d.rect.left(), 32) << d.chart;
+        EXPECT_NEAR(at.top(), d.rect.top(), 4) << d.chart;
+        EXPECT_GE(at.width(), d.rect.width() - 32) << d.chart;  // and the rest of the page
+        EXPECT_NEAR(at.height(), d.rect.height(), 30) << d.chart;
+    }
+    tabs->setCurrentIndex(2);
+    QApplication::processEvents();
+    const QRect picture = named("Immagine_Orvane")->geometry();
+    EXPECT_NEAR(picture.left(), 723, 32);
+    EXPECT_EQ(picture.size(), QSize(340, 240));
+}
+
+}  // namespace
+}  // namespace orvane::ui
