@@ -5,7 +5,7 @@
 // at 19200 baud, the fixed 3 ms wait before the read and the unit's turnaround), the time
 // from constructing the window to its first frame on screen, and the peak resident memory.
 //
-//   build-bench/bin/window_bench [--benchmark_filter=...]   (60 s of polling)
+//   build-bench/bin/window_bench [--benchmark_filter=paced:1]   (60 s of polling each)
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
@@ -90,8 +90,12 @@ double FloorMs(const std::vector<std::string>& log) {
 
 void WindowPollingThePacedUnit(benchmark::State& state) {
     const int seconds = static_cast<int>(state.range(0));
+    const bool paced = state.range(1) != 0;
+    std::vector<std::string> options{"--turnaround", "2"};
+    if (paced)
+        options.push_back("--pace");
     for (auto _ : state) {
-        UnitSimProcess sim({"--pace", "--turnaround", "2"});
+        UnitSimProcess sim(options);
         if (!sim.ready()) {
             state.SkipWithError(sim.error().c_str());
             return;
@@ -140,8 +144,12 @@ void WindowPollingThePacedUnit(benchmark::State& state) {
         std::filesystem::current_path(previous);
     }
 }
+// Seconds of polling; 1: the unit answers at the line's byte time, 0: all at once (what a
+// USB adapter's packets look like to the program).
 BENCHMARK(WindowPollingThePacedUnit)
-    ->Arg(60)
+    ->ArgNames({"seconds", "paced"})
+    ->Args({60, 1})
+    ->Args({60, 0})
     ->Iterations(1)
     ->Unit(benchmark::kSecond)
     ->UseRealTime();

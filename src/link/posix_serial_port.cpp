@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <thread>
 
 #if defined(__linux__)
 #include <linux/serial.h>
@@ -24,6 +25,15 @@ using Clock = std::chrono::steady_clock;
 // A write of n bytes may take at most 5 ms a byte plus 15 ms.
 constexpr unsigned WriteMsPerByte = 5;
 constexpr unsigned WriteMsConstant = 15;
+
+// One byte of 19200 8N1 on the line: ten bits.
+constexpr std::chrono::microseconds ByteTime{521};
+// A line that delivers an answer byte by byte (a UART without FIFO, a paced peer) would wake
+// the read some two thousand times a second. Once a byte is in and many more are still
+// expected, the read lets a few gather before it looks again. It gathers only while more
+// than that many bytes are still to come after the expected end, so the end of a frame is
+// never seen later; a silence in mid-answer is seen at most this many byte times late.
+constexpr std::size_t GatheredBytes = 4;
 
 OpenError OpenErrorFrom(int error) {
     switch (error) {
@@ -281,6 +291,11 @@ std::size_t PosixSerialPort::read(std::span<std::uint8_t> into, const ReadTimeou
                 lastByte = Clock::now();
                 if (complete && complete(into.first(got)))
                     break;
+                // `into` holds one byte more than a well-formed answer (room for a leading
+                // extra byte), hence the 1.
+                if (into.size() - got > GatheredBytes + 1)
+                    std::this_thread::sleep_until(
+                        std::min<Clock::time_point>(lastByte + ByteTime * GatheredBytes, until));
                 continue;
             }
             if (n < 0 && (errno == EAGAIN || errno == EINTR))

@@ -428,6 +428,16 @@ TEST_F(WindowControls, fieldsAreSetUpForWhatFeedsThem) {
 
 // What a page looks like when its content does not fit: widgets squeezed below the size
 // their text needs, spilling out of their parent, or groups side by side overlapping.
+// Lays the window out completely. A caption or list change posts a layout request to its
+// parent, whose new size posts one to the next parent up: one pass of the event loop does
+// not always reach the top, so pass until none is left.
+void Settle() {
+    for (int pass = 0; pass < 8; ++pass) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        QApplication::processEvents();
+    }
+}
+
 void ExpectTidy(QWidget* page, const std::string& context) {
     for (QWidget* w : page->findChildren<QWidget*>()) {
         if (!w->isVisible() || w->isWindow())
@@ -465,7 +475,7 @@ TEST_F(WindowControls, everyPageFitsThePageControlInBothLanguagesAndBothParamete
                 if (!tabs->isTabVisible(i))
                     continue;
                 tabs->setCurrentIndex(i);
-                QApplication::processEvents();
+                Settle();
                 ExpectTidy(tabs->widget(i), context);
             }
             ExpectTidy(strip, context);
@@ -492,7 +502,7 @@ TEST_F(WindowControls, chartsSitWhereTheDesignPutsThem) {
                               {"Trend_Trifase", 1, {216, 4, 841, 573}}};
     for (const Design& d : designs) {
         tabs->setCurrentIndex(d.page);
-        QApplication::processEvents();
+        Settle();
         const QRect at = named(d.chart)->geometry();
         EXPECT_NEAR(at.left(), d.rect.left(), 32) << d.chart;
         EXPECT_NEAR(at.top(), d.rect.top(), 4) << d.chart;
@@ -500,7 +510,7 @@ TEST_F(WindowControls, chartsSitWhereTheDesignPutsThem) {
         EXPECT_NEAR(at.height(), d.rect.height(), 30) << d.chart;
     }
     tabs->setCurrentIndex(2);
-    QApplication::processEvents();
+    Settle();
     const QRect picture = named("Immagine_Orvane")->geometry();
     EXPECT_NEAR(picture.left(), 723, 32);
     EXPECT_EQ(picture.size(), QSize(340, 240));

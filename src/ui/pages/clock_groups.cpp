@@ -1,5 +1,6 @@
 #include "ui/pages/clock_groups.h"
 
+#include <QDate>
 #include <QDateEdit>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -76,6 +77,7 @@ QGroupBox* BuildClockSettingGroup() {
     date->setObjectName(QStringLiteral("Sel_Data"));
     date->setCalendarPopup(true);
     date->setDisplayFormat(QStringLiteral("dd/MM/yyyy"));
+    date->setDate(QDate::currentDate());  // the day a clock is most likely set to
     AddRow(grid, 0, Caption("Lb_Data_Da_Impostare"), date);
 
     QLabel* timeCaption = Caption("Lb_Ora_Da_Imp");
