@@ -9,6 +9,7 @@
 #include "widgets/digit_group.h"
 #include "widgets/lamp.h"
 #include "widgets/numeric_field.h"
+#include "widgets/trend_chart.h"
 #include "window_fixture.h"
 
 namespace orvane::testing {
@@ -92,6 +93,34 @@ TEST_F(WindowTest, switchingLanguageWhileStartedKeepsTheStopCaptionAndSavesTheCh
     pick("Cb_Sel_Lingua", 0);
     EXPECT_EQ(text("Bt_Open"), "Ferma");
     EXPECT_TRUE(tabShown("Tab_Cei_021"));
+}
+
+// Each chart's three buttons act on their own chart; the list picks Trend_1's left scale.
+TEST_F(WindowTest, chartButtonsScrollAndClearTheirOwnChart) {
+    open();
+    struct Case {
+        const char* chart;
+        const char* older;
+        const char* clear;
+        const char* newer;
+    };
+    for (const Case& c : {Case{"Trend_1", "Button24", "Bt_Clear_Trend", "Button23"},
+                          Case{"Trend_Trifase", "Button1", "Bt_Pul_Trend_Trifase", "Button3"}}) {
+        auto* chart = control<widgets::TrendChart>(c.chart);
+        chart->setRecording(true);
+        for (int i = 0; i < 1500; ++i)  // more than the plot shows
+            chart->tick();
+        const int newestStart = chart->model().viewStart();
+        click(c.older);
+        EXPECT_FALSE(chart->isFollowing()) << c.chart;
+        EXPECT_EQ(chart->model().viewStart(), newestStart - chart->gridWidth()) << c.chart;
+        click(c.newer);
+        EXPECT_EQ(chart->model().viewStart(), newestStart) << c.chart;
+        click(c.clear);
+        EXPECT_EQ(chart->model().recordCount(), 0) << c.chart;
+    }
+    pick("Cb_Scala", 3);
+    EXPECT_EQ(control<widgets::TrendChart>("Trend_1")->leftScaleChannel(), 4);
 }
 
 TEST_F(WindowTest, pickingASkinSavesItAndChangesTheLook) {
