@@ -7,6 +7,7 @@
 
 #include "ui/desktop/app_icon.h"
 #include "ui/skins/skin_switcher.h"
+#include "ui/window/qt_dialogs.h"
 #include "ui/window/form1.h"
 #include "ui/window/program_font.h"
 
@@ -15,7 +16,7 @@ namespace {
 int Run(QApplication& app) {
     orvane::ui::SkinSwitcher skins;
     if (!skins.apply(u"Amakrits"))
-        QMessageBox::critical(nullptr, QApplication::applicationDisplayName(),
+        QMessageBox::critical(nullptr, orvane::ui::BoxTitle(),
                               orvane::ui::StyleNotFoundMessage(QStringLiteral("Amakrits")));
     orvane::ui::Form1 window(skins);
     window.show();
@@ -27,7 +28,6 @@ int Run(QApplication& app) {
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("orvane-configurator"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Orvane"));
     QApplication::setDesktopFileName(QStringLiteral("orvane-configurator"));
     QApplication::setFont(orvane::ui::ProgramFont());
     QApplication::setWindowIcon(orvane::ui::AppIcon());
@@ -35,10 +35,10 @@ int main(int argc, char* argv[]) {
         return Run(app);
     } catch (const std::exception& error) {
         // A start-up that failed is not a success: say why and end with a failure status.
-        QMessageBox::critical(nullptr, QApplication::applicationDisplayName(),
+        QMessageBox::critical(nullptr, orvane::ui::BoxTitle(),
                               QString::fromLocal8Bit(error.what()));
     } catch (...) {
-        QMessageBox::critical(nullptr, QApplication::applicationDisplayName(),
+        QMessageBox::critical(nullptr, orvane::ui::BoxTitle(),
                               QStringLiteral("Unexpected error"));
     }
     return 1;

@@ -69,7 +69,6 @@ void Pick(orvane::ui::Form1& window, const char* list, int index) {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Orvane"));
     QApplication::setFont(orvane::ui::ProgramFont());
     Options options;
     if (!Parse(QApplication::arguments(), options)) {

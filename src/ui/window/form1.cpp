@@ -65,6 +65,16 @@ Form1::Form1(SkinSwitcher& skins, Form1Options options) : skins_(skins) {
 
     connectHandlers();
     session_->FormCreate();
+    showWholePortEntry();
+}
+
+void Form1::showWholePortEntry() {
+    // A port entry names its device and may be longer than the box: the tip shows it whole.
+    auto* ports = findChild<QComboBox*>(QStringLiteral("Cb_Sel_Porta"));
+    if (ports == nullptr)
+        return;
+    ports->setToolTip(ports->currentText());
+    connect(ports, &QComboBox::currentTextChanged, ports, &QWidget::setToolTip);
 }
 
 Form1::~Form1() = default;

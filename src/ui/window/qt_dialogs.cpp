@@ -37,8 +37,7 @@ class NormalCursorWhileAsking {
 int ShowBox(QWidget* parent, QMessageBox::Icon icon, std::string_view text,
             QMessageBox::StandardButtons buttons) {
     const NormalCursorWhileAsking normal;
-    QMessageBox box(icon, QApplication::applicationDisplayName(), ToQString(text), buttons,
-                    parent);
+    QMessageBox box(icon, BoxTitle(), ToQString(text), buttons, parent);
     box.setObjectName(QStringLiteral("OperatorBox"));
     return box.exec();
 }
@@ -53,6 +52,10 @@ std::optional<std::string> RunFileDialog(QFileDialog& dialog) {
 }
 
 }  // namespace
+
+QString BoxTitle() {
+    return QStringLiteral("Orvane");
+}
 
 void QtDialogs::inform(std::string_view text) {
     ShowBox(parent_, QMessageBox::Information, text, QMessageBox::Ok);

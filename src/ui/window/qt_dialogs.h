@@ -34,6 +34,10 @@ class QtDialogs final : public monitor::OperatorDialogs, public storage::FileDia
     QString lastOpenFile_;
 };
 
+// The title of the program's message boxes. (The window title stays the program's own: an
+// application display name would be appended to it by the desktop.)
+QString BoxTitle();
+
 // Shows the wait cursor for the lifetime of the object (a blocking parameter transfer).
 class BusyCursor {
   public:
