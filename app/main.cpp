@@ -7,9 +7,9 @@
 
 #include "ui/desktop/app_icon.h"
 #include "ui/skins/skin_switcher.h"
-#include "ui/window/qt_dialogs.h"
 #include "ui/window/form1.h"
 #include "ui/window/program_font.h"
+#include "ui/window/qt_dialogs.h"
 
 namespace {
 
@@ -38,8 +38,7 @@ int main(int argc, char* argv[]) {
         QMessageBox::critical(nullptr, orvane::ui::BoxTitle(),
                               QString::fromLocal8Bit(error.what()));
     } catch (...) {
-        QMessageBox::critical(nullptr, orvane::ui::BoxTitle(),
-                              QStringLiteral("Unexpected error"));
+        QMessageBox::critical(nullptr, orvane::ui::BoxTitle(), QStringLiteral("Unexpected error"));
     }
     return 1;
 }

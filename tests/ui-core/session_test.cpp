@@ -63,8 +63,9 @@ class StartingTheProgram : public ::testing::Test {
     testing::FakeDelay delay;
     FakeFrame frame{folder};
     Session session{SessionServices{
-        screen, screen, dialogs, fileDialogs, frame, clock, port, delay, files, cwd,
-        [] { return std::vector<link::SerialDevice>{{"/dev/ttyUSB0", "FTDI USB-RS485"}}; }}};
+        screen, screen, dialogs, fileDialogs, frame, clock, port, delay, files, cwd, [] {
+            return std::vector<link::SerialDevice>{{"/dev/ttyUSB0", "FTDI USB-RS485"}};
+        }}};
 };
 
 TEST_F(StartingTheProgram, firstRunInAnEmptyFolderComesUpWithTheDefaultsAndWritesThemOnClose) {
@@ -130,8 +131,9 @@ INSTANTIATE_TEST_SUITE_P(
                       StoredLanguage{"-1", " Orvane Configurator Trifase", 0, true}));
 
 TEST_F(StartingTheProgram, storedPortSkinAndPositionAreSelectedAndAppliedUnchanged) {
-    settings("[GENERALE]\r\nCOM_232=3\r\nLEFT=-3000\r\nTOP=4000\r\nSKIN=3\r\n"
-             "[PORTE]\r\nCOM4=/dev/ttyAMA0\r\n");
+    settings(
+        "[GENERALE]\r\nCOM_232=3\r\nLEFT=-3000\r\nTOP=4000\r\nSKIN=3\r\n"
+        "[PORTE]\r\nCOM4=/dev/ttyAMA0\r\n");
     start();
     EXPECT_EQ(screen.listIndex("Cb_Sel_Porta"), 3);
     EXPECT_NE(screen.lists["Cb_Sel_Porta"][3].find("/dev/ttyAMA0"), std::string::npos);

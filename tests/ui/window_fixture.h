@@ -14,16 +14,16 @@
 #include <QTabWidget>
 #include <QTest>
 #include <deque>
-#include <vector>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
-#include "storage/file_dialogs.h"
 #include "monitor/operator_dialogs.h"
+#include "storage/file_dialogs.h"
 #include "support/scratch_directory.h"
 #include "support/unit_sim_process.h"
 #include "ui/skins/skin_switcher.h"

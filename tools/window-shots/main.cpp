@@ -115,11 +115,11 @@ int main(int argc, char* argv[]) {
                 continue;
             pages.setCurrentIndex(page);
             QTest::qWait(200);
-            const QString name = QStringLiteral("%1/%2-%3-%4.png")
-                                     .arg(out, language == 0 ? QStringLiteral("it")
-                                                             : QStringLiteral("en"))
-                                     .arg(page + 1)
-                                     .arg(pages.widget(page)->objectName());
+            const QString name =
+                QStringLiteral("%1/%2-%3-%4.png")
+                    .arg(out, language == 0 ? QStringLiteral("it") : QStringLiteral("en"))
+                    .arg(page + 1)
+                    .arg(pages.widget(page)->objectName());
             if (window.grab().save(name))
                 ++written;
             else

@@ -80,7 +80,8 @@ void Session::Cb_Sel_LinguaChange() {
 
 void Session::Combo_SkinChange() {
     settingsStore_.SaveProgramSettings(settings_, s_.input);
-    const std::optional<std::string_view> name = storage::SkinName(s_.input.listIndex("Combo_Skin"));
+    const std::optional<std::string_view> name =
+        storage::SkinName(s_.input.listIndex("Combo_Skin"));
     if (name)
         s_.frame.applySkin(*name);
 }

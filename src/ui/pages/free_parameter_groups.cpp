@@ -13,7 +13,6 @@ namespace orvane::ui::pages {
 namespace {
 
 // Widest value of a free parameter (life cycles, efficiencies, dividers up to 5000).
-const QString kWidestValue = QStringLiteral("00000");
 
 }  // namespace
 
@@ -44,7 +43,7 @@ QGroupBox* BuildFreeConfigurationGroup() {
     grid->setColumnStretch(2, 1);
     int r = 0;
     for (const Row& row : rows) {
-        AddRow(grid, r, Caption(row.caption), ParameterField(row.field, kWidestValue));
+        AddRow(grid, r, Caption(row.caption), ParameterField(row.field, kWidestParameterValue));
         grid->addWidget(row.fixedUnit != nullptr
                             ? FixedText(QString::fromUtf8(row.fixedUnit), row.limit)
                             : Caption(row.limit),
@@ -96,8 +95,8 @@ QGroupBox* BuildAdvancedParametersGroup() {
             caption->addWidget(naming);
         }
         grid->addLayout(caption, r, CaptionColumn);
-        widgets::NumericField* summer = ParameterField(pair.summer, kWidestValue);
-        widgets::NumericField* winter = ParameterField(pair.winter, kWidestValue);
+        widgets::NumericField* summer = ParameterField(pair.summer, kWidestParameterValue);
+        widgets::NumericField* winter = ParameterField(pair.winter, kWidestParameterValue);
         grid->addWidget(summer, r, SummerColumn, Qt::AlignHCenter);
         grid->addWidget(winter, r, WinterColumn, Qt::AlignHCenter);
         naming->setBuddy(summer);

@@ -19,7 +19,6 @@ namespace {
 using namespace pages;
 
 // Hz x 10 and percent x 10 limits are at most four digits.
-const QString kWidestValue = QStringLiteral("00000");
 
 struct Limit {
     const char* caption;
@@ -37,7 +36,7 @@ QGroupBox* LimitationGroup(const char* name, const char* enable, const Limit& st
     grid->addWidget(CheckBox(enable), 0, 0, 1, 3);
     int r = 1;
     for (const Limit& limit : {start, end}) {
-        AddRow(grid, r, Caption(limit.caption), ParameterField(limit.field, kWidestValue));
+        AddRow(grid, r, Caption(limit.caption), ParameterField(limit.field, kWidestParameterValue));
         grid->addWidget(Caption(limit.range), r++, 2);
     }
     grid->addWidget(Caption(rule), r, 0, 1, 3);
@@ -45,14 +44,9 @@ QGroupBox* LimitationGroup(const char* name, const char* enable, const Limit& st
 }
 
 QGroupBox* OvervoltageGroup() {
-    QGroupBox* box = Group("Gr_SovraTensione");
-    QGridLayout* grid = GridIn(box);
-    grid->setColumnStretch(2, 1);
-    grid->addWidget(CheckBox("Ck_Limite_Sovratensione"), 0, 0, 1, 3);
-    AddRow(grid, 1, Caption("Lb_Init_SovraTensione"),
-           ParameterField("Ed_Soglia_Init_Lim", kWidestValue));
-    grid->addWidget(Caption("Lb_Init_Limitazione"), 1, 2);
-    return box;
+    return SwitchedFieldGroup({"Gr_SovraTensione", "Ck_Limite_Sovratensione",
+                               "Lb_Init_SovraTensione", "Ed_Soglia_Init_Lim",
+                               "Lb_Init_Limitazione"});
 }
 
 // "Tempo Ritardo Inserimento / Limitazioni in Frequenza:" [list] [ms]

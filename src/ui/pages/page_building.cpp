@@ -137,6 +137,16 @@ QLabel* AddRow(QGridLayout* grid, int row, QLabel* caption, QWidget* control, co
     return unitLabel;
 }
 
+QGroupBox* SwitchedFieldGroup(const SwitchedField& names) {
+    QGroupBox* box = Group(names.group);
+    QGridLayout* grid = GridIn(box);
+    grid->setColumnStretch(2, 1);
+    grid->addWidget(CheckBox(names.check), 0, 0, 1, 3);
+    AddRow(grid, 1, Caption(names.caption), ParameterField(names.field, kWidestParameterValue));
+    grid->addWidget(Caption(names.limit), 1, 2);
+    return box;
+}
+
 void DesignChart(widgets::TrendChart* chart, const QColor (&colours)[8]) {
     for (int channel = 1; channel <= 8; ++channel) {
         chart->setChannelColour(channel, colours[channel - 1]);

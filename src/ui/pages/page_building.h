@@ -62,7 +62,9 @@ QLabel* Swatch(const char* name, const QColor& colour);              // "    " i
 void KeepColour(QLabel* label, const QColor& colour);
 
 // Inputs and indicators.
-// `widest` is the widest text the field has to show, e.g. "-16000.0".
+// `widest` is the widest text the field has to show, e.g. "-16000.0"; every parameter value
+// fits in five digits.
+inline const QString kWidestParameterValue = QStringLiteral("00000");
 widgets::NumericField* LiveField(const char* name, const QString& widest);  // read-only
 widgets::NumericField* ParameterField(const char* name, const QString& widest);
 widgets::NumericField* OctetField(const char* name);  // 0..255, editable
@@ -81,6 +83,16 @@ void NameFrom(QWidget* control, const char* source, const char* suffix = nullptr
 // the row's unit label, if any.
 QLabel* AddRow(QGridLayout* grid, int row, QLabel* caption, QWidget* control,
                const QString& unit = {});
+
+// A parameter group switched by a check box over one row: caption, field, limit label.
+struct SwitchedField {
+    const char* group;
+    const char* check;
+    const char* caption;
+    const char* field;
+    const char* limit;
+};
+QGroupBox* SwitchedFieldGroup(const SwitchedField& names);
 
 // The trend charts' design settings shared by both charts: record interval, grid width,
 // records kept while following, following on, cursor, grid, time axis, separators and the

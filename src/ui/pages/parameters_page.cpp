@@ -23,17 +23,9 @@ namespace {
 
 using namespace pages;
 
-const QString kWidestValue = QStringLiteral("00000");
-
 QGroupBox* MaxSupplyCurrentGroup() {
-    QGroupBox* box = Group("Gr_Max_Corrente_Erogazione");
-    QGridLayout* grid = GridIn(box);
-    grid->setColumnStretch(2, 1);
-    grid->addWidget(CheckBox("Ck_Max_Corr_C10"), 0, 0, 1, 3);
-    AddRow(grid, 1, Caption("Lb_Max_Corrente_Libero"),
-           ParameterField("Ed_MAx_Corr_Erog", kWidestValue));
-    grid->addWidget(Caption("Lb_Max_Corr_Erog"), 1, 2);
-    return box;
+    return SwitchedFieldGroup({"Gr_Max_Corrente_Erogazione", "Ck_Max_Corr_C10",
+                               "Lb_Max_Corrente_Libero", "Ed_MAx_Corr_Erog", "Lb_Max_Corr_Erog"});
 }
 
 QGroupBox* BaseGroup() {
@@ -47,11 +39,12 @@ QGroupBox* BaseGroup() {
     grid->addWidget(typeCaption, r, 0);
     grid->addWidget(type, r++, 1, 1, 2, Qt::AlignLeft);
 
-    AddRow(grid, r, Caption("Lb_Cap_Batt"), ParameterField("Ed_Capacita", kWidestValue));
+    AddRow(grid, r, Caption("Lb_Cap_Batt"), ParameterField("Ed_Capacita", kWidestParameterValue));
     grid->addWidget(Caption("Label189"), r++, 2);
 
     // "Numero Pannelli: [12] per Stringa di Orvane", then the limit.
-    AddRow(grid, r, Caption("Lb_Num_Pann_A1"), ParameterField("Ed_Num_Pannelli", kWidestValue));
+    AddRow(grid, r, Caption("Lb_Num_Pann_A1"),
+           ParameterField("Ed_Num_Pannelli", kWidestParameterValue));
     auto* panelTail = new QHBoxLayout;
     panelTail->setSpacing(6);
     panelTail->addWidget(Caption("Lb_Num_Pann_A2"));
@@ -59,7 +52,8 @@ QGroupBox* BaseGroup() {
     panelTail->addStretch();
     grid->addLayout(panelTail, r++, 2);
 
-    AddRow(grid, r, Caption("Lb_Max_Pow_Mppt"), ParameterField("Ed_Max_W_Mppt", kWidestValue));
+    AddRow(grid, r, Caption("Lb_Max_Pow_Mppt"),
+           ParameterField("Ed_Max_W_Mppt", kWidestParameterValue));
     grid->addWidget(Caption("Lb_Max_W_Mppt"), r++, 2);
 
     QLabel* inverterCaption = Caption("Lb_Tipo_Inverter");

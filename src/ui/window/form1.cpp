@@ -55,8 +55,7 @@ Form1::Form1(SkinSwitcher& skins, Form1Options options) : skins_(skins) {
     workingDirectory_ = std::make_unique<storage::ProcessWorkingDirectory>();
 
     session_ = std::make_unique<Session>(SessionServices{
-        *screen_, *screen_,
-        options.dialogs != nullptr ? *options.dialogs : *qtDialogs_,
+        *screen_, *screen_, options.dialogs != nullptr ? *options.dialogs : *qtDialogs_,
         options.fileDialogs != nullptr ? *options.fileDialogs : *qtDialogs_, *this,
         options.clock != nullptr ? *options.clock : *ownClock_,
         options.port != nullptr ? *options.port : *ownPort_,
@@ -141,9 +140,8 @@ void Form1::connectHandlers() {
     onClick("Bt_Azzera_All_Carica", [&c] { c.Bt_Azzera_All_CaricaClick(); });
 
     // Parameters: the unit's memory, the defaults, the battery type and the files.
-    onClick("Bt_Scrivi_Eeprom", [this, &s] {
-        blocking([&s] { s.parameterExport().Bt_Scrivi_EepromClick(); });
-    });
+    onClick("Bt_Scrivi_Eeprom",
+            [this, &s] { blocking([&s] { s.parameterExport().Bt_Scrivi_EepromClick(); }); });
     onClick("Bt_Importa",
             [this, &s] { blocking([&s] { s.parameterImport().Bt_ImportaClick(); }); });
     onClick("Bt_Defaut", [&s] { s.parameterDefaults().Bt_DefautClick(); });

@@ -34,11 +34,11 @@ class SkinSwitcher;
 
 // What a test may put in place of the real machine; each left empty is the real one.
 struct Form1Options {
-    link::SerialPort* port = nullptr;                // the termios port
-    link::Delay* delay = nullptr;                    // real sleeps
-    monitor::OperatorDialogs* dialogs = nullptr;     // Qt message boxes
-    storage::FileDialogs* fileDialogs = nullptr;     // Qt file dialogs
-    const monitor::LocalClock* clock = nullptr;      // the PC's clock
+    link::SerialPort* port = nullptr;             // the termios port
+    link::Delay* delay = nullptr;                 // real sleeps
+    monitor::OperatorDialogs* dialogs = nullptr;  // Qt message boxes
+    storage::FileDialogs* fileDialogs = nullptr;  // Qt file dialogs
+    const monitor::LocalClock* clock = nullptr;   // the PC's clock
     // The serial devices present; empty: the devices this machine has.
     std::function<std::vector<link::SerialDevice>()> presentDevices;
 };
