@@ -4,6 +4,7 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -84,19 +85,21 @@ private:
 };
 
 // Message boxes: records each one; questions take the next scripted answer (No when the
-// script is empty, so an unexpected question never proceeds).
+// script is empty, so an unexpected question never proceeds). `observe`, when set, is asked
+// at each box for something the test wants to know about that moment (e.g. the cursor).
 class FakeOperator final : public monitor::OperatorDialogs {
 public:
     enum class Kind { Information, Error, Question };
     struct Box {
         Kind kind;
         std::string text;
+        bool observed = false;  // what `observe` said when the box came
     };
 
-    void inform(std::string_view t) override { boxes.push_back({Kind::Information, std::string(t)}); }
-    void showError(std::string_view t) override { boxes.push_back({Kind::Error, std::string(t)}); }
+    void inform(std::string_view t) override { record(Kind::Information, t); }
+    void showError(std::string_view t) override { record(Kind::Error, t); }
     bool askYesNo(std::string_view t) override {
-        boxes.push_back({Kind::Question, std::string(t)});
+        record(Kind::Question, t);
         if (answers.empty()) return false;
         const bool yes = answers.front();
         answers.pop_front();
@@ -105,6 +108,12 @@ public:
 
     std::vector<Box> boxes;
     std::deque<bool> answers;
+    std::function<bool()> observe;
+
+private:
+    void record(Kind kind, std::string_view t) {
+        boxes.push_back({kind, std::string(t), observe ? observe() : false});
+    }
 };
 
 class FakeClock final : public monitor::LocalClock {

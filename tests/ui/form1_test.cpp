@@ -15,7 +15,7 @@
 namespace orvane::testing {
 namespace {
 
-using Box = WindowOperator::Kind;
+using Box = FakeOperator::Kind;
 
 TEST_F(WindowTest, firstRunInAnEmptyFolderOpensItalianOnComOneAndWritesTheSettingsOnClose) {
     ui::Form1& window = open();
@@ -137,7 +137,7 @@ TEST_F(WindowTest, importAndExportRunUnderTheBusyCursorAndReportTheirOutcome) {
     click("Bt_Importa");  // takes the port from the running link
     ASSERT_EQ(dialogs_.boxes.size(), 1u);
     EXPECT_EQ(dialogs_.boxes[0].text, "Dati importati correttamente");
-    EXPECT_TRUE(dialogs_.boxes[0].underBusyCursor);
+    EXPECT_TRUE(dialogs_.boxes[0].observed);             // under the wait cursor
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);  // gone once the transfer is over
     EXPECT_NE(control<widgets::NumericField>("Ed_Id_Orvane")->value(), 0.0);
     EXPECT_EQ(text("Bt_Open"), "Avvia");

@@ -22,8 +22,8 @@
 #include <string>
 #include <vector>
 
-#include "monitor/operator_dialogs.h"
 #include "storage/file_dialogs.h"
+#include "support/fake_screen.h"
 #include "support/scratch_directory.h"
 #include "support/unit_sim_process.h"
 #include "ui/skins/skin_switcher.h"
@@ -31,37 +31,6 @@
 #include "ui/window/qt_screen.h"
 
 namespace orvane::testing {
-
-// The message boxes: each is recorded with whether the wait cursor was up when it came
-// (the outcome of a blocking transfer); questions take the next scripted answer, No when
-// none is left.
-class WindowOperator final : public monitor::OperatorDialogs {
-  public:
-    enum class Kind { Information, Error, Question };
-    struct Box {
-        Kind kind;
-        std::string text;
-        bool underBusyCursor;
-    };
-    void inform(std::string_view t) override { record(Kind::Information, t); }
-    void showError(std::string_view t) override { record(Kind::Error, t); }
-    bool askYesNo(std::string_view t) override {
-        record(Kind::Question, t);
-        if (answers.empty())
-            return false;
-        const bool yes = answers.front();
-        answers.pop_front();
-        return yes;
-    }
-    std::vector<Box> boxes;
-    std::deque<bool> answers;
-
-  private:
-    void record(Kind kind, std::string_view t) {
-        const QCursor* cursor = QApplication::overrideCursor();
-        boxes.push_back({kind, std::string(t), cursor && cursor->shape() == Qt::WaitCursor});
-    }
-};
 
 // The file dialogs: each call takes the next scripted answer (nothing: cancelled).
 class ScriptedFileDialogs final : public storage::FileDialogs {
@@ -95,6 +64,10 @@ class WindowTest : public ::testing::Test {
   protected:
     WindowTest() : previousDirectory_(std::filesystem::current_path()) {
         std::filesystem::current_path(folder_.path());
+        dialogs_.observe = [] {
+            const QCursor* cursor = QApplication::overrideCursor();
+            return cursor != nullptr && cursor->shape() == Qt::WaitCursor;
+        };
     }
     ~WindowTest() override {
         window_.reset();
@@ -158,7 +131,7 @@ class WindowTest : public ::testing::Test {
     ScratchDirectory folder_;
     std::unique_ptr<UnitSimProcess> sim_;
     ui::SkinSwitcher skins_;
-    WindowOperator dialogs_;
+    FakeOperator dialogs_;  // observes whether the wait cursor is up at each box
     ScriptedFileDialogs fileDialogs_;
     std::unique_ptr<ui::Form1> window_;
 

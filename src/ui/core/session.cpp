@@ -39,7 +39,7 @@ void Session::FormCreate() {
         settings_.LanguageIndex = Italian;
     language_.LanguageIndex = settings_.LanguageIndex;
     s_.frame.moveTo(settings_.WindowLeft, settings_.WindowTop);
-    applyStoredSkin();
+    applySkinAt(settings_.SkinIndex);
 }
 
 void Session::FormShow() {
@@ -80,10 +80,7 @@ void Session::Cb_Sel_LinguaChange() {
 
 void Session::Combo_SkinChange() {
     settingsStore_.SaveProgramSettings(settings_, s_.input);
-    const std::optional<std::string_view> name =
-        storage::SkinName(s_.input.listIndex("Combo_Skin"));
-    if (name)
-        s_.frame.applySkin(*name);
+    applySkinAt(s_.input.listIndex("Combo_Skin"));
 }
 
 void Session::fillPortList() {
@@ -95,9 +92,9 @@ void Session::fillPortList() {
     s_.screen.setListItems(PortList, entries);
 }
 
-void Session::applyStoredSkin() {
-    // A position without a style keeps the look the program has and selects nothing.
-    if (const std::optional<std::string_view> name = storage::SkinName(settings_.SkinIndex))
+void Session::applySkinAt(int index) {
+    // A position without a style keeps the look the program has.
+    if (const std::optional<std::string_view> name = storage::SkinName(index))
         s_.frame.applySkin(*name);
 }
 

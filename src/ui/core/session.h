@@ -93,7 +93,7 @@ class Session {
 
   private:
     void fillPortList();
-    void applyStoredSkin();
+    void applySkinAt(int index);  // position in `SkinNames`
     void applyLanguage();
 
     SessionServices s_;

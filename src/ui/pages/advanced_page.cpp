@@ -38,8 +38,7 @@ void AddLampRow(QGridLayout* grid, int row, const char* caption, const char* lam
 
 QGroupBox* BatteryCountersGroup() {
     QGroupBox* box = Group("Gr_Contatori_Batteria");
-    QGridLayout* grid = GridIn(box);
-    grid->setColumnStretch(2, 1);
+    QGridLayout* grid = RowGridIn(box);
     const Reading counters[] = {
         {"Lb_Carica_Disp_Perc", "Ed_Perc_Batt_Disponibile"},
         {"Lb_Capacita_Attuale", "Ed_Cap_Attuale_Batt"},
@@ -54,8 +53,7 @@ QGroupBox* BatteryCountersGroup() {
 
 QGroupBox* ChargeFaultGroup() {
     QGroupBox* box = Group("Gr_Allarme_Carica_Batteria");
-    QGridLayout* grid = GridIn(box);
-    grid->setColumnStretch(2, 1);
+    QGridLayout* grid = RowGridIn(box);
     AddLampRow(grid, 0, "Lb_Fault_Batteria", "Ld_Fault_Batteria_Carica");
     grid->addWidget(Button("Bt_Azzera_All_Carica"), 1, 0, 1, 3, Qt::AlignLeft);
     return box;
@@ -66,8 +64,7 @@ const QString kWidestEnergy = QStringLiteral("-2147483648");
 
 QGroupBox* StorageDataGroup() {
     QGroupBox* box = Group("Grp_Dati_Accumulo");
-    QGridLayout* grid = GridIn(box);
-    grid->setColumnStretch(2, 1);
+    QGridLayout* grid = RowGridIn(box);
     const Reading totals[] = {
         {"Lb_Wh_Batt_Erogata", "Ed_Conv_Wh_Batt_Erog"},
         {"Lb_Wh_Pannello", "Ed_Conv_Wh_Pann"},
@@ -123,8 +120,7 @@ QGroupBox* MemoryErrorsGroup() {
 
 QGroupBox* HiddenTotalsGroup() {
     QGroupBox* box = Group("Gr_Nascosti");
-    QGridLayout* grid = GridIn(box);
-    grid->setColumnStretch(2, 1);
+    QGridLayout* grid = RowGridIn(box);
     const Reading totals[] = {
         {"Lb_Wh_Erogati", "Ed_Wh_Erogati"},
         {"Lb_Wh_Accumulati", "Ed_Wh_Accumulati"},
@@ -137,8 +133,7 @@ QGroupBox* HiddenTotalsGroup() {
 
 QGroupBox* BlockConditionGroup() {
     QGroupBox* box = Group("Gr_Condizione_Blocco");
-    QGridLayout* grid = GridIn(box);
-    grid->setColumnStretch(2, 1);
+    QGridLayout* grid = RowGridIn(box);
     AddLampRow(grid, 0, "Lb_Ld_Blocco_Seriale", "Led_Blocco_Da_Seriale");
     AddLampRow(grid, 1, "Lb_Ld_Blocco_eth", "Led_Blocco_Da_Eth");
     return box;

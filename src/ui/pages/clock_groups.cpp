@@ -70,8 +70,7 @@ QGroupBox* BuildClockReadingGroup() {
 
 QGroupBox* BuildClockSettingGroup() {
     QGroupBox* box = Group("Gr_Impostazione_Or");
-    QGridLayout* grid = GridIn(box);
-    grid->setColumnStretch(2, 1);
+    QGridLayout* grid = RowGridIn(box);
 
     auto* date = new QDateEdit;
     date->setObjectName(QStringLiteral("Sel_Data"));

@@ -39,8 +39,7 @@ QGroupBox* BuildFreeConfigurationGroup() {
         {"Lb_Permille_Scarica", "Ed_Rend_Scarica", "Label216"},
     };
     QGroupBox* box = Group("Gr_Conf_Libera");
-    QGridLayout* grid = GridIn(box);
-    grid->setColumnStretch(2, 1);
+    QGridLayout* grid = RowGridIn(box);
     int r = 0;
     for (const Row& row : rows) {
         AddRow(grid, r, Caption(row.caption), ParameterField(row.field, kWidestParameterValue));

@@ -31,8 +31,7 @@ struct Limit {
 QGroupBox* LimitationGroup(const char* name, const char* enable, const Limit& start,
                            const Limit& end, const char* rule) {
     QGroupBox* box = Group(name);
-    QGridLayout* grid = GridIn(box);
-    grid->setColumnStretch(2, 1);
+    QGridLayout* grid = RowGridIn(box);
     grid->addWidget(CheckBox(enable), 0, 0, 1, 3);
     int r = 1;
     for (const Limit& limit : {start, end}) {
@@ -90,8 +89,7 @@ QGroupBox* GridServicesGroup() {
 
 QGroupBox* SignalsGroup() {
     QGroupBox* box = Group("Gr_Segnalazioni_Cei_021");
-    QGridLayout* grid = GridIn(box);
-    grid->setColumnStretch(2, 1);
+    QGridLayout* grid = RowGridIn(box);
     AddRow(grid, 0, Caption("Lb_SovraFreq"), StatusLamp("Ld_Sovra_Filtro"));
     AddRow(grid, 1, Caption("Lb_SottoFreq"), StatusLamp("Ld_Sotto_Filtro"));
     AddRow(grid, 2, Caption("Lb_SovraTensione"), StatusLamp("Ld_Sovra_T_Filtro"));

@@ -95,8 +95,7 @@ QGroupBox* EthernetGroup() {
 
 QGroupBox* IdentifierGroup() {
     QGroupBox* box = Group("Gr_Identificativo");
-    QGridLayout* grid = GridIn(box);
-    grid->setColumnStretch(2, 1);
+    QGridLayout* grid = RowGridIn(box);
     widgets::NumericField* id = ParameterField("Ed_Id_Orvane", QStringLiteral("4294967295"));
     // Shown after an import; the unit's identifier is never written back.
     id->setReadOnly(true);

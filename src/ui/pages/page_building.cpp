@@ -43,6 +43,12 @@ QGridLayout* GridIn(QWidget* box) {
     return grid;
 }
 
+QGridLayout* RowGridIn(QWidget* box) {
+    QGridLayout* grid = GridIn(box);
+    grid->setColumnStretch(2, 1);
+    return grid;
+}
+
 void Compact(QLayout* layout) {
     layout->setContentsMargins(6, 3, 6, 4);
     layout->setSpacing(3);
@@ -139,8 +145,7 @@ QLabel* AddRow(QGridLayout* grid, int row, QLabel* caption, QWidget* control, co
 
 QGroupBox* SwitchedFieldGroup(const SwitchedField& names) {
     QGroupBox* box = Group(names.group);
-    QGridLayout* grid = GridIn(box);
-    grid->setColumnStretch(2, 1);
+    QGridLayout* grid = RowGridIn(box);
     grid->addWidget(CheckBox(names.check), 0, 0, 1, 3);
     AddRow(grid, 1, Caption(names.caption), ParameterField(names.field, kWidestParameterValue));
     grid->addWidget(Caption(names.limit), 1, 2);

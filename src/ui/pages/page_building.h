@@ -52,6 +52,9 @@ inline const QColor Maroon{128, 0, 0};
 // Groups and layouts. All pages use the same compact spacing, sized for an 8-point font.
 QGroupBox* Group(const char* name);
 QGridLayout* GridIn(QWidget* box);
+// A grid of rows (caption, control, unit or limit label) whose third column takes the spare
+// width, so captions and controls stay together on the left.
+QGridLayout* RowGridIn(QWidget* box);
 void Compact(QLayout* layout);
 
 // Labels.

@@ -30,8 +30,7 @@ QGroupBox* MaxSupplyCurrentGroup() {
 
 QGroupBox* BaseGroup() {
     QGroupBox* box = Group("Gr_Par_Base");
-    QGridLayout* grid = GridIn(box);
-    grid->setColumnStretch(2, 1);
+    QGridLayout* grid = RowGridIn(box);
     int r = 0;
     QLabel* typeCaption = Caption("Lb_Tipo_Batteria");
     QComboBox* type = List("Cb_Tipo_Batt");

@@ -8,8 +8,6 @@
 #include <QVBoxLayout>
 
 #include "link/posix_serial_port.h"
-#include "storage/file_system.h"
-#include "storage/working_directory.h"
 #include "ui/pages/advanced_page.h"
 #include "ui/pages/grid_service_page.h"
 #include "ui/pages/lan_page.h"
@@ -21,6 +19,7 @@
 #include "ui/window/accessible_names.h"
 #include "ui/window/qt_dialogs.h"
 #include "ui/window/qt_screen.h"
+#include "ui/window/qt_text.h"
 #include "widgets/trend_chart.h"
 
 namespace orvane::ui {
@@ -51,15 +50,13 @@ Form1::Form1(SkinSwitcher& skins, Form1Options options) : skins_(skins) {
         ownClock_ = std::make_unique<monitor::SystemLocalClock>();
     if (!options.presentDevices)
         options.presentDevices = link::DiscoverSerialDevices;
-    files_ = std::make_unique<storage::PosixFileSystem>();
-    workingDirectory_ = std::make_unique<storage::ProcessWorkingDirectory>();
 
     session_ = std::make_unique<Session>(SessionServices{
         *screen_, *screen_, options.dialogs != nullptr ? *options.dialogs : *qtDialogs_,
         options.fileDialogs != nullptr ? *options.fileDialogs : *qtDialogs_, *this,
         options.clock != nullptr ? *options.clock : *ownClock_,
         options.port != nullptr ? *options.port : *ownPort_,
-        options.delay != nullptr ? *options.delay : *ownDelay_, *files_, *workingDirectory_,
+        options.delay != nullptr ? *options.delay : *ownDelay_, files_, workingDirectory_,
         options.presentDevices});
 
     connectHandlers();
@@ -205,7 +202,7 @@ int Form1::top() const {
 }
 
 bool Form1::applySkin(std::string_view name) {
-    return skins_.apply(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    return skins_.apply(ToQString(name));
 }
 
 }  // namespace orvane::ui

@@ -12,10 +12,11 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <vector>
 
 #include "link/port_table.h"
+#include "storage/file_system.h"
+#include "storage/working_directory.h"
 #include "ui/core/session.h"
 #include "ui/core/window_frame.h"
 
@@ -87,8 +88,8 @@ class Form1 final : public QWidget, private WindowFrame {
     std::unique_ptr<link::SerialPort> ownPort_;
     std::unique_ptr<link::Delay> ownDelay_;
     std::unique_ptr<monitor::LocalClock> ownClock_;
-    std::unique_ptr<storage::FileSystem> files_;
-    std::unique_ptr<storage::WorkingDirectory> workingDirectory_;
+    storage::PosixFileSystem files_;
+    storage::ProcessWorkingDirectory workingDirectory_;
     std::unique_ptr<Session> session_;
 };
 

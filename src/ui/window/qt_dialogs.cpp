@@ -6,13 +6,11 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
+#include "ui/window/qt_text.h"
+
 namespace orvane::ui {
 
 namespace {
-
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // Takes a busy cursor away while the operator is asked something, and puts it back after.
 class NormalCursorWhileAsking {

@@ -13,6 +13,7 @@
 #include <QTabWidget>
 #include <QTimer>
 
+#include "ui/window/qt_text.h"
 #include "widgets/digit_group.h"
 #include "widgets/lamp.h"
 #include "widgets/led_matrix_line.h"
@@ -22,27 +23,20 @@
 
 namespace orvane::ui {
 
-namespace {
-
-QString ToQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
-
 QtScreen::QtScreen(QWidget& window, QTabWidget& pages, QTimer& timer)
     : window_(window), pages_(pages), timer_(timer) {}
 
 QWidget* QtScreen::find(std::string_view control) const {
+    // Looked up by the core's own text: a tick writes about a hundred names.
+    if (const auto it = cache_.find(control); it != cache_.end() && it->second)
+        return it->second;
     const QString name = ToQString(control);
-    if (const auto it = cache_.constFind(name); it != cache_.constEnd() && *it)
-        return *it;
     QWidget* widget = window_.objectName() == name ? &window_ : window_.findChild<QWidget*>(name);
     if (widget == nullptr) {
         missing_.emplace(control);
         return nullptr;
     }
-    cache_.insert(name, widget);
+    cache_.insert_or_assign(std::string(control), widget);
     return widget;
 }
 

@@ -8,9 +8,8 @@
 // Owned by the window; window thread only.
 #pragma once
 
-#include <QHash>
 #include <QPointer>
-#include <QString>
+#include <map>
 #include <set>
 #include <string>
 
@@ -73,7 +72,7 @@ class QtScreen final : public monitor::Screen, public monitor::ScreenReader {
     QWidget& window_;
     QTabWidget& pages_;
     QTimer& timer_;
-    mutable QHash<QString, QPointer<QWidget>> cache_;
+    mutable std::map<std::string, QPointer<QWidget>, std::less<>> cache_;
     mutable std::set<std::string> missing_;
 };
 
