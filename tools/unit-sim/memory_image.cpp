@@ -170,13 +170,17 @@ bool SaveImageAtomically(const std::string& path, const MemoryImage& image, std:
         }
         done += static_cast<std::size_t>(n);
     }
-    if (!ok || ::fsync(fd) != 0) {
+    // No fsync: the commit is answered once the file is replaced, and on a busy PC a flush
+    // to the disk takes longer than the configurator waits for that answer, so the simulated
+    // unit would miss answers a real one gives. The rename still leaves the old image or the
+    // new one, never a torn file, however the simulator ends.
+    if (::close(fd) != 0)
+        ok = false;
+    if (!ok) {
         error = ErrnoText("cannot write", temp);
-        ::close(fd);
         ::unlink(temp.c_str());
         return false;
     }
-    ::close(fd);
     if (::rename(temp.c_str(), path.c_str()) != 0) {
         error = ErrnoText("cannot replace", path);
         ::unlink(temp.c_str());

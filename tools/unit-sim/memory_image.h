@@ -87,8 +87,8 @@ enum class LoadOutcome { Loaded, Missing, Failed };
 // size, or one that cannot be read, is refused with a reason (it is never overwritten).
 LoadOutcome LoadImage(const std::string& path, MemoryImage& image, std::string& error);
 
-// Writes the image to a temporary file beside `path`, flushes it to disk and renames it over
-// `path`, so a crash leaves either the old or the new memory, never half of each.
+// Writes the image to a temporary file beside `path` and renames it over `path`, so however
+// the simulator ends the file holds either the old or the new memory, never half of each.
 bool SaveImageAtomically(const std::string& path, const MemoryImage& image, std::string& error);
 
 }  // namespace orvane::unitsim
