@@ -30,7 +30,7 @@ struct Session {
     monitor::RealtimeData data;
     bench::NullScreen screen;
     monitor::SystemLocalClock clock;
-    ui::Language language;
+    catalogue::Language language;
 };
 
 void DecoderRunWithANewBlock(benchmark::State& state) {

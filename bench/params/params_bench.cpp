@@ -64,7 +64,7 @@ struct Session {
     testing::UnitSimProcess sim;
     testing::FakeScreen screen;
     testing::FakeOperator dialogs;
-    ui::Language language;
+    catalogue::Language language;
     ParameterSet set;
     FreeConfigurationLayout layout{screen, screen, language};
     ParameterEditor editor{set, screen, screen, layout};

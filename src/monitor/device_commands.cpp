@@ -18,14 +18,16 @@ constexpr Rule Block{&C::BlockRequest, true, false, 0};
 constexpr Rule Restart{&C::RestartRequest, true, false, 0};
 constexpr Rule FullCharge{&C::FullChargeRequest, true, false, 0};
 constexpr Rule SetClock{&C::SetClockRequest, false, false, 0};
-constexpr Rule BatteryReset{&C::BatteryResetRequest, true, true, ui::row::ConfirmBatteryReset};
-constexpr Rule StorageReset{&C::StorageResetRequest, true, true, ui::row::ConfirmStorageReset};
+constexpr Rule BatteryReset{&C::BatteryResetRequest, true, true,
+                            catalogue::row::ConfirmBatteryReset};
+constexpr Rule StorageReset{&C::StorageResetRequest, true, true,
+                            catalogue::row::ConfirmStorageReset};
 constexpr Rule ChargeFaultReset{&C::ChargeFaultResetRequest, true, true, 0};
 
 }  // namespace
 
 DeviceCommands::DeviceCommands(PollState& poll, const link::DeviceLink& link,
-                               OperatorDialogs& dialogs, const ui::Language& language)
+                               OperatorDialogs& dialogs, const catalogue::Language& language)
     : poll_(poll), link_(link), dialogs_(dialogs), language_(language) {}
 
 void DeviceCommands::Bt_BloccoClick() {
@@ -52,11 +54,11 @@ void DeviceCommands::Bt_Azzera_All_CaricaClick() {
 
 void DeviceCommands::request(const Rule& rule) {
     if (rule.needsFirmware && poll_.FwVersionError) {
-        dialogs_.inform(language_.text(ui::row::CommandFirmwareRefusal));
+        dialogs_.inform(language_.text(catalogue::row::CommandFirmwareRefusal));
         return;
     }
     if (rule.needsPort && !link_.IsPortOpen()) {
-        dialogs_.inform(language_.text(ui::row::CommandPortRefusal));
+        dialogs_.inform(language_.text(catalogue::row::CommandPortRefusal));
         return;
     }
     if (rule.confirmRow != 0 && !dialogs_.askYesNo(language_.text(rule.confirmRow)))

@@ -4,18 +4,18 @@
 // window thread only.
 #pragma once
 
+#include "catalogue/message_catalogue.h"
 #include "link/device_link.h"
 #include "monitor/operator_dialogs.h"
 #include "monitor/poll_state.h"
-#include "ui/catalogue/message_catalogue.h"
 
 namespace orvane::monitor {
 
 class DeviceCommands {
-public:
+  public:
     // Every reference must outlive this object.
     DeviceCommands(PollState& poll, const link::DeviceLink& link, OperatorDialogs& dialogs,
-                   const ui::Language& language);
+                   const catalogue::Language& language);
 
     void Bt_BloccoClick();
     void Bt_RiavvioClick();
@@ -27,13 +27,13 @@ public:
 
     struct Rule;
 
-private:
+  private:
     void request(const Rule& rule);
 
     PollState& poll_;
     const link::DeviceLink& link_;
     OperatorDialogs& dialogs_;
-    const ui::Language& language_;
+    const catalogue::Language& language_;
 };
 
 }  // namespace orvane::monitor

@@ -15,7 +15,7 @@ constexpr std::uint8_t StartingTicks = 3;
 
 LinkControl::LinkControl(link::DeviceLink& link, PollState& poll, Screen& screen,
                          const ScreenReader& input, OperatorDialogs& dialogs,
-                         const ui::Language& language)
+                         const catalogue::Language& language)
     : link_(link),
       poll_(poll),
       screen_(screen),
@@ -39,8 +39,8 @@ void LinkControl::StartLink() {
         dialogs_.inform(OpeningErrorMessage(language_, index, link_.lastOpenError()));
         return;
     }
-    screen_.setText(OpenButton, language_.text(ui::row::StopButton));
-    screen_.setText(Matrix, language_.text(ui::row::Started));
+    screen_.setText(OpenButton, language_.text(catalogue::row::StopButton));
+    screen_.setText(Matrix, language_.text(catalogue::row::Started));
     screen_.setLamp(LinkLamp, true);
     screen_.setPollTimer(true);
     screen_.setTrendRecording(true);
@@ -50,8 +50,8 @@ void LinkControl::StartLink() {
 }
 
 void LinkControl::StopLink() {
-    screen_.setText(OpenButton, language_.text(ui::row::StartButton));
-    screen_.setText(Matrix, language_.text(ui::row::Stopped));
+    screen_.setText(OpenButton, language_.text(catalogue::row::StartButton));
+    screen_.setText(Matrix, language_.text(catalogue::row::Stopped));
     link_.ClosePort();
     screen_.setLamp(LinkLamp, false);
     screen_.setPollTimer(false);

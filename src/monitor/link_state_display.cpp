@@ -16,18 +16,18 @@ std::string FirmwareLabel(const PollState& poll) {
     return text;
 }
 
-void ShowLinkState(PollState& poll, Screen& screen, const ui::Language& language) {
+void ShowLinkState(PollState& poll, Screen& screen, const catalogue::Language& language) {
     if (poll.LinkErrorFlag) {
-        screen.setText(Matrix, language.text(ui::row::CommunicationError));
+        screen.setText(Matrix, language.text(catalogue::row::CommunicationError));
         screen.setAutoScroll(Matrix, true);
         poll.LinkOkDelay = CalmTicksBeforeOk;
     } else if (poll.LinkOkDelay > 0 && --poll.LinkOkDelay == 0) {
         screen.setAutoScroll(Matrix, false);
-        screen.setText(Matrix, language.text(ui::row::CommunicationOk));
+        screen.setText(Matrix, language.text(catalogue::row::CommunicationOk));
     }
     if (poll.FwVersionError) {
-        std::string text(language.text(ui::row::FirmwareVersionError));
-        text += ui::ProductWord;
+        std::string text(language.text(catalogue::row::FirmwareVersionError));
+        text += catalogue::ProductWord;
         screen.setText(Matrix, text);
         screen.setAutoScroll(Matrix, true);
         poll.LinkOkDelay = CalmTicksBeforeOk;

@@ -4,9 +4,9 @@
 
 #include <string>
 
+#include "catalogue/message_catalogue.h"
 #include "monitor/poll_state.h"
 #include "monitor/screen.h"
-#include "ui/catalogue/message_catalogue.h"
 
 namespace orvane::monitor {
 
@@ -15,6 +15,6 @@ std::string FirmwareLabel(const PollState& poll);
 
 // Errors scroll at once; "Comunicazione OK" comes back only after three calm ticks.
 // Updates `LinkOkDelay`.
-void ShowLinkState(PollState& poll, Screen& screen, const ui::Language& language);
+void ShowLinkState(PollState& poll, Screen& screen, const catalogue::Language& language);
 
 }  // namespace orvane::monitor

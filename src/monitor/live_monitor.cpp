@@ -6,7 +6,7 @@ namespace orvane::monitor {
 
 LiveMonitor::LiveMonitor(link::DeviceLink& link, PollState& poll, RealtimeData& data,
                          Screen& screen, const ScreenReader& input, const LocalClock& clock,
-                         const ui::Language& language)
+                         const catalogue::Language& language)
     : link_(link),
       poll_(poll),
       data_(data),

@@ -13,17 +13,18 @@
 namespace orvane::monitor {
 
 class LiveMonitor {
-public:
+  public:
     // Every reference must outlive this object.
     LiveMonitor(link::DeviceLink& link, PollState& poll, RealtimeData& data, Screen& screen,
-                const ScreenReader& input, const LocalClock& clock, const ui::Language& language);
+                const ScreenReader& input, const LocalClock& clock,
+                const catalogue::Language& language);
 
     void Timer1Timer();
 
     // Window shown: poll state, command flags and filters back to their start values.
     void ResetOnShow();
 
-private:
+  private:
     link::DeviceLink& link_;
     PollState& poll_;
     RealtimeData& data_;

@@ -39,16 +39,16 @@ constexpr std::array<Advice, 6> AdviceTable{{
 
 }  // namespace
 
-std::string_view OpeningErrorAdvice(const ui::Language& language, link::OpenError reason) {
+std::string_view OpeningErrorAdvice(const catalogue::Language& language, link::OpenError reason) {
     for (const Advice& a : AdviceTable)
         if (a.reason == reason)
-            return language.LanguageIndex == ui::English ? a.english : a.italian;
+            return language.LanguageIndex == catalogue::English ? a.english : a.italian;
     return {};
 }
 
-std::string OpeningErrorMessage(const ui::Language& language, int portIndex,
+std::string OpeningErrorMessage(const catalogue::Language& language, int portIndex,
                                 link::OpenError reason) {
-    std::string text(language.text(ui::row::OpeningError));
+    std::string text(language.text(catalogue::row::OpeningError));
     text += std::to_string(portIndex + 1);
     const std::string_view advice = OpeningErrorAdvice(language, reason);
     if (!advice.empty()) {

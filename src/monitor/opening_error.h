@@ -5,17 +5,17 @@
 
 #include <string>
 
+#include "catalogue/message_catalogue.h"
 #include "link/serial_port.h"
-#include "ui/catalogue/message_catalogue.h"
 
 namespace orvane::monitor {
 
 // `portIndex` is the list index; the number shown is index + 1.
-std::string OpeningErrorMessage(const ui::Language& language, int portIndex,
+std::string OpeningErrorMessage(const catalogue::Language& language, int portIndex,
                                 link::OpenError reason);
 
 // What to do about `reason` in the current language; empty when there is nothing useful
 // to suggest.
-std::string_view OpeningErrorAdvice(const ui::Language& language, link::OpenError reason);
+std::string_view OpeningErrorAdvice(const catalogue::Language& language, link::OpenError reason);
 
 }  // namespace orvane::monitor

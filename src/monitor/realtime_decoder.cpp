@@ -53,7 +53,8 @@ void ShowStatus(const std::array<StatusField, N>& fields, std::span<const std::u
 }  // namespace
 
 RealtimeDecoder::RealtimeDecoder(PollState& poll, RealtimeData& data, Screen& screen,
-                                 const ScreenReader& checkBoxes, const ui::Language& language)
+                                 const ScreenReader& checkBoxes,
+                                 const catalogue::Language& language)
     : poll_(poll), data_(data), screen_(screen), checkBoxes_(checkBoxes), language_(language) {}
 
 void RealtimeDecoder::Run() {

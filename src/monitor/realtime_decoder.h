@@ -4,23 +4,23 @@
 // Owned by the session next to the data it reads; window thread only.
 #pragma once
 
+#include "catalogue/message_catalogue.h"
 #include "monitor/poll_state.h"
 #include "monitor/realtime_data.h"
 #include "monitor/screen.h"
-#include "ui/catalogue/message_catalogue.h"
 
 namespace orvane::monitor {
 
 class RealtimeDecoder {
-public:
+  public:
     // Every reference must outlive the decoder. `checkBoxes` answers the trend boxes.
     RealtimeDecoder(PollState& poll, RealtimeData& data, Screen& screen,
-                    const ScreenReader& checkBoxes, const ui::Language& language);
+                    const ScreenReader& checkBoxes, const catalogue::Language& language);
 
     // One run; writes every control whether or not a new block arrived.
     void Run();
 
-private:
+  private:
     void takeNewTrendBlock();
     void showTrendBlock();
     void showStatusBlocks();
@@ -29,7 +29,7 @@ private:
     RealtimeData& data_;
     Screen& screen_;
     const ScreenReader& checkBoxes_;
-    const ui::Language& language_;
+    const catalogue::Language& language_;
 };
 
 }  // namespace orvane::monitor

@@ -50,7 +50,7 @@ constexpr std::string_view OwnPicture = "Immagine_Orvane";
 
 FreeConfigurationLayout::FreeConfigurationLayout(monitor::Screen& screen,
                                                  const monitor::ScreenReader& input,
-                                                 const ui::Language& language)
+                                                 const catalogue::Language& language)
     : screen_(screen), input_(input), language_(language) {}
 
 void FreeConfigurationLayout::ShowFreeConfiguration() {

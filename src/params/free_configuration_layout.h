@@ -3,8 +3,8 @@
 // picture. Only the layout changes, never a value. Owned by the session; window thread.
 #pragma once
 
+#include "catalogue/message_catalogue.h"
 #include "monitor/screen.h"
-#include "ui/catalogue/message_catalogue.h"
 
 namespace orvane::params {
 
@@ -15,7 +15,7 @@ class FreeConfigurationLayout {
   public:
     // Every reference must outlive this object.
     FreeConfigurationLayout(monitor::Screen& screen, const monitor::ScreenReader& input,
-                            const ui::Language& language);
+                            const catalogue::Language& language);
 
     // Captions of the free rows in the current language, both groups visible and enabled,
     // no product picture.
@@ -28,7 +28,7 @@ class FreeConfigurationLayout {
   private:
     monitor::Screen& screen_;
     const monitor::ScreenReader& input_;
-    const ui::Language& language_;
+    const catalogue::Language& language_;
 };
 
 }  // namespace orvane::params

@@ -3,8 +3,8 @@
 #include <array>
 #include <cstdio>
 
+#include "catalogue/message_catalogue.h"
 #include "params/field_table.h"
-#include "ui/catalogue/message_catalogue.h"
 
 namespace orvane::params {
 
@@ -68,9 +68,9 @@ constexpr std::array<LimitLabel, 15> Labels{{
 std::string_view WordText(Word w, int languageIndex) {
     switch (w) {
         case Word::Data:
-            return ui::DataWord(languageIndex);
+            return catalogue::DataWord(languageIndex);
         case Word::PanelCount:
-            return ui::PanelCountWord(languageIndex);
+            return catalogue::PanelCountWord(languageIndex);
         case Word::None:
             break;
     }

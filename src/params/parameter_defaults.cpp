@@ -111,8 +111,9 @@ std::array<std::string, 21> DelayListItems() {
 }
 
 ParameterDefaults::ParameterDefaults(ParameterSet& set, monitor::Screen& screen,
-                                     const ui::Language& language, FreeConfigurationLayout& layout,
-                                     ParameterEditor& editor, monitor::OperatorDialogs& dialogs)
+                                     const catalogue::Language& language,
+                                     FreeConfigurationLayout& layout, ParameterEditor& editor,
+                                     monitor::OperatorDialogs& dialogs)
     : set_(set),
       screen_(screen),
       language_(language),
@@ -141,7 +142,7 @@ void ParameterDefaults::LoadDefaultParameters() {
 }
 
 void ParameterDefaults::Bt_DefautClick() {
-    if (!dialogs_.askYesNo(language_.text(ui::row::ConfirmDefaults)))
+    if (!dialogs_.askYesNo(language_.text(catalogue::row::ConfirmDefaults)))
         return;
     LoadDefaultParameters();
     editor_.ShowParameters();

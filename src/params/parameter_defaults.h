@@ -8,13 +8,13 @@
 #include <string>
 #include <string_view>
 
+#include "catalogue/message_catalogue.h"
 #include "monitor/operator_dialogs.h"
 #include "monitor/screen.h"
 #include "params/field_table.h"
 #include "params/free_configuration_layout.h"
 #include "params/parameter_editor.h"
 #include "params/parameter_set.h"
-#include "ui/catalogue/message_catalogue.h"
 
 namespace orvane::params {
 
@@ -39,9 +39,9 @@ std::array<std::string, 21> DelayListItems();
 class ParameterDefaults {
   public:
     // Every reference must outlive this object.
-    ParameterDefaults(ParameterSet& set, monitor::Screen& screen, const ui::Language& language,
-                      FreeConfigurationLayout& layout, ParameterEditor& editor,
-                      monitor::OperatorDialogs& dialogs);
+    ParameterDefaults(ParameterSet& set, monitor::Screen& screen,
+                      const catalogue::Language& language, FreeConfigurationLayout& layout,
+                      ParameterEditor& editor, monitor::OperatorDialogs& dialogs);
 
     // Rebuilds the delay list, writes the grid-service limit labels and the defaults (bytes
     // without a named field stay as they are) and hides the free groups. It does not refresh
@@ -58,7 +58,7 @@ class ParameterDefaults {
 
     ParameterSet& set_;
     monitor::Screen& screen_;
-    const ui::Language& language_;
+    const catalogue::Language& language_;
     FreeConfigurationLayout& layout_;
     ParameterEditor& editor_;
     monitor::OperatorDialogs& dialogs_;

@@ -57,7 +57,7 @@ bool ParameterExport::transfer() {
 }
 
 void ParameterExport::ExportParameters() {
-    if (!c_.dialogs.askYesNo(c_.language.text(ui::row::ConfirmExport)))
+    if (!c_.dialogs.askYesNo(c_.language.text(catalogue::row::ConfirmExport)))
         return;
     if (c_.poll.FwVersionError) {
         c_.dialogs.inform(IncompatibleFirmwareMessage(c_.language));
@@ -80,7 +80,8 @@ void ParameterExport::ExportParameters() {
     if (!OpenSelectedPort(c_))
         return;
     const bool exported = transfer();
-    c_.dialogs.inform(c_.language.text(exported ? ui::row::ExportDone : ui::row::ExportFailed));
+    c_.dialogs.inform(
+        c_.language.text(exported ? catalogue::row::ExportDone : catalogue::row::ExportFailed));
     c_.link.ClosePort();
 }
 

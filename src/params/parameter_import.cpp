@@ -55,9 +55,9 @@ void ParameterImport::ImportParameters() {
     }
     if (allRead) {
         editor_.ShowParameters();
-        c_.dialogs.inform(c_.language.text(ui::row::ImportDone));
+        c_.dialogs.inform(c_.language.text(catalogue::row::ImportDone));
     } else {
-        c_.dialogs.inform(c_.language.text(ui::row::ImportFailed));
+        c_.dialogs.inform(c_.language.text(catalogue::row::ImportFailed));
     }
     c_.link.ClosePort();
 }

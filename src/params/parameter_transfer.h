@@ -4,13 +4,13 @@
 
 #include <cstdint>
 
+#include "catalogue/message_catalogue.h"
 #include "link/delay.h"
 #include "link/device_link.h"
 #include "monitor/link_control.h"
 #include "monitor/operator_dialogs.h"
 #include "monitor/poll_state.h"
 #include "monitor/screen.h"
-#include "ui/catalogue/message_catalogue.h"
 
 namespace orvane::params {
 
@@ -21,7 +21,7 @@ struct TransferContext {
     monitor::LinkControl& linkControl;
     const monitor::ScreenReader& input;
     monitor::OperatorDialogs& dialogs;
-    const ui::Language& language;
+    const catalogue::Language& language;
 };
 
 // Opens the port selected in `Cb_Sel_Porta`; on failure shows the opening error (with what

@@ -12,7 +12,7 @@ ParameterFiles::ParameterFiles(params::ParameterSet& set, params::ParameterEdito
                                const monitor::ScreenReader& window, FileDialogs& fileDialogs,
                                monitor::OperatorDialogs& dialogs, FileSystem& files,
                                WorkingDirectory& workingDirectory, const monitor::LocalClock& clock,
-                               const ui::Language& language)
+                               const catalogue::Language& language)
     : set_(set),
       editor_(editor),
       defaults_(defaults),
@@ -29,10 +29,10 @@ void ParameterFiles::Bt_Salva_DiscoClick() {
         DefaultParameterFileName(clock_.now(), window_.number("Ed_Id_Orvane"));
 
     const std::uint8_t nameCheck = editor_.CollectParameters();
-    const std::string failure = params::ValidationMessage(
-        language_, params::CheckConfigBlock(set_.ConfigBlock),
-        params::CheckFreeParamBlock(set_.FreeParamBlock),
-        params::CheckGridServiceBlock(set_.GridServiceBlock), nameCheck);
+    const std::string failure =
+        params::ValidationMessage(language_, params::CheckConfigBlock(set_.ConfigBlock),
+                                  params::CheckFreeParamBlock(set_.FreeParamBlock),
+                                  params::CheckGridServiceBlock(set_.GridServiceBlock), nameCheck);
     if (!failure.empty()) {
         dialogs_.showError(failure);
         return;
@@ -51,7 +51,7 @@ void ParameterFiles::Bt_Salva_DiscoClick() {
     const SaveOutcome outcome =
         UpdateIniFile(files_, path, [&](IniDocument& ini) { WriteParameterFile(set_, ini); });
     if (outcome == SaveOutcome::CannotOpen)
-        dialogs_.showError(language_.text(ui::row::DataSavingError));
+        dialogs_.showError(language_.text(catalogue::row::DataSavingError));
     else if (outcome == SaveOutcome::CannotWrite)
         dialogs_.showError(UnableToWriteText(path));
 }

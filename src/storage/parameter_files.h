@@ -5,6 +5,7 @@
 // it returns. Owned by the window; window thread only.
 #pragma once
 
+#include "catalogue/message_catalogue.h"
 #include "monitor/local_clock.h"
 #include "monitor/operator_dialogs.h"
 #include "monitor/screen.h"
@@ -14,7 +15,6 @@
 #include "storage/file_dialogs.h"
 #include "storage/file_system.h"
 #include "storage/working_directory.h"
-#include "ui/catalogue/message_catalogue.h"
 
 namespace orvane::storage {
 
@@ -29,7 +29,7 @@ class ParameterFiles {
                    const params::ParameterDefaults& defaults, const monitor::ScreenReader& window,
                    FileDialogs& fileDialogs, monitor::OperatorDialogs& dialogs, FileSystem& files,
                    WorkingDirectory& workingDirectory, const monitor::LocalClock& clock,
-                   const ui::Language& language);
+                   const catalogue::Language& language);
 
     // Collects and checks the window's parameters (the set is overwritten even when a check
     // fails); on a failure shows the last failing check and opens no dialog. Otherwise
@@ -52,7 +52,7 @@ class ParameterFiles {
     FileSystem& files_;
     WorkingDirectory& workingDirectory_;
     const monitor::LocalClock& clock_;
-    const ui::Language& language_;
+    const catalogue::Language& language_;
 };
 
 }  // namespace orvane::storage

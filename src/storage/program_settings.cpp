@@ -12,7 +12,7 @@ constexpr const char* Ports = "PORTE";
 }  // namespace
 
 SettingsStore::SettingsStore(FileSystem& files, const WorkingDirectory& workingDirectory,
-                             monitor::OperatorDialogs& dialogs, const ui::Language& language)
+                             monitor::OperatorDialogs& dialogs, const catalogue::Language& language)
     : files_(files), workingDirectory_(workingDirectory), dialogs_(dialogs), language_(language) {}
 
 std::string SettingsStore::path() const {
@@ -22,7 +22,8 @@ std::string SettingsStore::path() const {
 void SettingsStore::LoadProgramSettings(ProgramSettings& settings, link::PortTable& ports) {
     const LoadedIni loaded = LoadIniFile(files_, path());
     if (loaded.outcome == ReadOutcome::Unreadable) {
-        dialogs_.inform(ui::CatalogueText(ui::row::SettingsReadError, ui::Italian));
+        dialogs_.inform(
+            catalogue::CatalogueText(catalogue::row::SettingsReadError, catalogue::Italian));
         settings = ProgramSettings{0, 50, 50, 0, 0};
         return;
     }
@@ -50,7 +51,7 @@ bool SettingsStore::SaveProgramSettings(const ProgramSettings& settings,
         case SaveOutcome::Saved:
             return true;
         case SaveOutcome::CannotOpen:
-            dialogs_.inform(language_.text(ui::row::DataSavingError));
+            dialogs_.inform(language_.text(catalogue::row::DataSavingError));
             return false;
         case SaveOutcome::CannotWrite:
             dialogs_.showError(UnableToWriteText(file));

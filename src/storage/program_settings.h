@@ -8,12 +8,12 @@
 #include <cstdint>
 #include <string>
 
+#include "catalogue/message_catalogue.h"
 #include "link/port_table.h"
 #include "monitor/operator_dialogs.h"
 #include "monitor/screen.h"
 #include "storage/file_system.h"
 #include "storage/working_directory.h"
-#include "ui/catalogue/message_catalogue.h"
 
 namespace orvane::storage {
 
@@ -31,7 +31,7 @@ struct ProgramSettings {
 class SettingsStore {
   public:
     SettingsStore(FileSystem& files, const WorkingDirectory& workingDirectory,
-                  monitor::OperatorDialogs& dialogs, const ui::Language& language);
+                  monitor::OperatorDialogs& dialogs, const catalogue::Language& language);
 
     // Missing file or keys: the defaults, silently. A file that exists but cannot be read:
     // "Errore inizializzazione dati" (in Italian: no language is known yet) and the fallback
@@ -49,7 +49,7 @@ class SettingsStore {
     FileSystem& files_;
     const WorkingDirectory& workingDirectory_;
     monitor::OperatorDialogs& dialogs_;
-    const ui::Language& language_;
+    const catalogue::Language& language_;
 };
 
 }  // namespace orvane::storage

@@ -4,10 +4,10 @@
 
 #include <string>
 
+#include "catalogue/message_catalogue.h"
 #include "params/codepage.h"
-#include "ui/catalogue/message_catalogue.h"
 
-namespace orvane::ui {
+namespace orvane::catalogue {
 namespace {
 
 struct Spot {
@@ -117,4 +117,4 @@ TEST(LimitLabelWords, followTheLanguage) {
 }
 
 }  // namespace
-}  // namespace orvane::ui
+}  // namespace orvane::catalogue

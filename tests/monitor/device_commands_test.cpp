@@ -72,7 +72,7 @@ TEST(CommandButtons, aWrongFirmwareRefusesEveryButtonButTheClockFirst) {
     for (const Button& b : Buttons) {
         LiveRig rig;  // link stopped: the firmware refusal still comes first
         rig.poll.FwVersionError = true;
-        rig.language.LanguageIndex = ui::English;
+        rig.language.LanguageIndex = catalogue::English;
         (rig.commands.*b.press)();
         EXPECT_FALSE(rig.poll.Commands.*b.flag) << b.name;
         ASSERT_EQ(rig.dialogs.boxes.size(), 1u) << b.name;

@@ -91,7 +91,7 @@ struct SimRig {
     testing::FakeScreen screen;
     testing::FakeClock clock;
     testing::FakeOperator dialogs;
-    ui::Language language;
+    catalogue::Language language;
     LinkControl control{link, poll, screen, screen, dialogs, language};
     LiveMonitor monitor{link, poll, data, screen, screen, clock, language};
     DeviceCommands commands{poll, link, dialogs, language};
@@ -218,7 +218,7 @@ TEST(EndToEnd, aPortWithoutTheSimulatorGivesTheOpeningError) {
     ASSERT_TRUE(rig.sim.ready()) << rig.sim.error();
     rig.ports.setConfigured(4, "/dev/orvane-no-such-port");
     rig.screen.indices["Cb_Sel_Porta"] = 4;
-    rig.language.LanguageIndex = ui::English;
+    rig.language.LanguageIndex = catalogue::English;
     rig.control.StartLink();
     ASSERT_EQ(rig.dialogs.boxes.size(), 1u);
     EXPECT_EQ(rig.dialogs.boxes[0].text.rfind("Opening Error 5\nDevice not found", 0), 0u)

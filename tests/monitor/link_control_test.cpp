@@ -33,7 +33,7 @@ TEST(StopLink, closesThePortAndShowsTheStoppedLink) {
     rig.control.Bt_OpenClick();
     rig.tick(3);
     rig.poll.FwVersionError = true;
-    rig.language.LanguageIndex = ui::English;
+    rig.language.LanguageIndex = catalogue::English;
     rig.control.Bt_OpenClick();
     EXPECT_FALSE(rig.link.IsPortOpen());
     EXPECT_EQ(rig.port.closeCount, 1);
@@ -53,18 +53,18 @@ TEST(StartLink, aPortThatWillNotOpenIsReportedAndChangesNothingElse) {
         std::string message;
     };
     const Case cases[] = {
-        {link::OpenError::Other, ui::Italian, "Errore in apertura 3"},
-        {link::OpenError::ConfigureFailed, ui::English, "Opening Error 3"},
-        {link::OpenError::PermissionDenied, ui::Italian,
+        {link::OpenError::Other, catalogue::Italian, "Errore in apertura 3"},
+        {link::OpenError::ConfigureFailed, catalogue::English, "Opening Error 3"},
+        {link::OpenError::PermissionDenied, catalogue::Italian,
          "Errore in apertura 3\nAccesso negato alla porta: aggiungere l'utente al gruppo "
          "dialout (sudo usermod -aG dialout $USER) e rientrare nella sessione."},
-        {link::OpenError::PermissionDenied, ui::English,
+        {link::OpenError::PermissionDenied, catalogue::English,
          "Opening Error 3\nAccess to the port denied: add your user to the dialout group "
          "(sudo usermod -aG dialout $USER) and log in again."},
-        {link::OpenError::NoSuchDevice, ui::English,
+        {link::OpenError::NoSuchDevice, catalogue::English,
          "Opening Error 3\nDevice not found: check that the adapter is plugged in and the "
          "selected port."},
-        {link::OpenError::Busy, ui::English,
+        {link::OpenError::Busy, catalogue::English,
          "Opening Error 3\nThe port is in use by another program: close it and try again."},
     };
     for (const Case& c : cases) {
@@ -106,7 +106,7 @@ TEST(StartLink, noSelectionIsRefusedWithoutOpeningAnything) {
 }
 
 TEST(OpeningError, reasonsWithoutAnythingToSuggestGiveOneLine) {
-    ui::Language english{ui::English};
+    catalogue::Language english{catalogue::English};
     for (auto reason :
          {link::OpenError::None, link::OpenError::Other, link::OpenError::ConfigureFailed})
         EXPECT_EQ(OpeningErrorMessage(english, 10, reason), "Opening Error 11");

@@ -97,12 +97,12 @@ struct LiveRig {
     FakeScreen screen;
     FakeClock clock;
     FakeOperator dialogs;
-    ui::Language language;
+    catalogue::Language language;
     monitor::LinkControl control{link, poll, screen, screen, dialogs, language};
     monitor::LiveMonitor monitor{link, poll, data, screen, screen, clock, language};
     monitor::DeviceCommands commands{poll, link, dialogs, language};
 
-private:
+  private:
     std::size_t seen_ = 0;
 };
 

@@ -12,7 +12,7 @@ namespace orvane::monitor {
 namespace {
 
 class Decoder : public ::testing::Test {
-protected:
+  protected:
     Decoder() { data.ResetFilters(); }
 
     void setWord(int byte, std::uint16_t value) {
@@ -33,7 +33,7 @@ protected:
     PollState poll;
     RealtimeData data;
     testing::FakeScreen screen;
-    ui::Language language;
+    catalogue::Language language;
     RealtimeDecoder decoder{poll, data, screen, screen, language};
 };
 
@@ -235,7 +235,7 @@ TEST_F(Decoder, theFirmwareLabelShowsTwoCharactersPerNumber) {
 
 TEST_F(Decoder, linkStateTextsFollowTheLanguageOfTheMoment) {
     poll.LinkErrorFlag = true;
-    language.LanguageIndex = ui::English;
+    language.LanguageIndex = catalogue::English;
     decoder.Run();
     EXPECT_EQ(screen.text("Vr_String"), "Communication Error");
     poll.LinkErrorFlag = false;

@@ -1,25 +1,27 @@
 // The range labels beside the fields: their exact texts and which moment writes which.
 #include <gtest/gtest.h>
 
+#include "catalogue/message_catalogue.h"
 #include "params/limit_labels.h"
 #include "support/fake_screen.h"
-#include "ui/catalogue/message_catalogue.h"
 
 namespace orvane::params {
 namespace {
 
 TEST(LimitLabels, fillTheFormatWithRightAlignedBoundsAndTheWord) {
     EXPECT_EQ(FormatLimitLabel("%3i <%s< %3i", 20, "Dato ", 500), " 20 <Dato < 500");
-    EXPECT_EQ(FormatLimitLabel("%3i <%s< %3i", 4, ui::PanelCountWord(ui::Italian), 16),
-              "  4 < N\u00B0Pann. <  16");
-    EXPECT_EQ(FormatLimitLabel("%3i <%s< %3i", 4, ui::PanelCountWord(ui::English), 16),
-              "  4 < Panel N\u00B0<  16");
+    EXPECT_EQ(
+        FormatLimitLabel("%3i <%s< %3i", 4, catalogue::PanelCountWord(catalogue::Italian), 16),
+        "  4 < N\u00B0Pann. <  16");
+    EXPECT_EQ(
+        FormatLimitLabel("%3i <%s< %3i", 4, catalogue::PanelCountWord(catalogue::English), 16),
+        "  4 < Panel N\u00B0<  16");
     EXPECT_EQ(FormatLimitLabel("%3i<=[%%*10]<=%3i", 1050, {}, 1150), "1050<=[%*10]<=1150");
 }
 
 TEST(LimitLabels, languageLabelsStateTheirFieldsRangesInTheCurrentLanguage) {
     testing::FakeScreen screen;
-    ShowLimitLabels(screen, LimitLabelGroup::Language, ui::English);
+    ShowLimitLabels(screen, LimitLabelGroup::Language, catalogue::English);
     EXPECT_EQ(screen.text("Label189"), " 25 < [Ah] < 550");
     EXPECT_EQ(screen.text("Lb_Max_W_Mppt"), "500<[W]<6000");
     EXPECT_EQ(screen.text("Lb_Max_Corr_Erog"), "  2<[A]< 30");
@@ -37,7 +39,7 @@ TEST(LimitLabels, languageLabelsStateTheirFieldsRangesInTheCurrentLanguage) {
 
 TEST(LimitLabels, gridServiceLabelsAreWrittenOnTheirOwn) {
     testing::FakeScreen screen;
-    ShowLimitLabels(screen, LimitLabelGroup::GridService, ui::Italian);
+    ShowLimitLabels(screen, LimitLabelGroup::GridService, catalogue::Italian);
     EXPECT_EQ(screen.texts.size(), 5u);
     EXPECT_EQ(screen.text("Lb_Lim_Sovra_Freq_Min"), "501<[Hz*10]<520");
     EXPECT_EQ(screen.text("Lb_Lim_Sovra_Freq_Max"), "501<[Hz*10]<520");

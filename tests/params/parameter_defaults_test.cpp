@@ -119,14 +119,14 @@ TEST_F(Layout, freeConfigurationShowsBothGroupsAndNoPicture) {
 }
 
 TEST_F(Layout, freeCaptionsFollowTheLanguageCurrentWhenShownAndStayWhenHidden) {
-    language.LanguageIndex = ui::English;
+    language.LanguageIndex = catalogue::English;
     layout.ShowFreeConfiguration();
     EXPECT_EQ(screen.text("Gr_Conf_Libera"), "Free Parameters");
     EXPECT_EQ(screen.text("Lb_Mod_Estate"), "Summer mode  ");
     EXPECT_EQ(screen.text("Lb_Minuti_Tens_Costante_1"), "Minutes Constant Volt.");
     EXPECT_EQ(screen.text("Lb_Nota_Par_Liberi"),
               "** Set to zero if Equalization is not requested   ");
-    language.LanguageIndex = ui::Italian;
+    language.LanguageIndex = catalogue::Italian;
     layout.HideFreeConfiguration();
     EXPECT_EQ(screen.text("Lb_Soglia_Finecarica"), "End-charge Threshold: ");
     layout.ShowFreeConfiguration();

@@ -1,20 +1,20 @@
 // A parameter editor wired to the recording window fake, as the session wires it.
 #pragma once
 
+#include "catalogue/message_catalogue.h"
 #include "params/field_table.h"
 #include "params/free_configuration_layout.h"
 #include "params/parameter_defaults.h"
 #include "params/parameter_editor.h"
 #include "params/parameter_set.h"
 #include "support/fake_screen.h"
-#include "ui/catalogue/message_catalogue.h"
 
 namespace orvane::params {
 
 struct ParameterWindow {
     testing::FakeScreen screen;
     testing::FakeOperator dialogs;
-    ui::Language language;
+    catalogue::Language language;
     ParameterSet set;
     FreeConfigurationLayout layout{screen, screen, language};
     ParameterEditor editor{set, screen, screen, layout};

@@ -90,7 +90,7 @@ TEST_F(Import, isRefusedWithoutTouchingThePortWhileTheFirmwareIsIncompatible) {
               "Versione firmware incompatibile con la  1. 7. 0 impossibile procedere");
     EXPECT_TRUE(port.openedPaths.empty());
     EXPECT_TRUE(delay.waits.empty());
-    language.LanguageIndex = ui::English;
+    language.LanguageIndex = catalogue::English;
     importer.ImportParameters();
     EXPECT_EQ(lastMessage(),
               "Firmware version is not compatible with  1. 7. 0 impossible to proceed");

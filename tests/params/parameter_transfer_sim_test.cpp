@@ -159,7 +159,7 @@ TEST_F(AgainstSimulator, exportedValuesComeBackAndSurviveARestartOfTheUnit) {
 
 TEST_F(AgainstSimulator, inEnglishTheGridServiceBlockIsNotWritten) {
     start({});
-    language.LanguageIndex = ui::English;
+    language.LanguageIndex = catalogue::English;
     screen.visible["Tab_Cei_021"] = false;
     exportAnsweringYes();
     ASSERT_EQ(lastMessage(), "Data successfully exported");

@@ -119,7 +119,7 @@ TEST_F(DiskButtons, failedSaveKeepsTheOldFileAndNamesTheProblem) {
 TEST_F(DiskButtons, saveWithoutASalvataggiFolderReportsAndCreatesNothing) {
     std::filesystem::remove(folder.file("Salvataggi"));
     fileDialogs.chosen = folder.file("Salvataggi/x");
-    language.LanguageIndex = ui::English;
+    language.LanguageIndex = catalogue::English;
     buttons.Bt_Salva_DiscoClick();
     ASSERT_EQ(dialogs.boxes.size(), 1u);
     EXPECT_EQ(dialogs.boxes[0].text, "Data Saving Error");

@@ -32,7 +32,7 @@ class ChargerIni : public ::testing::Test {
     testing::FakeWorkingDirectory cwd{folder.path()};
     testing::FaultyFileSystem files;
     FakeOperator dialogs;
-    ui::Language language;
+    catalogue::Language language;
     testing::FakeScreen window;
     link::PortTable ports;
     SettingsStore store{files, cwd, dialogs, language};
@@ -66,7 +66,7 @@ TEST_F(ChargerIni, storedValuesAreTakenAsReadAndBadOnesFallBack) {
 
 TEST_F(ChargerIni, fileThatCannotBeReadGivesTheFallbackPositionAndAnItalianMessage) {
     std::filesystem::create_directory(folder.file("Charger.INI"));
-    language.LanguageIndex = ui::English;
+    language.LanguageIndex = catalogue::English;
     ports.setConfigured(2, "/dev/ttyS9");
     const ProgramSettings s = load();
     EXPECT_EQ(s.PortIndex, 0);
@@ -123,7 +123,7 @@ TEST_F(ChargerIni, pathIsWorkedOutFromTheWorkingDirectoryAtEveryReadAndWrite) {
 
 TEST_F(ChargerIni, failedSavesKeepTheOldFileAndTellTheOperator) {
     folder.write("Charger.INI", "[GENERALE]\r\nSKIN=4\r\n");
-    language.LanguageIndex = ui::English;
+    language.LanguageIndex = catalogue::English;
     select(0, 1, 1);
 
     files.failAt = testing::FaultyFileSystem::Step::Create;

@@ -11,29 +11,29 @@ namespace {
 using monitor::Chart;
 
 class ApplyingALanguage : public ::testing::Test {
-protected:
+  protected:
     void apply(int language, bool started = false) {
         lang.LanguageIndex = language;
         ApplyLanguage(screen, lang, started, poll);
     }
     testing::FakeScreen screen;
-    Language lang;
+    catalogue::Language lang;
     monitor::PollState poll;
 };
 
 TEST_F(ApplyingALanguage, englishHidesTheGridServicePartsAndItalianBringsThemBack) {
-    apply(English);
+    apply(catalogue::English);
     EXPECT_FALSE(screen.visible["Tab_Cei_021"]);
     EXPECT_FALSE(screen.visible["Ld_Cum_Cei021"]);
     EXPECT_FALSE(screen.visible["Lb_Cum_All_Cei021"]);
-    apply(Italian);
+    apply(catalogue::Italian);
     EXPECT_TRUE(screen.visible["Tab_Cei_021"]);
     EXPECT_TRUE(screen.visible["Ld_Cum_Cei021"]);
     EXPECT_TRUE(screen.visible["Lb_Cum_All_Cei021"]);
 }
 
 TEST_F(ApplyingALanguage, houseGroupStaysHiddenInBothLanguages) {
-    for (int language : {Italian, English}) {
+    for (int language : {catalogue::Italian, catalogue::English}) {
         screen.visible["Gr_Dati_Casa"] = true;
         apply(language);
         EXPECT_FALSE(screen.visible["Gr_Dati_Casa"]);
@@ -41,29 +41,29 @@ TEST_F(ApplyingALanguage, houseGroupStaysHiddenInBothLanguages) {
 }
 
 TEST_F(ApplyingALanguage, startStopCaptionFollowsTheLinkState) {
-    apply(Italian, true);
+    apply(catalogue::Italian, true);
     EXPECT_EQ(screen.texts["Bt_Open"], "Ferma");
-    apply(English, true);
+    apply(catalogue::English, true);
     EXPECT_EQ(screen.texts["Bt_Open"], "Stop");
-    apply(English, false);
+    apply(catalogue::English, false);
     EXPECT_EQ(screen.texts["Bt_Open"], "Start");
 }
 
 TEST_F(ApplyingALanguage, titleAndProductCaptionsCarryTheProductWord) {
-    apply(Italian);
+    apply(catalogue::Italian);
     EXPECT_EQ(screen.texts["Form1"], " Orvane Configurator Trifase");
     EXPECT_EQ(screen.texts["Grp_Sel_Com"], "Comunicazione RS485 con  Orvane ");
     EXPECT_EQ(screen.texts["Bt_Blocco"], "Blocca Orvane ");
     EXPECT_EQ(screen.texts["Gruppo_Firmware"], "Firmware  Orvane ");
     EXPECT_EQ(screen.texts["Lb_Dispositivo"], " Orvane ");
-    apply(English);
+    apply(catalogue::English);
     EXPECT_EQ(screen.texts["Form1"], " Orvane Treephase Configurator");
     EXPECT_EQ(screen.texts["Tab_Cei_021"], "Cei 021");
 }
 
 TEST_F(ApplyingALanguage, listsAreRefilledAndEndOnTheirFirstEntry) {
     screen.indices["Cb_Tipo_Batt"] = 4;
-    apply(English);
+    apply(catalogue::English);
     EXPECT_EQ(screen.lists["Cb_Scala"].front(), "Grid Power");
     EXPECT_EQ(screen.lists["Cb_Scala"].size(), 7u);
     EXPECT_EQ(screen.indices["Cb_Scala"], 0);
@@ -75,17 +75,17 @@ TEST_F(ApplyingALanguage, listsAreRefilledAndEndOnTheirFirstEntry) {
 }
 
 TEST_F(ApplyingALanguage, limitLabelsTakeTheWordOfTheLanguage) {
-    apply(Italian);
+    apply(catalogue::Italian);
     EXPECT_EQ(screen.texts["Lb_Limiti_Div_Carica"], " 20 <Dato < 500");
     EXPECT_EQ(screen.texts["Lb_Num_Pann"], "  4 < N°Pann. <  16");
-    apply(English);
+    apply(catalogue::English);
     EXPECT_EQ(screen.texts["Lb_Limiti_Div_Carica"], " 20 <Data < 500");
     EXPECT_EQ(screen.texts["Lb_Num_Pann"], "  4 < Panel N°<  16");
 }
 
 TEST_F(ApplyingALanguage, trendChartsGetTheirRangesAndScales) {
     using Range = std::pair<double, double>;
-    apply(Italian);
+    apply(catalogue::Italian);
     EXPECT_EQ(screen.trendRanges[std::pair(Chart::Trend1, 4)], Range(0, 60));
     EXPECT_EQ(screen.trendUnits[std::pair(Chart::Trend1, 4)], "[V]");
     EXPECT_EQ(screen.trendRanges[std::pair(Chart::Trifase, 2)], Range(-5333, 5333));
@@ -98,7 +98,7 @@ TEST_F(ApplyingALanguage, trendChartsGetTheirRangesAndScales) {
 TEST_F(ApplyingALanguage, firmwareVersionIsResetUntilTheNextAnswer) {
     poll.FirmwareVersion = {1, 7, 3};
     poll.FwVersionError = true;
-    apply(English);
+    apply(catalogue::English);
     EXPECT_EQ(poll.FirmwareVersion, (std::array<std::uint8_t, 3>{0, 0, 0}));
     EXPECT_TRUE(poll.FwVersionError);
     EXPECT_EQ(screen.texts["Label_Ver_FW"], "0.0.0");
@@ -106,8 +106,8 @@ TEST_F(ApplyingALanguage, firmwareVersionIsResetUntilTheNextAnswer) {
 
 TEST(CaptionTable, everyCaptionRowHasTextInBothLanguages) {
     for (const Caption& c : CaptionTable()) {
-        EXPECT_FALSE(CatalogueText(c.row, Italian).empty()) << c.control;
-        EXPECT_FALSE(CatalogueText(c.row, English).empty()) << c.control;
+        EXPECT_FALSE(catalogue::CatalogueText(c.row, catalogue::Italian).empty()) << c.control;
+        EXPECT_FALSE(catalogue::CatalogueText(c.row, catalogue::English).empty()) << c.control;
     }
 }
 

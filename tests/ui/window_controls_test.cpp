@@ -55,10 +55,10 @@ QString Q(std::string_view name) {
 // cores themselves: captions, lists, visibility rules, limit labels, free-parameter rows.
 void CollectWrittenNames(std::set<std::string>& names) {
     testing::FakeScreen screen;
-    Language language;
+    catalogue::Language language;
     monitor::PollState poll;
     ApplyLanguage(screen, language, false, poll);
-    params::ShowLimitLabels(screen, params::LimitLabelGroup::GridService, Italian);
+    params::ShowLimitLabels(screen, params::LimitLabelGroup::GridService, catalogue::Italian);
     params::FreeConfigurationLayout(screen, screen, language).ShowFreeConfiguration();
     for (const auto& [name, text] : screen.texts)
         names.insert(name);
@@ -212,7 +212,7 @@ class WindowControls : public ::testing::Test {
     LinkStrip* strip = nullptr;
     QTimer timer;
     std::unique_ptr<QtScreen> screen;
-    Language language;
+    catalogue::Language language;
 
   private:
     QFont savedFont_;
@@ -466,11 +466,12 @@ void ExpectTidy(QWidget* page, const std::string& context) {
 
 TEST_F(WindowControls, everyPageFitsThePageControlInBothLanguagesAndBothParameterLayouts) {
     window.show();
-    for (int languageIndex : {Italian, English}) {
+    for (int languageIndex : {catalogue::Italian, catalogue::English}) {
         for (bool freeConfiguration : {false, true}) {
             applyLanguage(languageIndex, freeConfiguration);
-            const std::string context = (languageIndex == Italian ? "Italian" : "English") +
-                                        std::string(freeConfiguration ? ", free" : ", preset");
+            const std::string context =
+                (languageIndex == catalogue::Italian ? "Italian" : "English") +
+                std::string(freeConfiguration ? ", free" : ", preset");
             for (int i = 0; i < tabs->count(); ++i) {
                 if (!tabs->isTabVisible(i))
                     continue;
@@ -491,7 +492,7 @@ TEST_F(WindowControls, everyPageFitsThePageControlInBothLanguagesAndBothParamete
 
 TEST_F(WindowControls, chartsSitWhereTheDesignPutsThem) {
     window.show();
-    applyLanguage(Italian, false);
+    applyLanguage(catalogue::Italian, false);
     struct Design {
         const char* chart;
         int page;

@@ -36,17 +36,18 @@ constexpr std::array<ChannelSetup, 8> TrendChannels{{
 // The three phases share the grid range, split three ways.
 constexpr double PhaseRange = 16000 / 3;
 
-constexpr std::array<std::string_view, 4> ProductPictures{
-    "Immagine_Kelvora", "Immagine_Orvane", "Immagine_Mirdal", "Immagine_Tessop"};
+constexpr std::array<std::string_view, 4> ProductPictures{"Immagine_Kelvora", "Immagine_Orvane",
+                                                          "Immagine_Mirdal", "Immagine_Tessop"};
 
-std::vector<std::string> Rows(const Language& language, int first, int last) {
+std::vector<std::string> Rows(const catalogue::Language& language, int first, int last) {
     std::vector<std::string> items;
-    for (int row = first; row <= last; ++row) items.emplace_back(language.text(row));
+    for (int row = first; row <= last; ++row)
+        items.emplace_back(language.text(row));
     return items;
 }
 
 std::string WithProductWord(std::string_view text) {
-    return std::string(text) + std::string(ProductWord);
+    return std::string(text) + std::string(catalogue::ProductWord);
 }
 
 void RefillList(Screen& screen, std::string_view list, const std::vector<std::string>& items,
@@ -57,18 +58,19 @@ void RefillList(Screen& screen, std::string_view list, const std::vector<std::st
 
 }  // namespace
 
-void ApplyLanguage(Screen& screen, const Language& language, bool linkStarted,
+void ApplyLanguage(Screen& screen, const catalogue::Language& language, bool linkStarted,
                    monitor::PollState& poll) {
-    const bool italian = language.LanguageIndex == Italian;
+    const bool italian = language.LanguageIndex == catalogue::Italian;
 
     // Captions of pages, groups, labels and buttons.
     for (const Caption& c : CaptionTable()) {
         const std::string_view text = language.text(c.row);
         screen.setText(c.control, c.withProductWord ? WithProductWord(text) : std::string(text));
     }
-    screen.setText("Lb_Dispositivo", ProductWord);
-    screen.setText("Bt_Open", language.text(linkStarted ? row::StopButton : row::StartButton));
-    screen.setText("Form1", std::string(ProductWord) + std::string(language.text(205)));
+    screen.setText("Lb_Dispositivo", catalogue::ProductWord);
+    screen.setText("Bt_Open", language.text(linkStarted ? catalogue::row::StopButton
+                                                        : catalogue::row::StartButton));
+    screen.setText("Form1", std::string(catalogue::ProductWord) + std::string(language.text(205)));
     screen.setText("Gruppo_Firmware", WithProductWord("Firmware "));
 
     screen.setVisible("Gr_Par_Avanzati", false);

@@ -4,15 +4,15 @@
 // change; window thread.
 #pragma once
 
+#include "catalogue/message_catalogue.h"
 #include "monitor/poll_state.h"
 #include "monitor/screen.h"
-#include "ui/catalogue/message_catalogue.h"
 
 namespace orvane::ui {
 
 // `linkStarted` chooses the start/stop caption. Resets the firmware version to 0.0.0 so
 // the label shows the next version answer.
-void ApplyLanguage(monitor::Screen& screen, const Language& language, bool linkStarted,
+void ApplyLanguage(monitor::Screen& screen, const catalogue::Language& language, bool linkStarted,
                    monitor::PollState& poll);
 
 }  // namespace orvane::ui

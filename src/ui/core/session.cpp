@@ -35,8 +35,9 @@ void Session::FormCreate() {
     storage::FillSkinList(s_.screen, settings_.SkinIndex);
     s_.screen.setListIndex(PortList, settings_.PortIndex);
     s_.screen.setListIndex("Cb_Sel_Lingua", settings_.LanguageIndex);
-    if (settings_.LanguageIndex != Italian && settings_.LanguageIndex != English)
-        settings_.LanguageIndex = Italian;
+    if (settings_.LanguageIndex != catalogue::Italian &&
+        settings_.LanguageIndex != catalogue::English)
+        settings_.LanguageIndex = catalogue::Italian;
     language_.LanguageIndex = settings_.LanguageIndex;
     s_.frame.moveTo(settings_.WindowLeft, settings_.WindowTop);
     applySkinAt(settings_.SkinIndex);
@@ -48,7 +49,7 @@ void Session::FormShow() {
     s_.screen.setVisible("Bt_Cambio_Batteria", true);
     defaults_.LoadDefaultParameters();
     editor_.ShowParameters();
-    s_.screen.setText("Lb_Id_Orvane", "Id " + std::string(ProductWord));
+    s_.screen.setText("Lb_Id_Orvane", "Id " + std::string(catalogue::ProductWord));
     applyLanguage();
     for (std::string_view shown : {"Grp_Dati_Accumulo", "Bt_Reset_Accumulo"}) {
         s_.screen.setVisible(shown, true);
@@ -70,7 +71,7 @@ bool Session::FormCloseQuery() {
 
 void Session::Cb_Sel_LinguaChange() {
     const int picked = s_.input.listIndex("Cb_Sel_Lingua");
-    if (picked != Italian && picked != English)
+    if (picked != catalogue::Italian && picked != catalogue::English)
         return;
     language_.LanguageIndex = picked;
     settings_.LanguageIndex = picked;

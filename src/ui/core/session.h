@@ -9,6 +9,7 @@
 #include <functional>
 #include <vector>
 
+#include "catalogue/message_catalogue.h"
 #include "link/delay.h"
 #include "link/device_link.h"
 #include "link/port_table.h"
@@ -33,7 +34,6 @@
 #include "storage/parameter_files.h"
 #include "storage/program_settings.h"
 #include "storage/working_directory.h"
-#include "ui/catalogue/message_catalogue.h"
 #include "ui/core/window_frame.h"
 
 namespace orvane::ui {
@@ -84,7 +84,7 @@ class Session {
     params::FreeConfigurationLayout& freeConfiguration() { return layout_; }
     storage::ParameterFiles& parameterFiles() { return files_; }
 
-    const Language& language() const { return language_; }
+    const catalogue::Language& language() const { return language_; }
     const storage::ProgramSettings& settings() const { return settings_; }
     const link::PortTable& ports() const { return ports_; }
     const link::DeviceLink& link() const { return link_; }
@@ -97,7 +97,7 @@ class Session {
     void applyLanguage();
 
     SessionServices s_;
-    Language language_;
+    catalogue::Language language_;
     storage::ProgramSettings settings_;
     link::PortTable ports_;
     link::DeviceLink link_;

@@ -6,7 +6,7 @@
 #include <array>
 #include <string_view>
 
-namespace orvane::ui {
+namespace orvane::catalogue {
 
 inline constexpr int CatalogueRowCount = 234;
 inline constexpr int Italian = 0;
@@ -71,4 +71,4 @@ inline constexpr int ConfirmBatteryReset = 233;
 inline constexpr int ConfirmStorageReset = 234;
 }  // namespace row
 
-}  // namespace orvane::ui
+}  // namespace orvane::catalogue

@@ -1,6 +1,6 @@
-#include "ui/catalogue/message_catalogue.h"
+#include "catalogue/message_catalogue.h"
 
-namespace orvane::ui {
+namespace orvane::catalogue {
 
 // One line per row, in row order: Italian, English, and the unused third column. Blanks
 // inside the quotes are part of the texts (captions are laid out against them).
@@ -244,7 +244,8 @@ const std::array<CatalogueRow, CatalogueRowCount> MessageCatalogue{{
 // clang-format on
 
 std::string_view CatalogueText(int row, int languageIndex) {
-    if (row < 1 || row > CatalogueRowCount || languageIndex < 0 || languageIndex > 2) return {};
+    if (row < 1 || row > CatalogueRowCount || languageIndex < 0 || languageIndex > 2)
+        return {};
     return MessageCatalogue[static_cast<std::size_t>(row - 1)]
         .slot[static_cast<std::size_t>(languageIndex)];
 }
@@ -257,4 +258,4 @@ std::string_view PanelCountWord(int languageIndex) {
     return languageIndex == English ? " Panel N\u00B0" : " N\u00B0Pann. ";
 }
 
-}  // namespace orvane::ui
+}  // namespace orvane::catalogue
