@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace orvane::storage {
+namespace orvane::frontend {
 
 class FileDialogs {
   public:
@@ -25,4 +25,4 @@ class FileDialogs {
                                                       std::string_view filterLabel) = 0;
 };
 
-}  // namespace orvane::storage
+}  // namespace orvane::frontend
