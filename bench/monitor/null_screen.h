@@ -2,37 +2,36 @@
 // start value, so a benchmark measures the core's own work only.
 #pragma once
 
-#include "monitor/screen.h"
+#include "frontend/screen.h"
 
 namespace orvane::bench {
 
-class NullScreen final : public monitor::Screen, public monitor::ScreenReader {
-public:
-    void setNumber(std::string_view, double) override {}
-    void setLamp(std::string_view, bool) override {}
-    void setDigits(std::string_view, double) override {}
-    void setText(std::string_view, std::string_view) override {}
-    void setAutoScroll(std::string_view, bool) override {}
-    void setChecked(std::string_view, bool) override {}
-    void setListItems(std::string_view, std::span<const std::string>) override {}
-    void setListIndex(std::string_view, int) override {}
-    void setVisible(std::string_view, bool) override {}
-    void setEnabled(std::string_view, bool) override {}
-    void setDate(std::string_view, monitor::CalendarDate) override {}
-    void setTrendValue(monitor::Chart, int, float) override {}
-    void setTrendVisible(monitor::Chart, int, bool) override {}
-    void setTrendRange(monitor::Chart, int, double, double) override {}
-    void setTrendUnit(monitor::Chart, int, std::string_view) override {}
-    void setTrendScales(monitor::Chart, int, int) override {}
+class NullScreen final : public frontend::Screen, public frontend::ScreenReader {
+  public:
+    void setNumber(frontend::NumberControl, double) override {}
+    void setLamp(frontend::LampControl, bool) override {}
+    void setDigits(frontend::DigitsControl, double) override {}
+    void setText(frontend::TextControl, std::string_view) override {}
+    void setAutoScroll(frontend::MatrixControl, bool) override {}
+    void setChecked(frontend::CheckControl, bool) override {}
+    void setListItems(frontend::ListControl, std::span<const std::string>) override {}
+    void setListIndex(frontend::ListControl, int) override {}
+    void setVisible(frontend::AnyControl, bool) override {}
+    void setEnabled(frontend::AnyControl, bool) override {}
+    void setDate(frontend::DateControl, frontend::CalendarDate) override {}
+    void setTrendValue(frontend::Chart, int, float) override {}
+    void setTrendVisible(frontend::Chart, int, bool) override {}
+    void setTrendRange(frontend::Chart, int, double, double) override {}
+    void setTrendUnit(frontend::Chart, int, std::string_view) override {}
+    void setTrendScales(frontend::Chart, int, int) override {}
     void setTrendRecording(bool) override {}
-    void setPollTimer(bool) override {}
 
-    double number(std::string_view) const override { return 0; }
-    bool isChecked(std::string_view) const override { return false; }
-    int listIndex(std::string_view) const override { return 0; }
-    std::string text(std::string_view) const override { return {}; }
-    bool isVisible(std::string_view) const override { return true; }
-    monitor::CalendarDate date(std::string_view) const override { return {}; }
+    double number(frontend::NumberControl) const override { return 0; }
+    bool isChecked(frontend::CheckControl) const override { return false; }
+    int listIndex(frontend::ListControl) const override { return 0; }
+    std::string text(frontend::TextControl) const override { return {}; }
+    bool isVisible(frontend::AnyControl) const override { return true; }
+    frontend::CalendarDate date(frontend::DateControl) const override { return {}; }
 };
 
 }  // namespace orvane::bench

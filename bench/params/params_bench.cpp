@@ -19,6 +19,8 @@
 #include "support/unit_sim_process.h"
 
 namespace orvane::params {
+
+namespace controls = orvane::frontend::controls;
 namespace {
 
 constexpr double ByteTimeMs = 10.0 * 1000.0 / 19200.0;
@@ -42,8 +44,8 @@ struct Session {
         if (!sim.ready())
             return;
         sim.bindTo(ports, 0);
-        screen.indices["Cb_Sel_Porta"] = 0;
-        screen.checks["Ck_Abilitazione_Esportazione_Eth"] = true;  // every block goes out
+        screen.indices[controls::Cb_Sel_Porta] = 0;
+        screen.checks[controls::Ck_Abilitazione_Esportazione_Eth] = true;  // every block goes out
         defaults.LoadDefaultParameters();
         editor.ShowParameters();
     }
@@ -74,7 +76,8 @@ struct Session {
     link::PortTable ports;
     link::DeviceLink link{port, ports, delay};
     monitor::PollState poll;
-    monitor::LinkControl linkControl{link, poll, screen, screen, dialogs, language};
+    testing::FakePollTimer timer;
+    monitor::LinkControl linkControl{link, poll, screen, screen, timer, dialogs, language};
     TransferContext context{link, delay, poll, linkControl, screen, dialogs, language};
     ParameterImport importer{context, set, editor};
     ParameterExport exporter{context, set, editor};

@@ -23,6 +23,9 @@
 #include "ui/skins/skin_switcher.h"
 #include "ui/window/form1.h"
 #include "ui/window/program_font.h"
+#include "ui/window/qt_screen.h"
+
+namespace controls = orvane::frontend::controls;
 
 namespace {
 
@@ -124,9 +127,10 @@ void WindowPollingThePacedUnit(benchmark::State& state) {
         const double cpuBefore = ProcessorSeconds();
         QElapsedTimer wall;
         wall.start();
-        window.findChild<QAbstractButton*>(QStringLiteral("Bt_Open"))->click();
+        auto* start = static_cast<QAbstractButton*>(window.screen().widget(controls::Bt_Open));
+        start->click();
         QTest::qWait(seconds * 1000);
-        window.findChild<QAbstractButton*>(QStringLiteral("Bt_Open"))->click();
+        start->click();
         const double cpu = ProcessorSeconds() - cpuBefore;
         const double wallSeconds = wall.nsecsElapsed() / 1e9;
 

@@ -6,6 +6,8 @@ namespace orvane::monitor {
 
 namespace {
 
+namespace controls = frontend::controls;
+
 std::uint8_t ToByte(double value) {
     if (std::isnan(value) || value < 0)
         return 0;
@@ -19,23 +21,25 @@ std::uint8_t ToByte(int value) {
 
 }  // namespace
 
-ClockSetting ClockSettingPayload(CalendarDate date, double hour, double minute, double second) {
+ClockSetting ClockSettingPayload(frontend::CalendarDate date, double hour, double minute,
+                                 double second) {
     const std::uint8_t year = date.year < 2000 ? 1 : ToByte(date.year - 2000);
     return {ToByte(date.day), ToByte(date.month), year,
             ToByte(hour),     ToByte(minute),     ToByte(second)};
 }
 
-ClockSetting ReadClockSetting(const ScreenReader& fields) {
-    return ClockSettingPayload(fields.date("Sel_Data"), fields.number("Num_Ora"),
-                               fields.number("Num_Minuti"), fields.number("Num_Secondi"));
+ClockSetting ReadClockSetting(const frontend::ScreenReader& fields) {
+    return ClockSettingPayload(fields.date(controls::Sel_Data), fields.number(controls::Num_Ora),
+                               fields.number(controls::Num_Minuti),
+                               fields.number(controls::Num_Secondi));
 }
 
-void FollowPcClock(Screen& fields, const LocalClock& clock) {
+void FollowPcClock(frontend::Screen& fields, const LocalClock& clock) {
     const LocalTime now = clock.now();
-    fields.setDate("Sel_Data", CalendarDate{now.year, now.month, now.day});
-    fields.setNumber("Num_Ora", now.hour);
-    fields.setNumber("Num_Minuti", now.minute);
-    fields.setNumber("Num_Secondi", now.second);
+    fields.setDate(controls::Sel_Data, frontend::CalendarDate{now.year, now.month, now.day});
+    fields.setNumber(controls::Num_Ora, now.hour);
+    fields.setNumber(controls::Num_Minuti, now.minute);
+    fields.setNumber(controls::Num_Secondi, now.second);
 }
 
 }  // namespace orvane::monitor

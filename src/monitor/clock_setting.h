@@ -6,8 +6,8 @@
 #include <array>
 #include <cstdint>
 
+#include "frontend/screen.h"
 #include "monitor/local_clock.h"
-#include "monitor/screen.h"
 
 namespace orvane::monitor {
 
@@ -18,12 +18,13 @@ using ClockSetting = std::array<std::uint8_t, ClockSettingSize>;
 // are truncated toward zero; anything outside 0..255 (or not a number) cannot be sent as
 // one byte and is pinned to the nearest end, NaN to 0, so it never wraps into a
 // plausible-looking time.
-ClockSetting ClockSettingPayload(CalendarDate date, double hour, double minute, double second);
+ClockSetting ClockSettingPayload(frontend::CalendarDate date, double hour, double minute,
+                                 double second);
 
 // The payload from the fields as they are now.
-ClockSetting ReadClockSetting(const ScreenReader& fields);
+ClockSetting ReadClockSetting(const frontend::ScreenReader& fields);
 
 // Copies the PC's local date and time into the four fields.
-void FollowPcClock(Screen& fields, const LocalClock& clock);
+void FollowPcClock(frontend::Screen& fields, const LocalClock& clock);
 
 }  // namespace orvane::monitor

@@ -27,7 +27,8 @@ constexpr Rule ChargeFaultReset{&C::ChargeFaultResetRequest, true, true, 0};
 }  // namespace
 
 DeviceCommands::DeviceCommands(PollState& poll, const link::DeviceLink& link,
-                               OperatorDialogs& dialogs, const catalogue::Language& language)
+                               frontend::OperatorDialogs& dialogs,
+                               const catalogue::Language& language)
     : poll_(poll), link_(link), dialogs_(dialogs), language_(language) {}
 
 void DeviceCommands::Bt_BloccoClick() {

@@ -5,8 +5,8 @@
 #pragma once
 
 #include "catalogue/message_catalogue.h"
+#include "frontend/operator_dialogs.h"
 #include "link/device_link.h"
-#include "monitor/operator_dialogs.h"
 #include "monitor/poll_state.h"
 
 namespace orvane::monitor {
@@ -14,8 +14,8 @@ namespace orvane::monitor {
 class DeviceCommands {
   public:
     // Every reference must outlive this object.
-    DeviceCommands(PollState& poll, const link::DeviceLink& link, OperatorDialogs& dialogs,
-                   const catalogue::Language& language);
+    DeviceCommands(PollState& poll, const link::DeviceLink& link,
+                   frontend::OperatorDialogs& dialogs, const catalogue::Language& language);
 
     void Bt_BloccoClick();
     void Bt_RiavvioClick();
@@ -32,7 +32,7 @@ class DeviceCommands {
 
     PollState& poll_;
     const link::DeviceLink& link_;
-    OperatorDialogs& dialogs_;
+    frontend::OperatorDialogs& dialogs_;
     const catalogue::Language& language_;
 };
 

@@ -5,21 +5,23 @@
 namespace orvane::monitor {
 
 namespace {
-constexpr std::string_view OpenButton = "Bt_Open";
-constexpr std::string_view Matrix = "Vr_String";
-constexpr std::string_view LinkLamp = "Led_Comunicazione";
-constexpr std::string_view PortList = "Cb_Sel_Porta";
+namespace controls = frontend::controls;
+constexpr auto OpenButton = controls::Bt_Open;
+constexpr auto Matrix = controls::Vr_String;
+constexpr auto LinkLamp = controls::Led_Comunicazione;
+constexpr auto PortList = controls::Cb_Sel_Porta;
 // "Avviato" stays for two ticks before the link state takes over.
 constexpr std::uint8_t StartingTicks = 3;
 }  // namespace
 
-LinkControl::LinkControl(link::DeviceLink& link, PollState& poll, Screen& screen,
-                         const ScreenReader& input, OperatorDialogs& dialogs,
-                         const catalogue::Language& language)
+LinkControl::LinkControl(link::DeviceLink& link, PollState& poll, frontend::Screen& screen,
+                         const frontend::ScreenReader& input, PollTimer& timer,
+                         frontend::OperatorDialogs& dialogs, const catalogue::Language& language)
     : link_(link),
       poll_(poll),
       screen_(screen),
       input_(input),
+      timer_(timer),
       dialogs_(dialogs),
       language_(language) {}
 
@@ -42,7 +44,7 @@ void LinkControl::StartLink() {
     screen_.setText(OpenButton, language_.text(catalogue::row::StopButton));
     screen_.setText(Matrix, language_.text(catalogue::row::Started));
     screen_.setLamp(LinkLamp, true);
-    screen_.setPollTimer(true);
+    timer_.setRunning(true);
     screen_.setTrendRecording(true);
     poll_.LinkErrorFlag = false;
     poll_.FwVersionError = false;
@@ -54,7 +56,7 @@ void LinkControl::StopLink() {
     screen_.setText(Matrix, language_.text(catalogue::row::Stopped));
     link_.ClosePort();
     screen_.setLamp(LinkLamp, false);
-    screen_.setPollTimer(false);
+    timer_.setRunning(false);
     screen_.setTrendRecording(false);
     // One-off resets and the clock setting survive a stop; operating commands and the
     // fault reset are meant for the moment they were pressed.
@@ -68,7 +70,7 @@ void LinkControl::StopLink() {
 void LinkControl::CloseOnExit() {
     link_.ClosePort();
     screen_.setLamp(LinkLamp, false);
-    screen_.setPollTimer(false);
+    timer_.setRunning(false);
 }
 
 }  // namespace orvane::monitor

@@ -1,20 +1,23 @@
 // Start and stop of the poll link: the `Bt_Open` button and the stop that parameter
-// transfers run before they take the port over. Owned by the session; window thread only.
+// transfers run before they take the port over. The window's poll timer runs while the link
+// is started. Owned by the session; window thread only.
 #pragma once
 
 #include "catalogue/message_catalogue.h"
+#include "frontend/operator_dialogs.h"
+#include "frontend/screen.h"
 #include "link/device_link.h"
-#include "monitor/operator_dialogs.h"
 #include "monitor/poll_state.h"
-#include "monitor/screen.h"
+#include "monitor/poll_timer.h"
 
 namespace orvane::monitor {
 
 class LinkControl {
   public:
     // Every reference must outlive this object.
-    LinkControl(link::DeviceLink& link, PollState& poll, Screen& screen, const ScreenReader& input,
-                OperatorDialogs& dialogs, const catalogue::Language& language);
+    LinkControl(link::DeviceLink& link, PollState& poll, frontend::Screen& screen,
+                const frontend::ScreenReader& input, PollTimer& timer,
+                frontend::OperatorDialogs& dialogs, const catalogue::Language& language);
 
     void Bt_OpenClick();  // StopLink while a port is open, StartLink otherwise
     void StartLink();
@@ -25,9 +28,10 @@ class LinkControl {
   private:
     link::DeviceLink& link_;
     PollState& poll_;
-    Screen& screen_;
-    const ScreenReader& input_;
-    OperatorDialogs& dialogs_;
+    frontend::Screen& screen_;
+    const frontend::ScreenReader& input_;
+    PollTimer& timer_;
+    frontend::OperatorDialogs& dialogs_;
     const catalogue::Language& language_;
 };
 

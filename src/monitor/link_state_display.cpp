@@ -5,7 +5,7 @@
 namespace orvane::monitor {
 
 namespace {
-constexpr std::string_view Matrix = "Vr_String";
+constexpr frontend::MatrixControl Matrix = frontend::controls::Vr_String;
 constexpr std::uint8_t CalmTicksBeforeOk = 3;
 }  // namespace
 
@@ -16,7 +16,7 @@ std::string FirmwareLabel(const PollState& poll) {
     return text;
 }
 
-void ShowLinkState(PollState& poll, Screen& screen, const catalogue::Language& language) {
+void ShowLinkState(PollState& poll, frontend::Screen& screen, const catalogue::Language& language) {
     if (poll.LinkErrorFlag) {
         screen.setText(Matrix, language.text(catalogue::row::CommunicationError));
         screen.setAutoScroll(Matrix, true);

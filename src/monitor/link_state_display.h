@@ -5,8 +5,8 @@
 #include <string>
 
 #include "catalogue/message_catalogue.h"
+#include "frontend/screen.h"
 #include "monitor/poll_state.h"
-#include "monitor/screen.h"
 
 namespace orvane::monitor {
 
@@ -15,6 +15,6 @@ std::string FirmwareLabel(const PollState& poll);
 
 // Errors scroll at once; "Comunicazione OK" comes back only after three calm ticks.
 // Updates `LinkOkDelay`.
-void ShowLinkState(PollState& poll, Screen& screen, const catalogue::Language& language);
+void ShowLinkState(PollState& poll, frontend::Screen& screen, const catalogue::Language& language);
 
 }  // namespace orvane::monitor

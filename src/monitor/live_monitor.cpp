@@ -5,8 +5,8 @@
 namespace orvane::monitor {
 
 LiveMonitor::LiveMonitor(link::DeviceLink& link, PollState& poll, RealtimeData& data,
-                         Screen& screen, const ScreenReader& input, const LocalClock& clock,
-                         const catalogue::Language& language)
+                         frontend::Screen& screen, const frontend::ScreenReader& input,
+                         const LocalClock& clock, const catalogue::Language& language)
     : link_(link),
       poll_(poll),
       data_(data),
@@ -21,7 +21,7 @@ void LiveMonitor::Timer1Timer() {
         cycle_.RunStep();
         decoder_.Run();  // also after a failed or empty step: the screens show the last blocks
     }
-    if (input_.isChecked("Ck_Agg_Clock"))
+    if (input_.isChecked(frontend::controls::Ck_Agg_Clock))
         FollowPcClock(screen_, clock_);
 }
 

@@ -15,9 +15,9 @@ namespace orvane::monitor {
 class LiveMonitor {
   public:
     // Every reference must outlive this object.
-    LiveMonitor(link::DeviceLink& link, PollState& poll, RealtimeData& data, Screen& screen,
-                const ScreenReader& input, const LocalClock& clock,
-                const catalogue::Language& language);
+    LiveMonitor(link::DeviceLink& link, PollState& poll, RealtimeData& data,
+                frontend::Screen& screen, const frontend::ScreenReader& input,
+                const LocalClock& clock, const catalogue::Language& language);
 
     void Timer1Timer();
 
@@ -28,8 +28,8 @@ class LiveMonitor {
     link::DeviceLink& link_;
     PollState& poll_;
     RealtimeData& data_;
-    Screen& screen_;
-    const ScreenReader& input_;
+    frontend::Screen& screen_;
+    const frontend::ScreenReader& input_;
     const LocalClock& clock_;
     PollCycle cycle_;
     RealtimeDecoder decoder_;

@@ -6,7 +6,8 @@
 
 namespace orvane::monitor {
 
-PollCycle::PollCycle(link::DeviceLink& link, PollState& poll, const ScreenReader& clockFields)
+PollCycle::PollCycle(link::DeviceLink& link, PollState& poll,
+                     const frontend::ScreenReader& clockFields)
     : link_(link), poll_(poll), clockFields_(clockFields) {}
 
 void PollCycle::RunStep() {

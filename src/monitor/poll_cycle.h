@@ -8,10 +8,10 @@
 #include <array>
 #include <cstdint>
 
+#include "frontend/screen.h"
 #include "link/device_link.h"
 #include "link/frame.h"
 #include "monitor/poll_state.h"
-#include "monitor/screen.h"
 
 namespace orvane::monitor {
 
@@ -20,18 +20,18 @@ struct PollStepRow;
 inline constexpr std::int32_t FailuresBeforeRestart = 5;
 
 class PollCycle {
-public:
+  public:
     // Every reference must outlive the cycle. `clockFields` gives the clock setting.
-    PollCycle(link::DeviceLink& link, PollState& poll, const ScreenReader& clockFields);
+    PollCycle(link::DeviceLink& link, PollState& poll, const frontend::ScreenReader& clockFields);
 
     void RunStep();
 
-private:
+  private:
     bool answerFits(const PollStepRow& row, std::size_t storedBytes) const;
 
     link::DeviceLink& link_;
     PollState& poll_;
-    const ScreenReader& clockFields_;
+    const frontend::ScreenReader& clockFields_;
     // Request payload in, answer frame out; cleared at every step.
     std::array<std::uint8_t, link::MaxFrameLength> PollBuffer{};
 };

@@ -34,7 +34,7 @@ std::uint8_t AfterClockRead(const PollState& poll) {
 }
 
 // A later match replaces an earlier one: full charge beats block, block beats start.
-bool OperatingCommandPayload(const PollState& poll, const ScreenReader&,
+bool OperatingCommandPayload(const PollState& poll, const frontend::ScreenReader&,
                              std::span<std::uint8_t> payload) {
     const CommandRequest& c = poll.Commands;
     if (!c.RestartRequest && !c.BlockRequest && !c.FullChargeRequest)
@@ -48,14 +48,14 @@ bool OperatingCommandPayload(const PollState& poll, const ScreenReader&,
     return true;
 }
 
-bool ClockSettingRequest(const PollState&, const ScreenReader& clockFields,
+bool ClockSettingRequest(const PollState&, const frontend::ScreenReader& clockFields,
                          std::span<std::uint8_t> payload) {
     const ClockSetting setting = ReadClockSetting(clockFields);
     std::copy(setting.begin(), setting.end(), payload.begin());
     return true;
 }
 
-bool ChargeFaultResetPayload(const PollState&, const ScreenReader&,
+bool ChargeFaultResetPayload(const PollState&, const frontend::ScreenReader&,
                              std::span<std::uint8_t> payload) {
     payload[0] = 0x10;
     payload[1] = 0x01;

@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <span>
 
+#include "frontend/screen.h"
 #include "monitor/poll_state.h"
-#include "monitor/screen.h"
 
 namespace orvane::monitor {
 
@@ -31,7 +31,7 @@ struct PollStepRow {
     std::uint8_t m;  // expected answer payload length
     // Writes the request payload over the cleared buffer; false: nothing to send this
     // tick. Null: the payload stays as cleared (a single 0x00).
-    bool (*request)(const PollState&, const ScreenReader& clockFields,
+    bool (*request)(const PollState&, const frontend::ScreenReader& clockFields,
                     std::span<std::uint8_t> payload);
     // Block that receives the first answer payload bytes (as many as it holds); null: none.
     std::span<std::uint8_t> (*destination)(PollState&);

@@ -1,6 +1,7 @@
 #include "monitor/realtime_decoder.h"
 
 #include <span>
+#include <variant>
 
 #include "monitor/link_state_display.h"
 #include "monitor/realtime_tables.h"
@@ -8,6 +9,13 @@
 namespace orvane::monitor {
 
 namespace {
+
+template <class... Ts>
+struct Overloaded : Ts... {
+    using Ts::operator()...;
+};
+template <class... Ts>
+Overloaded(Ts...) -> Overloaded<Ts...>;
 
 std::uint16_t Word(std::span<const std::uint8_t> bytes, std::size_t at) {
     return static_cast<std::uint16_t>(bytes[at] | (bytes[at + 1] << 8));
@@ -33,27 +41,25 @@ double RawValue(const TrendField& field, const RealtimeData& data) {
 
 template <std::size_t N>
 void ShowStatus(const std::array<StatusField, N>& fields, std::span<const std::uint8_t> block,
-                Screen& screen) {
+                frontend::Screen& screen) {
     for (const StatusField& f : fields) {
         const double raw = f.width == 2 ? Word(block, f.byte) : block[f.byte];
-        switch (f.shown) {
-            case Shown::Lamp:
-                screen.setLamp(f.control, (block[f.byte] & f.mask) != 0);
-                break;
-            case Shown::Number:
-                screen.setNumber(f.control, raw / f.scale + f.offset);
-                break;
-            case Shown::Digits:
-                screen.setDigits(f.control, raw / f.scale + f.offset);
-                break;
-        }
+        const double shown = raw / f.scale + f.offset;
+        std::visit(Overloaded{
+                       [&](frontend::LampControl lamp) {
+                           screen.setLamp(lamp, (block[f.byte] & f.mask) != 0);
+                       },
+                       [&](LiveField number) { screen.setNumber(number, shown); },
+                       [&](frontend::DigitsControl digits) { screen.setDigits(digits, shown); },
+                   },
+                   f.control);
     }
 }
 
 }  // namespace
 
-RealtimeDecoder::RealtimeDecoder(PollState& poll, RealtimeData& data, Screen& screen,
-                                 const ScreenReader& checkBoxes,
+RealtimeDecoder::RealtimeDecoder(PollState& poll, RealtimeData& data, frontend::Screen& screen,
+                                 const frontend::ScreenReader& checkBoxes,
                                  const catalogue::Language& language)
     : poll_(poll), data_(data), screen_(screen), checkBoxes_(checkBoxes), language_(language) {}
 
@@ -61,7 +67,7 @@ void RealtimeDecoder::Run() {
     takeNewTrendBlock();
     showTrendBlock();
     showStatusBlocks();
-    screen_.setText("Label_Ver_FW", FirmwareLabel(poll_));
+    screen_.setText(frontend::controls::Label_Ver_FW, FirmwareLabel(poll_));
     ShowLinkState(poll_, screen_, language_);
 }
 
@@ -84,17 +90,17 @@ void RealtimeDecoder::takeNewTrendBlock() {
 void RealtimeDecoder::showTrendBlock() {
     for (const TrendField& field : TrendBlockFields) {
         const double value = RawValue(field, data_) / field.scale;
-        for (std::string_view control : field.controls)
-            if (!control.empty())
-                screen_.setNumber(control, value);
+        screen_.setNumber(field.control, value);
+        if (field.alsoIn)
+            screen_.setNumber(*field.alsoIn, value);
         const TrendFeed& trend = field.trend;
         if (trend.channel == 0)
             continue;
         const double plotted = trend.negativeAsZero && value < 0 ? 0.0 : value;
         screen_.setTrendValue(trend.chart, trend.channel, static_cast<float>(plotted));
-        if (!trend.checkBox.empty())
+        if (trend.checkBox)
             screen_.setTrendVisible(trend.chart, trend.channel,
-                                    checkBoxes_.isChecked(trend.checkBox));
+                                    checkBoxes_.isChecked(*trend.checkBox));
     }
 }
 

@@ -5,17 +5,17 @@
 #pragma once
 
 #include "catalogue/message_catalogue.h"
+#include "frontend/screen.h"
 #include "monitor/poll_state.h"
 #include "monitor/realtime_data.h"
-#include "monitor/screen.h"
 
 namespace orvane::monitor {
 
 class RealtimeDecoder {
   public:
     // Every reference must outlive the decoder. `checkBoxes` answers the trend boxes.
-    RealtimeDecoder(PollState& poll, RealtimeData& data, Screen& screen,
-                    const ScreenReader& checkBoxes, const catalogue::Language& language);
+    RealtimeDecoder(PollState& poll, RealtimeData& data, frontend::Screen& screen,
+                    const frontend::ScreenReader& checkBoxes, const catalogue::Language& language);
 
     // One run; writes every control whether or not a new block arrived.
     void Run();
@@ -27,8 +27,8 @@ class RealtimeDecoder {
 
     PollState& poll_;
     RealtimeData& data_;
-    Screen& screen_;
-    const ScreenReader& checkBoxes_;
+    frontend::Screen& screen_;
+    const frontend::ScreenReader& checkBoxes_;
     const catalogue::Language& language_;
 };
 

@@ -12,15 +12,17 @@ namespace {
 
 using F = Field;
 using K = FieldKind;
+using NumberField = frontend::Control<frontend::ControlKind::NumericField>;
+using namespace frontend::controls;
 
 constexpr FieldDescriptor Octet(F f, std::string_view name, std::uint8_t offset,
-                                std::string_view control) {
+                                NumberField control) {
     return {f, name, Block::Network, offset, 1, K::Octet, control};
 }
 
-constexpr FieldDescriptor Flag(F f, std::string_view name, Block b, std::uint8_t offset,
-                               std::uint8_t bit, std::string_view control,
-                               std::string_view clearedControl = {}) {
+constexpr FieldDescriptor Flag(
+    F f, std::string_view name, Block b, std::uint8_t offset, std::uint8_t bit, FlagControl control,
+    std::optional<frontend::Control<frontend::ControlKind::RadioButton>> clearedControl = {}) {
     FieldDescriptor d{f, name, b, offset, 1, K::FlagBit, control, clearedControl};
     d.bitMask = static_cast<std::uint8_t>(1u << bit);
     return d;
@@ -28,31 +30,31 @@ constexpr FieldDescriptor Flag(F f, std::string_view name, Block b, std::uint8_t
 
 // A checked numeric field; one error number for both bounds.
 constexpr FieldDescriptor Number(F f, std::string_view name, Block b, std::uint8_t offset,
-                                 std::uint8_t width, std::string_view control, std::uint32_t low,
+                                 std::uint8_t width, NumberField control, std::uint32_t low,
                                  std::uint32_t high, std::uint8_t error) {
     FieldDescriptor d{f, name, b, offset, width, K::Numeric, control};
     d.accepted = {low, high, error, error};
     return d;
 }
 
-constexpr FieldDescriptor Free(F f, std::string_view name, std::uint8_t offset,
-                               std::string_view control, std::uint32_t low, std::uint32_t high,
-                               std::uint8_t error) {
+constexpr FieldDescriptor Free(F f, std::string_view name, std::uint8_t offset, NumberField control,
+                               std::uint32_t low, std::uint32_t high, std::uint8_t error) {
     return Number(f, name, Block::FreeParam, offset, 2, control, low, high, error);
 }
 
 // 0 means "not used" for the equalization fields.
 constexpr FieldDescriptor FreeOrZero(F f, std::string_view name, std::uint8_t offset,
-                                     std::string_view control, std::uint32_t low,
-                                     std::uint32_t high, std::uint8_t error) {
+                                     NumberField control, std::uint32_t low, std::uint32_t high,
+                                     std::uint8_t error) {
     FieldDescriptor d = Free(f, name, offset, control, low, high, error);
     d.accepted.zeroAllowed = true;
     return d;
 }
 
 constexpr FieldDescriptor List(F f, std::string_view name, Block b, std::uint8_t offset,
-                               std::uint8_t width, std::string_view control, std::uint8_t entries,
-                               std::uint8_t step, std::uint32_t high, std::uint8_t error) {
+                               std::uint8_t width, frontend::ListControl control,
+                               std::uint8_t entries, std::uint8_t step, std::uint32_t high,
+                               std::uint8_t error) {
     FieldDescriptor d{f, name, b, offset, width, K::List, control};
     d.listEntries = entries;
     d.step = step;
@@ -62,7 +64,7 @@ constexpr FieldDescriptor List(F f, std::string_view name, Block b, std::uint8_t
 
 constexpr FieldDescriptor AbsorbablePercent() {
     FieldDescriptor d =
-        Free(F::absorbablePercent, "absorbablePercent", 8, "Ed_Perc_Capa_Ass", 10, 90, 10);
+        Free(F::absorbablePercent, "absorbablePercent", 8, Ed_Perc_Capa_Ass, 10, 90, 10);
     // The unit keeps this one as a byte widened into its word: 266 arrives as 10.
     d.valueBits = 8;
     return d;
@@ -71,14 +73,14 @@ constexpr FieldDescriptor AbsorbablePercent() {
 constexpr FieldDescriptor MaxMpptPower() {
     // Not checked: the range only feeds the limit label.
     FieldDescriptor d{F::maxMpptPowerW, "maxMpptPowerW", Block::Config, 8, 2,
-                      K::Numeric,       "Ed_Max_W_Mppt"};
+                      K::Numeric,       Ed_Max_W_Mppt};
     d.accepted = {500, 6000, 0, 0};
     return d;
 }
 
 constexpr FieldDescriptor OvervoltageStart() {
-    FieldDescriptor d{F::overvoltageStart, "overvoltageStart",  Block::GridService, 12, 2,
-                      K::Numeric,          "Ed_Soglia_Init_Lim"};
+    FieldDescriptor d{F::overvoltageStart, "overvoltageStart", Block::GridService, 12, 2,
+                      K::Numeric,          Ed_Soglia_Init_Lim};
     d.accepted = {1050, 1150, 8, 9};
     return d;
 }
@@ -88,88 +90,86 @@ constexpr Block C = Block::Config;
 
 // Block by block in the order of `Block`, each in offset order.
 constexpr std::array<FieldDescriptor, FieldCount> Table{{
-    Octet(F::ipAddress1, "ipAddress1", 0, "Ed_Ind_1"),
-    Octet(F::ipAddress2, "ipAddress2", 1, "Ed_Ind_2"),
-    Octet(F::ipAddress3, "ipAddress3", 2, "Ed_Ind_3"),
-    Octet(F::ipAddress4, "ipAddress4", 3, "Ed_Ind_4"),
-    Octet(F::subnetMask1, "subnetMask1", 4, "Ed_Sub_1"),
-    Octet(F::subnetMask2, "subnetMask2", 5, "Ed_Sub_2"),
-    Octet(F::subnetMask3, "subnetMask3", 6, "Ed_Sub_3"),
-    Octet(F::subnetMask4, "subnetMask4", 7, "Ed_Sub_4"),
-    Octet(F::gateway1, "gateway1", 8, "Ed_Gh_1"),
-    Octet(F::gateway2, "gateway2", 9, "Ed_Gh_2"),
-    Octet(F::gateway3, "gateway3", 10, "Ed_Gh_3"),
-    Octet(F::gateway4, "gateway4", 11, "Ed_Gh_4"),
-    Octet(F::dnsServer1, "dnsServer1", 12, "Ed_Dns_1"),
-    Octet(F::dnsServer2, "dnsServer2", 13, "Ed_Dns_2"),
-    Octet(F::dnsServer3, "dnsServer3", 14, "Ed_Dns_3"),
-    Octet(F::dnsServer4, "dnsServer4", 15, "Ed_Dns_4"),
-    Octet(F::localServer1, "localServer1", 16, "Ed_Ser_Loc_1"),
-    Octet(F::localServer2, "localServer2", 17, "Ed_Ser_Loc_2"),
-    Octet(F::localServer3, "localServer3", 18, "Ed_Ser_Loc_3"),
-    Octet(F::localServer4, "localServer4", 19, "Ed_Ser_Loc_4"),
-    Flag(F::staticAddress, "staticAddress", Block::Network, 20, 0, "Rd_Statico", "Rd_Dinamico"),
-    Flag(F::localServerSelected, "localServerSelected", Block::Network, 20, 1, "Ck_Ser_Locale",
-         "Ck_Ser_Remoto"),
+    Octet(F::ipAddress1, "ipAddress1", 0, Ed_Ind_1),
+    Octet(F::ipAddress2, "ipAddress2", 1, Ed_Ind_2),
+    Octet(F::ipAddress3, "ipAddress3", 2, Ed_Ind_3),
+    Octet(F::ipAddress4, "ipAddress4", 3, Ed_Ind_4),
+    Octet(F::subnetMask1, "subnetMask1", 4, Ed_Sub_1),
+    Octet(F::subnetMask2, "subnetMask2", 5, Ed_Sub_2),
+    Octet(F::subnetMask3, "subnetMask3", 6, Ed_Sub_3),
+    Octet(F::subnetMask4, "subnetMask4", 7, Ed_Sub_4),
+    Octet(F::gateway1, "gateway1", 8, Ed_Gh_1),
+    Octet(F::gateway2, "gateway2", 9, Ed_Gh_2),
+    Octet(F::gateway3, "gateway3", 10, Ed_Gh_3),
+    Octet(F::gateway4, "gateway4", 11, Ed_Gh_4),
+    Octet(F::dnsServer1, "dnsServer1", 12, Ed_Dns_1),
+    Octet(F::dnsServer2, "dnsServer2", 13, Ed_Dns_2),
+    Octet(F::dnsServer3, "dnsServer3", 14, Ed_Dns_3),
+    Octet(F::dnsServer4, "dnsServer4", 15, Ed_Dns_4),
+    Octet(F::localServer1, "localServer1", 16, Ed_Ser_Loc_1),
+    Octet(F::localServer2, "localServer2", 17, Ed_Ser_Loc_2),
+    Octet(F::localServer3, "localServer3", 18, Ed_Ser_Loc_3),
+    Octet(F::localServer4, "localServer4", 19, Ed_Ser_Loc_4),
+    Flag(F::staticAddress, "staticAddress", Block::Network, 20, 0, Rd_Statico, Rd_Dinamico),
+    Flag(F::localServerSelected, "localServerSelected", Block::Network, 20, 1, Ck_Ser_Locale,
+         Ck_Ser_Remoto),
 
-    Number(F::capacityAh, "capacityAh", C, 0, 2, "Ed_Capacita", 25, 550, 1),
-    Number(F::panelCount, "panelCount", C, 2, 1, "Ed_Num_Pannelli", 4, 16, 2),
-    List(F::batteryType, "batteryType", C, 3, 1, "Cb_Tipo_Batt", 7, 1, 6, 3),
-    Number(F::maxSupplyCurrentA, "maxSupplyCurrentA", C, 4, 1, "Ed_MAx_Corr_Erog", 2, 30, 4),
-    Flag(F::supplyLimitC10, "supplyLimitC10", C, 5, 0, "Ck_Max_Corr_C10"),
-    List(F::inverterType, "inverterType", C, 6, 1, "Cb_Tipo_Inverter", 6, 1, 5, 5),
+    Number(F::capacityAh, "capacityAh", C, 0, 2, Ed_Capacita, 25, 550, 1),
+    Number(F::panelCount, "panelCount", C, 2, 1, Ed_Num_Pannelli, 4, 16, 2),
+    List(F::batteryType, "batteryType", C, 3, 1, Cb_Tipo_Batt, 7, 1, 6, 3),
+    Number(F::maxSupplyCurrentA, "maxSupplyCurrentA", C, 4, 1, Ed_MAx_Corr_Erog, 2, 30, 4),
+    Flag(F::supplyLimitC10, "supplyLimitC10", C, 5, 0, Ck_Max_Corr_C10),
+    List(F::inverterType, "inverterType", C, 6, 1, Cb_Tipo_Inverter, 6, 1, 5, 5),
     MaxMpptPower(),
 
-    Free(F::endChargeVoltage, "endChargeVoltage", 0, "Ed_Finecarica", 350, 600, 1),
-    Free(F::supplyDeepDischargeVoltage, "supplyDeepDischargeVoltage", 2, "Ed_Scarica_Profonda_Erog",
+    Free(F::endChargeVoltage, "endChargeVoltage", 0, Ed_Finecarica, 350, 600, 1),
+    Free(F::supplyDeepDischargeVoltage, "supplyDeepDischargeVoltage", 2, Ed_Scarica_Profonda_Erog,
          350, 600, 4),
-    Free(F::dischargeLimitVoltage, "dischargeLimitVoltage", 4, "Ed_Limite_Scarica", 350, 600, 3),
-    Free(F::maintenanceVoltage, "maintenanceVoltage", 6, "Ed_Mantenimento", 350, 600, 2),
+    Free(F::dischargeLimitVoltage, "dischargeLimitVoltage", 4, Ed_Limite_Scarica, 350, 600, 3),
+    Free(F::maintenanceVoltage, "maintenanceVoltage", 6, Ed_Mantenimento, 350, 600, 2),
     AbsorbablePercent(),
-    Free(F::chargeCurrentDivider, "chargeCurrentDivider", 10, "Ed_Div_C", 20, 500, 7),
-    Free(F::fullChargeAfterSummer, "fullChargeAfterSummer", 12, "Ed_C_Mol_Carica_Completa_Est", 2,
+    Free(F::chargeCurrentDivider, "chargeCurrentDivider", 10, Ed_Div_C, 20, 500, 7),
+    Free(F::fullChargeAfterSummer, "fullChargeAfterSummer", 12, Ed_C_Mol_Carica_Completa_Est, 2,
          200, 5),
-    Free(F::fullChargeAfterWinter, "fullChargeAfterWinter", 14, "Ed_C_Mol_Carica_Completa_Inv", 2,
+    Free(F::fullChargeAfterWinter, "fullChargeAfterWinter", 14, Ed_C_Mol_Carica_Completa_Inv, 2,
          200, 6),
-    Free(F::endChargeDividerSummer, "endChargeDividerSummer", 16, "Ed_C_Finecarica_Est", 10, 2300,
-         8),
-    Free(F::endChargeDividerWinter, "endChargeDividerWinter", 18, "Ed_C_Finecarica_Inv", 10, 2300,
-         9),
-    FreeOrZero(F::equalizationVoltage, "equalizationVoltage", 20, "Ed_V_Equali", 350, 600, 15),
-    Free(F::cvMinutesNormalSummer, "cvMinutesNormalSummer", 22, "Ed_Minuti_T_Cost_CN_Est", 15, 600,
+    Free(F::endChargeDividerSummer, "endChargeDividerSummer", 16, Ed_C_Finecarica_Est, 10, 2300, 8),
+    Free(F::endChargeDividerWinter, "endChargeDividerWinter", 18, Ed_C_Finecarica_Inv, 10, 2300, 9),
+    FreeOrZero(F::equalizationVoltage, "equalizationVoltage", 20, Ed_V_Equali, 350, 600, 15),
+    Free(F::cvMinutesNormalSummer, "cvMinutesNormalSummer", 22, Ed_Minuti_T_Cost_CN_Est, 15, 600,
          11),
-    Free(F::cvMinutesNormalWinter, "cvMinutesNormalWinter", 24, "Ed_Minuti_T_Cost_CN_Inv", 15, 600,
+    Free(F::cvMinutesNormalWinter, "cvMinutesNormalWinter", 24, Ed_Minuti_T_Cost_CN_Inv, 15, 600,
          12),
-    Free(F::cvMinutesFullSummer, "cvMinutesFullSummer", 26, "Ed_Minuti_T_Cost_CC_Est", 15, 600, 13),
-    Free(F::cvMinutesFullWinter, "cvMinutesFullWinter", 28, "Ed_Minuti_T_Cost_CC_Inv", 15, 600, 14),
-    FreeOrZero(F::equalizationMinutesSummer, "equalizationMinutesSummer", 30, "Ed_Min_Equali_Est",
-               15, 600, 16),
-    FreeOrZero(F::equalizationMinutesWinter, "equalizationMinutesWinter", 32, "Ed_Min_Equali_Inv",
-               15, 600, 17),
-    Free(F::chargeEfficiencyPermille, "chargeEfficiencyPermille", 34, "Ed_Rend_Carica", 200, 1500,
+    Free(F::cvMinutesFullSummer, "cvMinutesFullSummer", 26, Ed_Minuti_T_Cost_CC_Est, 15, 600, 13),
+    Free(F::cvMinutesFullWinter, "cvMinutesFullWinter", 28, Ed_Minuti_T_Cost_CC_Inv, 15, 600, 14),
+    FreeOrZero(F::equalizationMinutesSummer, "equalizationMinutesSummer", 30, Ed_Min_Equali_Est, 15,
+               600, 16),
+    FreeOrZero(F::equalizationMinutesWinter, "equalizationMinutesWinter", 32, Ed_Min_Equali_Inv, 15,
+               600, 17),
+    Free(F::chargeEfficiencyPermille, "chargeEfficiencyPermille", 34, Ed_Rend_Carica, 200, 1500,
          18),
-    Free(F::dischargeEfficiencyPermille, "dischargeEfficiencyPermille", 36, "Ed_Rend_Scarica", 200,
+    Free(F::dischargeEfficiencyPermille, "dischargeEfficiencyPermille", 36, Ed_Rend_Scarica, 200,
          1500, 19),
     Free(F::standbyDeepDischargeVoltage, "standbyDeepDischargeVoltage", 38,
-         "Ed_Soglia_Sc_Prof_StandBy", 370, 500, 20),
-    Free(F::batteryLifeCycles, "batteryLifeCycles", 40, "Ed_Num_Cicli_Vita_Batt", 10, 5000, 21),
-    Free(F::batteryBlockTemperature, "batteryBlockTemperature", 42, "Ed_Soglia_Temp_Batt_Blocco",
-         250, 550, 22),
+         Ed_Soglia_Sc_Prof_StandBy, 370, 500, 20),
+    Free(F::batteryLifeCycles, "batteryLifeCycles", 40, Ed_Num_Cicli_Vita_Batt, 10, 5000, 21),
+    Free(F::batteryBlockTemperature, "batteryBlockTemperature", 42, Ed_Soglia_Temp_Batt_Blocco, 250,
+         550, 22),
 
-    Flag(F::gridServicesEnabled, "gridServicesEnabled", G, 0, 0, "Ck_Ab_Servizi_Rete"),
-    Flag(F::overvoltageLimitEnabled, "overvoltageLimitEnabled", G, 0, 1, "Ck_Limite_Sovratensione"),
-    Flag(F::overFreqLimitEnabled, "overFreqLimitEnabled", G, 0, 2, "Ck_Ab_Lim_Sovra"),
-    Flag(F::underFreqLimitEnabled, "underFreqLimitEnabled", G, 0, 3, "Ck_Ab_Lim_Sotto"),
-    Number(F::overFreqStart, "overFreqStart", G, 2, 2, "Ed_Lim_Min_Sovra_Freq", 501, 520, 1),
-    Number(F::overFreqMax, "overFreqMax", G, 4, 2, "Ed_Lim_Max_Sovra_Freq", 501, 520, 2),
-    Number(F::underFreqStart, "underFreqStart", G, 6, 2, "Ed_Lim_Min_Sotto_Freq", 470, 499, 3),
-    Number(F::underFreqMin, "underFreqMin", G, 8, 2, "Ed_Lim_Max_Sotto_Freq", 470, 499, 4),
-    List(F::insertionDelayMs, "insertionDelayMs", G, 10, 2, "Ed_Combo_Ritardo", 21, 50, 1000, 5),
+    Flag(F::gridServicesEnabled, "gridServicesEnabled", G, 0, 0, Ck_Ab_Servizi_Rete),
+    Flag(F::overvoltageLimitEnabled, "overvoltageLimitEnabled", G, 0, 1, Ck_Limite_Sovratensione),
+    Flag(F::overFreqLimitEnabled, "overFreqLimitEnabled", G, 0, 2, Ck_Ab_Lim_Sovra),
+    Flag(F::underFreqLimitEnabled, "underFreqLimitEnabled", G, 0, 3, Ck_Ab_Lim_Sotto),
+    Number(F::overFreqStart, "overFreqStart", G, 2, 2, Ed_Lim_Min_Sovra_Freq, 501, 520, 1),
+    Number(F::overFreqMax, "overFreqMax", G, 4, 2, Ed_Lim_Max_Sovra_Freq, 501, 520, 2),
+    Number(F::underFreqStart, "underFreqStart", G, 6, 2, Ed_Lim_Min_Sotto_Freq, 470, 499, 3),
+    Number(F::underFreqMin, "underFreqMin", G, 8, 2, Ed_Lim_Max_Sotto_Freq, 470, 499, 4),
+    List(F::insertionDelayMs, "insertionDelayMs", G, 10, 2, Ed_Combo_Ritardo, 21, 50, 1000, 5),
     OvervoltageStart(),
 
-    {F::netbiosName, "netbiosName", Block::NetbiosName, 0, 16, K::Text, "Ed_Nome_Netbios"},
+    {F::netbiosName, "netbiosName", Block::NetbiosName, 0, 16, K::Text, Ed_Nome_Netbios},
 
-    {F::unitId, "unitId", Block::Identity, 0, 4, K::DisplayOnly, "Ed_Id_Orvane"},
+    {F::unitId, "unitId", Block::Identity, 0, 4, K::DisplayOnly, Ed_Id_Orvane},
 }};
 
 constexpr bool TableMatchesEnum() {
@@ -179,6 +179,20 @@ constexpr bool TableMatchesEnum() {
     return true;
 }
 static_assert(TableMatchesEnum(), "the table is indexed by Field");
+
+// The editor reads a field's control as the kind its field kind uses.
+constexpr bool ControlsFitTheirFields() {
+    for (const FieldDescriptor& d : Table) {
+        const std::size_t expected = d.kind == K::List      ? 1
+                                     : d.kind == K::FlagBit ? 2
+                                     : d.kind == K::Text    ? 3
+                                                            : 0;
+        if (d.control.index() != expected)
+            return false;
+    }
+    return true;
+}
+static_assert(ControlsFitTheirFields());
 
 constexpr bool FieldsInsideTheirBlocks() {
     for (const FieldDescriptor& d : Table)

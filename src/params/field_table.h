@@ -9,7 +9,9 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <variant>
 
+#include "frontend/screen.h"
 #include "params/parameter_set.h"
 
 namespace orvane::params {
@@ -113,6 +115,15 @@ struct Accepted {
     bool tested() const { return lowError != 0 || highError != 0; }
 };
 
+// The control that edits or shows a field; which one a kind uses is fixed by the table's
+// builders (numeric and octet fields and the identifier in a numeric field, lists in a list,
+// flag bits in a check box or radio button, the name in a text field).
+using FlagControl =
+    frontend::AnyOf<frontend::ControlKind::CheckBox, frontend::ControlKind::RadioButton>;
+using FieldControl =
+    std::variant<frontend::Control<frontend::ControlKind::NumericField>, frontend::ListControl,
+                 FlagControl, frontend::Control<frontend::ControlKind::TextField>>;
+
 struct FieldDescriptor {
     Field field;
     std::string_view name;  // the field's name, e.g. "capacityAh"
@@ -120,9 +131,9 @@ struct FieldDescriptor {
     std::uint8_t offset;  // inside the block
     std::uint8_t width;   // bytes in the block (1, 2, 4; 16 for the name)
     FieldKind kind;
-    std::string_view control;  // the control that edits or shows it
+    FieldControl control;  // the control that edits or shows it
     // Radio pairs: the button shown checked while the bit is clear (`Rd_Dinamico`).
-    std::string_view clearedControl = {};
+    std::optional<frontend::Control<frontend::ControlKind::RadioButton>> clearedControl = {};
     std::uint8_t bitMask = 0;      // FlagBit: the field's bit in its byte
     std::uint8_t valueBits = 0;    // bits a typed value keeps (0: 8 x width)
     std::uint8_t step = 1;         // List: stored value = index x step
@@ -130,6 +141,14 @@ struct FieldDescriptor {
     Accepted accepted = {};
 
     std::uint16_t address() const { return LayoutOf(block).address + offset; }
+    // The control of this kind of field.
+    template <class C>
+    C controlAs() const {
+        return std::get<C>(control);
+    }
+    frontend::ControlId controlId() const {
+        return std::visit([](auto c) { return c.id(); }, control);
+    }
     unsigned storedBits() const { return valueBits != 0 ? valueBits : 8u * width; }
 };
 

@@ -4,17 +4,21 @@
 #pragma once
 
 #include "catalogue/message_catalogue.h"
-#include "monitor/screen.h"
+#include "frontend/screen.h"
 
 namespace orvane::params {
 
 // The `Cb_Tipo_Batt` entry of the free configuration ("Configurazione Libera").
 inline constexpr int FreeConfigurationType = 4;
 
+// Only the Orvane picture shown of the four product pictures (the preset types' layout,
+// and what every language application restores).
+void ShowOwnProductPicture(frontend::Screen& screen);
+
 class FreeConfigurationLayout {
   public:
     // Every reference must outlive this object.
-    FreeConfigurationLayout(monitor::Screen& screen, const monitor::ScreenReader& input,
+    FreeConfigurationLayout(frontend::Screen& screen, const frontend::ScreenReader& input,
                             const catalogue::Language& language);
 
     // Captions of the free rows in the current language, both groups visible and enabled,
@@ -26,8 +30,8 @@ class FreeConfigurationLayout {
     void Cb_Tipo_BattChange();
 
   private:
-    monitor::Screen& screen_;
-    const monitor::ScreenReader& input_;
+    frontend::Screen& screen_;
+    const frontend::ScreenReader& input_;
     const catalogue::Language& language_;
 };
 

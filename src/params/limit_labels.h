@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "monitor/screen.h"
+#include "frontend/screen.h"
 
 namespace orvane::params {
 
@@ -22,6 +22,6 @@ std::string FormatLimitLabel(std::string_view format, std::uint32_t low, std::st
                              std::uint32_t high);
 
 // Writes every label of the group; the "%s" word follows `languageIndex`.
-void ShowLimitLabels(monitor::Screen& screen, LimitLabelGroup group, int languageIndex);
+void ShowLimitLabels(frontend::Screen& screen, LimitLabelGroup group, int languageIndex);
 
 }  // namespace orvane::params

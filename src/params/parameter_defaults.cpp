@@ -110,10 +110,10 @@ std::array<std::string, 21> DelayListItems() {
     return items;
 }
 
-ParameterDefaults::ParameterDefaults(ParameterSet& set, monitor::Screen& screen,
+ParameterDefaults::ParameterDefaults(ParameterSet& set, frontend::Screen& screen,
                                      const catalogue::Language& language,
                                      FreeConfigurationLayout& layout, ParameterEditor& editor,
-                                     monitor::OperatorDialogs& dialogs)
+                                     frontend::OperatorDialogs& dialogs)
     : set_(set),
       screen_(screen),
       language_(language),
@@ -128,8 +128,9 @@ void ParameterDefaults::writeDefaults(Block b) {
 
 void ParameterDefaults::LoadDefaultParameters() {
     const std::array<std::string, 21> delays = DelayListItems();
-    screen_.setListItems(Describe(Field::insertionDelayMs).control, delays);
-    screen_.setListIndex(Describe(Field::insertionDelayMs).control, 0);
+    const auto delayList = Describe(Field::insertionDelayMs).controlAs<frontend::ListControl>();
+    screen_.setListItems(delayList, delays);
+    screen_.setListIndex(delayList, 0);
     ShowLimitLabels(screen_, LimitLabelGroup::GridService, language_.LanguageIndex);
     writeDefaults(Block::Network);
     writeDefaults(Block::Config);

@@ -9,8 +9,8 @@
 #include <string_view>
 
 #include "catalogue/message_catalogue.h"
-#include "monitor/operator_dialogs.h"
-#include "monitor/screen.h"
+#include "frontend/operator_dialogs.h"
+#include "frontend/screen.h"
 #include "params/field_table.h"
 #include "params/free_configuration_layout.h"
 #include "params/parameter_editor.h"
@@ -39,9 +39,9 @@ std::array<std::string, 21> DelayListItems();
 class ParameterDefaults {
   public:
     // Every reference must outlive this object.
-    ParameterDefaults(ParameterSet& set, monitor::Screen& screen,
+    ParameterDefaults(ParameterSet& set, frontend::Screen& screen,
                       const catalogue::Language& language, FreeConfigurationLayout& layout,
-                      ParameterEditor& editor, monitor::OperatorDialogs& dialogs);
+                      ParameterEditor& editor, frontend::OperatorDialogs& dialogs);
 
     // Rebuilds the delay list, writes the grid-service limit labels and the defaults (bytes
     // without a named field stay as they are) and hides the free groups. It does not refresh
@@ -57,11 +57,11 @@ class ParameterDefaults {
     void writeDefaults(Block b);
 
     ParameterSet& set_;
-    monitor::Screen& screen_;
+    frontend::Screen& screen_;
     const catalogue::Language& language_;
     FreeConfigurationLayout& layout_;
     ParameterEditor& editor_;
-    monitor::OperatorDialogs& dialogs_;
+    frontend::OperatorDialogs& dialogs_;
     std::string defaultNetbiosName_;
 };
 

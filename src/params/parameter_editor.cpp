@@ -5,8 +5,13 @@
 
 namespace orvane::params {
 
-ParameterEditor::ParameterEditor(ParameterSet& set, monitor::Screen& screen,
-                                 const monitor::ScreenReader& input,
+namespace {
+using NumberField = frontend::Control<frontend::ControlKind::NumericField>;
+using TextField = frontend::Control<frontend::ControlKind::TextField>;
+}  // namespace
+
+ParameterEditor::ParameterEditor(ParameterSet& set, frontend::Screen& screen,
+                                 const frontend::ScreenReader& input,
                                  FreeConfigurationLayout& layout)
     : set_(set), screen_(screen), input_(input), layout_(layout) {}
 
@@ -15,13 +20,15 @@ void ParameterEditor::collect(const FieldDescriptor& d) {
     switch (d.kind) {
         case FieldKind::Numeric:
         case FieldKind::Octet:
-            WriteField(block, d, LowBits(input_.number(d.control), d.storedBits()));
+            WriteField(block, d,
+                       LowBits(input_.number(d.controlAs<NumberField>()), d.storedBits()));
             break;
         case FieldKind::List:
-            WriteField(block, d, ListValue(input_.listIndex(d.control), d));
+            WriteField(block, d,
+                       ListValue(input_.listIndex(d.controlAs<frontend::ListControl>()), d));
             break;
         case FieldKind::FlagBit:
-            WriteField(block, d, input_.isChecked(d.control) ? 1 : 0);
+            WriteField(block, d, input_.isChecked(d.controlAs<FlagControl>()) ? 1 : 0);
             break;
         case FieldKind::Text:         // collected apart: it goes to the outgoing copy
         case FieldKind::DisplayOnly:  // the unit's identifier is never taken from the window
@@ -34,7 +41,7 @@ std::uint8_t ParameterEditor::CollectParameters() {
         for (const FieldDescriptor& d : FieldsOf(b))
             collect(d);
     const FieldDescriptor& name = Describe(Field::netbiosName);
-    if (!StoreNetbiosText(input_.text(name.control), set_.OutgoingNetbiosName))
+    if (!StoreNetbiosText(input_.text(name.controlAs<TextField>()), set_.OutgoingNetbiosName))
         return 1;
     return CheckNetbiosName(set_.OutgoingNetbiosName);
 }
@@ -45,19 +52,19 @@ void ParameterEditor::show(const FieldDescriptor& d) {
         case FieldKind::Numeric:
         case FieldKind::Octet:
         case FieldKind::DisplayOnly:
-            screen_.setNumber(d.control, value);
+            screen_.setNumber(d.controlAs<NumberField>(), value);
             break;
         case FieldKind::List:
-            screen_.setListIndex(d.control, ListIndex(value, d));
+            screen_.setListIndex(d.controlAs<frontend::ListControl>(), ListIndex(value, d));
             break;
         case FieldKind::FlagBit:
             // Radio pairs: exactly one of the two ends up checked.
-            if (!d.clearedControl.empty())
-                screen_.setChecked(d.clearedControl, value == 0);
-            screen_.setChecked(d.control, value != 0);
+            if (d.clearedControl)
+                screen_.setChecked(*d.clearedControl, value == 0);
+            screen_.setChecked(d.controlAs<FlagControl>(), value != 0);
             break;
         case FieldKind::Text:
-            screen_.setText(d.control, NetbiosText(set_.NetbiosNameBlock));
+            screen_.setText(d.controlAs<TextField>(), NetbiosText(set_.NetbiosNameBlock));
             break;
     }
 }

@@ -9,7 +9,7 @@
 
 #include <cstdint>
 
-#include "monitor/screen.h"
+#include "frontend/screen.h"
 #include "params/field_table.h"
 #include "params/free_configuration_layout.h"
 #include "params/parameter_set.h"
@@ -19,8 +19,8 @@ namespace orvane::params {
 class ParameterEditor {
   public:
     // Every reference must outlive this object.
-    ParameterEditor(ParameterSet& set, monitor::Screen& screen, const monitor::ScreenReader& input,
-                    FreeConfigurationLayout& layout);
+    ParameterEditor(ParameterSet& set, frontend::Screen& screen,
+                    const frontend::ScreenReader& input, FreeConfigurationLayout& layout);
 
     // Controls -> network, outgoing name, configuration, free-parameter and grid-service
     // blocks. Identity, reserved bytes and unnamed flag bits stay. Returns the name check:
@@ -36,8 +36,8 @@ class ParameterEditor {
     void showBlock(Block b);
 
     ParameterSet& set_;
-    monitor::Screen& screen_;
-    const monitor::ScreenReader& input_;
+    frontend::Screen& screen_;
+    const frontend::ScreenReader& input_;
     FreeConfigurationLayout& layout_;
 };
 

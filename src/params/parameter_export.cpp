@@ -11,8 +11,8 @@ namespace orvane::params {
 
 namespace {
 
-constexpr std::string_view GridServicePage = "Tab_Cei_021";
-constexpr std::string_view EthernetAuthorization = "Ck_Abilitazione_Esportazione_Eth";
+constexpr auto GridServicePage = frontend::controls::Tab_Cei_021;
+constexpr auto EthernetAuthorization = frontend::controls::Ck_Abilitazione_Esportazione_Eth;
 // The unit needs this long between two memory writes.
 constexpr unsigned PauseBetweenWritesMs = 100;
 

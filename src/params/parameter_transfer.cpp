@@ -5,7 +5,7 @@
 namespace orvane::params {
 
 bool OpenSelectedPort(const TransferContext& c) {
-    const int index = c.input.listIndex("Cb_Sel_Porta");
+    const int index = c.input.listIndex(frontend::controls::Cb_Sel_Porta);
     // No selection (-1) goes to the link as an index outside the list, which it refuses.
     const std::uint8_t linkIndex =
         index >= 0 && index < link::PortCount ? static_cast<std::uint8_t>(index) : 0xFF;

@@ -5,12 +5,12 @@
 #include <cstdint>
 
 #include "catalogue/message_catalogue.h"
+#include "frontend/operator_dialogs.h"
+#include "frontend/screen.h"
 #include "link/delay.h"
 #include "link/device_link.h"
 #include "monitor/link_control.h"
-#include "monitor/operator_dialogs.h"
 #include "monitor/poll_state.h"
-#include "monitor/screen.h"
 
 namespace orvane::params {
 
@@ -19,8 +19,8 @@ struct TransferContext {
     link::Delay& delay;
     const monitor::PollState& poll;  // FwVersionError
     monitor::LinkControl& linkControl;
-    const monitor::ScreenReader& input;
-    monitor::OperatorDialogs& dialogs;
+    const frontend::ScreenReader& input;
+    frontend::OperatorDialogs& dialogs;
     const catalogue::Language& language;
 };
 

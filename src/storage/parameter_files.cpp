@@ -9,8 +9,9 @@ namespace orvane::storage {
 
 ParameterFiles::ParameterFiles(params::ParameterSet& set, params::ParameterEditor& editor,
                                const params::ParameterDefaults& defaults,
-                               const monitor::ScreenReader& window, FileDialogs& fileDialogs,
-                               monitor::OperatorDialogs& dialogs, FileSystem& files,
+                               const frontend::ScreenReader& window,
+                               frontend::FileDialogs& fileDialogs,
+                               frontend::OperatorDialogs& dialogs, FileSystem& files,
                                WorkingDirectory& workingDirectory, const monitor::LocalClock& clock,
                                const catalogue::Language& language)
     : set_(set),
@@ -26,7 +27,7 @@ ParameterFiles::ParameterFiles(params::ParameterSet& set, params::ParameterEdito
 
 void ParameterFiles::Bt_Salva_DiscoClick() {
     const std::string proposed =
-        DefaultParameterFileName(clock_.now(), window_.number("Ed_Id_Orvane"));
+        DefaultParameterFileName(clock_.now(), window_.number(frontend::controls::Ed_Id_Orvane));
 
     const std::uint8_t nameCheck = editor_.CollectParameters();
     const std::string failure =

@@ -6,13 +6,13 @@
 #pragma once
 
 #include "catalogue/message_catalogue.h"
+#include "frontend/file_dialogs.h"
+#include "frontend/operator_dialogs.h"
+#include "frontend/screen.h"
 #include "monitor/local_clock.h"
-#include "monitor/operator_dialogs.h"
-#include "monitor/screen.h"
 #include "params/parameter_defaults.h"
 #include "params/parameter_editor.h"
 #include "params/parameter_set.h"
-#include "storage/file_dialogs.h"
 #include "storage/file_system.h"
 #include "storage/working_directory.h"
 
@@ -26,10 +26,10 @@ class ParameterFiles {
   public:
     // Every reference must outlive this object.
     ParameterFiles(params::ParameterSet& set, params::ParameterEditor& editor,
-                   const params::ParameterDefaults& defaults, const monitor::ScreenReader& window,
-                   FileDialogs& fileDialogs, monitor::OperatorDialogs& dialogs, FileSystem& files,
-                   WorkingDirectory& workingDirectory, const monitor::LocalClock& clock,
-                   const catalogue::Language& language);
+                   const params::ParameterDefaults& defaults, const frontend::ScreenReader& window,
+                   frontend::FileDialogs& fileDialogs, frontend::OperatorDialogs& dialogs,
+                   FileSystem& files, WorkingDirectory& workingDirectory,
+                   const monitor::LocalClock& clock, const catalogue::Language& language);
 
     // Collects and checks the window's parameters (the set is overwritten even when a check
     // fails); on a failure shows the last failing check and opens no dialog. Otherwise
@@ -46,9 +46,9 @@ class ParameterFiles {
     params::ParameterSet& set_;
     params::ParameterEditor& editor_;
     const params::ParameterDefaults& defaults_;
-    const monitor::ScreenReader& window_;
-    FileDialogs& fileDialogs_;
-    monitor::OperatorDialogs& dialogs_;
+    const frontend::ScreenReader& window_;
+    frontend::FileDialogs& fileDialogs_;
+    frontend::OperatorDialogs& dialogs_;
     FileSystem& files_;
     WorkingDirectory& workingDirectory_;
     const monitor::LocalClock& clock_;

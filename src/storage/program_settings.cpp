@@ -12,7 +12,8 @@ constexpr const char* Ports = "PORTE";
 }  // namespace
 
 SettingsStore::SettingsStore(FileSystem& files, const WorkingDirectory& workingDirectory,
-                             monitor::OperatorDialogs& dialogs, const catalogue::Language& language)
+                             frontend::OperatorDialogs& dialogs,
+                             const catalogue::Language& language)
     : files_(files), workingDirectory_(workingDirectory), dialogs_(dialogs), language_(language) {}
 
 std::string SettingsStore::path() const {
@@ -38,14 +39,14 @@ void SettingsStore::LoadProgramSettings(ProgramSettings& settings, link::PortTab
 }
 
 bool SettingsStore::SaveProgramSettings(const ProgramSettings& settings,
-                                        const monitor::ScreenReader& window) {
+                                        const frontend::ScreenReader& window) {
     const std::string file = path();
     const SaveOutcome outcome = UpdateIniFile(files_, file, [&](IniDocument& ini) {
-        ini.writeInteger(General, "COM_232", window.listIndex("Cb_Sel_Porta"));
+        ini.writeInteger(General, "COM_232", window.listIndex(frontend::controls::Cb_Sel_Porta));
         ini.writeInteger(General, "LEFT", settings.WindowLeft);
         ini.writeInteger(General, "TOP", settings.WindowTop);
-        ini.writeInteger(General, "SKIN", window.listIndex("Combo_Skin"));
-        ini.writeInteger(General, "LINGUA", window.listIndex("Cb_Sel_Lingua"));
+        ini.writeInteger(General, "SKIN", window.listIndex(frontend::controls::Combo_Skin));
+        ini.writeInteger(General, "LINGUA", window.listIndex(frontend::controls::Cb_Sel_Lingua));
     });
     switch (outcome) {
         case SaveOutcome::Saved:

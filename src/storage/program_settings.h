@@ -9,9 +9,9 @@
 #include <string>
 
 #include "catalogue/message_catalogue.h"
+#include "frontend/operator_dialogs.h"
+#include "frontend/screen.h"
 #include "link/port_table.h"
-#include "monitor/operator_dialogs.h"
-#include "monitor/screen.h"
 #include "storage/file_system.h"
 #include "storage/working_directory.h"
 
@@ -31,7 +31,7 @@ struct ProgramSettings {
 class SettingsStore {
   public:
     SettingsStore(FileSystem& files, const WorkingDirectory& workingDirectory,
-                  monitor::OperatorDialogs& dialogs, const catalogue::Language& language);
+                  frontend::OperatorDialogs& dialogs, const catalogue::Language& language);
 
     // Missing file or keys: the defaults, silently. A file that exists but cannot be read:
     // "Errore inizializzazione dati" (in Italian: no language is known yet) and the fallback
@@ -41,14 +41,14 @@ class SettingsStore {
     // Writes COM_232, SKIN and LINGUA from the selections of `Cb_Sel_Porta`, `Combo_Skin`
     // and `Cb_Sel_Lingua`, LEFT and TOP from the members. On failure the old file stays as
     // it was and the operator is told; the result says whether the file was saved.
-    bool SaveProgramSettings(const ProgramSettings& settings, const monitor::ScreenReader& window);
+    bool SaveProgramSettings(const ProgramSettings& settings, const frontend::ScreenReader& window);
 
     std::string path() const;
 
   private:
     FileSystem& files_;
     const WorkingDirectory& workingDirectory_;
-    monitor::OperatorDialogs& dialogs_;
+    frontend::OperatorDialogs& dialogs_;
     const catalogue::Language& language_;
 };
 

@@ -11,10 +11,10 @@ std::optional<std::string_view> SkinName(int index) {
     return SkinNames[static_cast<std::size_t>(index)];
 }
 
-void FillSkinList(monitor::Screen& window, int skinIndex) {
+void FillSkinList(frontend::Screen& window, int skinIndex) {
     const std::vector<std::string> items(SkinNames.begin(), SkinNames.end());
-    window.setListItems("Combo_Skin", items);
-    window.setListIndex("Combo_Skin", SkinName(skinIndex) ? skinIndex : -1);
+    window.setListItems(frontend::controls::Combo_Skin, items);
+    window.setListIndex(frontend::controls::Combo_Skin, SkinName(skinIndex) ? skinIndex : -1);
 }
 
 }  // namespace orvane::storage

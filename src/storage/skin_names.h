@@ -8,7 +8,7 @@
 #include <optional>
 #include <string_view>
 
-#include "monitor/screen.h"
+#include "frontend/screen.h"
 
 namespace orvane::storage {
 
@@ -38,6 +38,6 @@ std::optional<std::string_view> SkinName(int index);
 // Fills `Combo_Skin` with every name in order and selects `skinIndex` (nothing when it is
 // outside the list). Selecting from the program is not the operator's choice: the window
 // raises no change event for it.
-void FillSkinList(monitor::Screen& window, int skinIndex);
+void FillSkinList(frontend::Screen& window, int skinIndex);
 
 }  // namespace orvane::storage

@@ -9,6 +9,8 @@
 #include "monitor/clock_setting.h"
 
 namespace orvane::monitor {
+
+namespace controls = orvane::frontend::controls;
 namespace {
 
 using testing::FakeOperator;
@@ -16,7 +18,7 @@ using testing::LiveRig;
 using Press = void (DeviceCommands::*)();
 
 struct Button {
-    const char* name;
+    frontend::AnyControl button;
     Press press;
     bool CommandRequest::*flag;
     bool needsPort;
@@ -24,18 +26,19 @@ struct Button {
 };
 
 const Button Buttons[] = {
-    {"Bt_Blocco", &DeviceCommands::Bt_BloccoClick, &CommandRequest::BlockRequest, false, nullptr},
-    {"Bt_Riavvio", &DeviceCommands::Bt_RiavvioClick, &CommandRequest::RestartRequest, false,
+    {controls::Bt_Blocco, &DeviceCommands::Bt_BloccoClick, &CommandRequest::BlockRequest, false,
      nullptr},
-    {"Bt_Carica_Completa", &DeviceCommands::Bt_Carica_CompletaClick,
+    {controls::Bt_Riavvio, &DeviceCommands::Bt_RiavvioClick, &CommandRequest::RestartRequest, false,
+     nullptr},
+    {controls::Bt_Carica_Completa, &DeviceCommands::Bt_Carica_CompletaClick,
      &CommandRequest::FullChargeRequest, false, nullptr},
-    {"Bt_Cambio_Batteria", &DeviceCommands::Bt_Cambio_BatteriaClick,
+    {controls::Bt_Cambio_Batteria, &DeviceCommands::Bt_Cambio_BatteriaClick,
      &CommandRequest::BatteryResetRequest, true,
      "Questa operazione azzera tutti i dati di batteria,SI VUOLE PROCEDERE?"},
-    {"Bt_Reset_Accumulo", &DeviceCommands::Bt_Reset_AccumuloClick,
+    {controls::Bt_Reset_Accumulo, &DeviceCommands::Bt_Reset_AccumuloClick,
      &CommandRequest::StorageResetRequest, true,
      "Questa operazione azzera tutti i dati di accumulo,SI VUOLE PROCEDERE?"},
-    {"Bt_Azzera_All_Carica", &DeviceCommands::Bt_Azzera_All_CaricaClick,
+    {controls::Bt_Azzera_All_Carica, &DeviceCommands::Bt_Azzera_All_CaricaClick,
      &CommandRequest::ChargeFaultResetRequest, true, nullptr},
 };
 
@@ -45,13 +48,13 @@ TEST(CommandButtons, withTheLinkStartedRaiseTheirFlagAfterTheirQuestion) {
         rig.control.StartLink();
         rig.dialogs.answers = {true};
         (rig.commands.*b.press)();
-        EXPECT_TRUE(rig.poll.Commands.*b.flag) << b.name;
+        EXPECT_TRUE(rig.poll.Commands.*b.flag) << b.button.name();
         if (b.question) {
-            ASSERT_EQ(rig.dialogs.boxes.size(), 1u) << b.name;
+            ASSERT_EQ(rig.dialogs.boxes.size(), 1u) << b.button.name();
             EXPECT_EQ(rig.dialogs.boxes[0].kind, FakeOperator::Kind::Question);
             EXPECT_EQ(rig.dialogs.boxes[0].text, b.question);
         } else {
-            EXPECT_TRUE(rig.dialogs.boxes.empty()) << b.name;
+            EXPECT_TRUE(rig.dialogs.boxes.empty()) << b.button.name();
         }
     }
 }
@@ -64,7 +67,7 @@ TEST(CommandButtons, answeringNoRaisesNothing) {
         rig.control.StartLink();
         rig.dialogs.answers = {false};
         (rig.commands.*b.press)();
-        EXPECT_FALSE(rig.poll.Commands.*b.flag) << b.name;
+        EXPECT_FALSE(rig.poll.Commands.*b.flag) << b.button.name();
     }
 }
 
@@ -74,8 +77,8 @@ TEST(CommandButtons, aWrongFirmwareRefusesEveryButtonButTheClockFirst) {
         rig.poll.FwVersionError = true;
         rig.language.LanguageIndex = catalogue::English;
         (rig.commands.*b.press)();
-        EXPECT_FALSE(rig.poll.Commands.*b.flag) << b.name;
-        ASSERT_EQ(rig.dialogs.boxes.size(), 1u) << b.name;
+        EXPECT_FALSE(rig.poll.Commands.*b.flag) << b.button.name();
+        ASSERT_EQ(rig.dialogs.boxes.size(), 1u) << b.button.name();
         EXPECT_EQ(rig.dialogs.boxes[0].kind, FakeOperator::Kind::Information);
         EXPECT_EQ(rig.dialogs.boxes[0].text, "Impossible to proceed. Firmware version error");
     }
@@ -91,9 +94,9 @@ TEST(CommandButtons, theResetsNeedAStartedLinkTheOperatingCommandsDoNot) {
         LiveRig rig;
         rig.dialogs.answers = {true};
         (rig.commands.*b.press)();
-        EXPECT_EQ(rig.poll.Commands.*b.flag, !b.needsPort) << b.name;
+        EXPECT_EQ(rig.poll.Commands.*b.flag, !b.needsPort) << b.button.name();
         if (b.needsPort) {
-            ASSERT_EQ(rig.dialogs.boxes.size(), 1u) << b.name << ": refused before asking";
+            ASSERT_EQ(rig.dialogs.boxes.size(), 1u) << b.button.name() << ": refused before asking";
             EXPECT_EQ(rig.dialogs.boxes[0].text,
                       "Comunicazione seriale non attiva, impossibile procedere");
         }
@@ -102,7 +105,7 @@ TEST(CommandButtons, theResetsNeedAStartedLinkTheOperatingCommandsDoNot) {
 
 TEST(ClockSetting, bytesFromTheFields) {
     struct Case {
-        CalendarDate date;
+        frontend::CalendarDate date;
         double hour, minute, second;
         ClockSetting bytes;
     };

@@ -16,6 +16,8 @@
 #include "support/unit_sim_process.h"
 
 namespace orvane::monitor {
+
+namespace controls = orvane::frontend::controls;
 namespace {
 
 using testing::Bytes;
@@ -26,7 +28,7 @@ struct SimRig {
     explicit SimRig(std::vector<std::string> arguments = {}) : sim(std::move(arguments)) {
         if (sim.ready())
             sim.bindTo(ports, 0);
-        screen.indices["Cb_Sel_Porta"] = 0;
+        screen.indices[controls::Cb_Sel_Porta] = 0;
         monitor.ResetOnShow();
     }
     void tick(int count = 1) {
@@ -92,7 +94,8 @@ struct SimRig {
     testing::FakeClock clock;
     testing::FakeOperator dialogs;
     catalogue::Language language;
-    LinkControl control{link, poll, screen, screen, dialogs, language};
+    testing::FakePollTimer timer;
+    LinkControl control{link, poll, screen, screen, timer, dialogs, language};
     LiveMonitor monitor{link, poll, data, screen, screen, clock, language};
     DeviceCommands commands{poll, link, dialogs, language};
 };
@@ -105,20 +108,20 @@ TEST(EndToEnd, decodedValuesFollowTheSimulator) {
     rig.tickToCycleStart();
     rig.tickToCycleStart();
 
-    EXPECT_EQ(rig.screen.text("Label_Ver_FW"), " 1. 7. 3");
-    EXPECT_EQ(rig.screen.text("Vr_String"), "Comunicazione OK");
-    EXPECT_NEAR(rig.screen.numbers["Ed_Freq_Rete"], 50.0, 0.1);
-    EXPECT_GT(rig.screen.numbers["AbNumEdit20"], 200.0) << "grid voltage";
-    EXPECT_LT(rig.screen.numbers["AbNumEdit20"], 260.0);
+    EXPECT_EQ(rig.screen.text(controls::Label_Ver_FW), " 1. 7. 3");
+    EXPECT_EQ(rig.screen.text(controls::Vr_String), "Comunicazione OK");
+    EXPECT_NEAR(rig.screen.numbers[controls::Ed_Freq_Rete], 50.0, 0.1);
+    EXPECT_GT(rig.screen.numbers[controls::AbNumEdit20], 200.0) << "grid voltage";
+    EXPECT_LT(rig.screen.numbers[controls::AbNumEdit20], 260.0);
 
     const Bytes clock = rig.lastAnswerPayload(0xA0);
     ASSERT_EQ(clock.size(), 6u);
-    EXPECT_EQ(rig.screen.digits["Vr_Day"], clock[0]);
-    EXPECT_EQ(rig.screen.digits["Vr_Mese"], clock[1]);
-    EXPECT_EQ(rig.screen.digits["VrAnno"], 2000 + clock[2]);
-    EXPECT_EQ(rig.screen.digits["VrOra"], clock[3]);
-    EXPECT_EQ(rig.screen.digits["VrMin"], clock[4]);
-    EXPECT_EQ(rig.screen.digits["VrSec"], clock[5]);
+    EXPECT_EQ(rig.screen.digits[controls::Vr_Day], clock[0]);
+    EXPECT_EQ(rig.screen.digits[controls::Vr_Mese], clock[1]);
+    EXPECT_EQ(rig.screen.digits[controls::VrAnno], 2000 + clock[2]);
+    EXPECT_EQ(rig.screen.digits[controls::VrOra], clock[3]);
+    EXPECT_EQ(rig.screen.digits[controls::VrMin], clock[4]);
+    EXPECT_EQ(rig.screen.digits[controls::VrSec], clock[5]);
 }
 
 TEST(EndToEnd, aBlockCommandLightsTheBlockedLampAndStartClearsIt) {
@@ -126,40 +129,40 @@ TEST(EndToEnd, aBlockCommandLightsTheBlockedLampAndStartClearsIt) {
     ASSERT_TRUE(rig.sim.ready()) << rig.sim.error();
     rig.control.StartLink();
     rig.tickToCycleStart();
-    EXPECT_FALSE(rig.screen.lamps["VrUserLed27"]);
+    EXPECT_FALSE(rig.screen.lamps[controls::VrUserLed27]);
 
     rig.commands.Bt_BloccoClick();
     rig.tickToCycleStart();  // the command goes out
     EXPECT_FALSE(rig.poll.Commands.BlockRequest);
     rig.tickToCycleStart();  // and the status block shows it
-    EXPECT_TRUE(rig.screen.lamps["VrUserLed27"]);
-    EXPECT_TRUE(rig.screen.lamps["VrUserLed2"]);
-    EXPECT_TRUE(rig.screen.lamps["Led_Blocco_Da_Seriale"]);
+    EXPECT_TRUE(rig.screen.lamps[controls::VrUserLed27]);
+    EXPECT_TRUE(rig.screen.lamps[controls::VrUserLed2]);
+    EXPECT_TRUE(rig.screen.lamps[controls::Led_Blocco_Da_Seriale]);
 
     rig.commands.Bt_RiavvioClick();
     rig.tickToCycleStart();
     rig.tickToCycleStart();
-    EXPECT_FALSE(rig.screen.lamps["VrUserLed27"]);
+    EXPECT_FALSE(rig.screen.lamps[controls::VrUserLed27]);
 }
 
 TEST(EndToEnd, theClockSettingReachesTheUnitAndComesBackInTheDigits) {
     SimRig rig;
     ASSERT_TRUE(rig.sim.ready()) << rig.sim.error();
-    rig.screen.dates["Sel_Data"] = {2030, 7, 14};
-    rig.screen.numbers["Num_Ora"] = 8;
-    rig.screen.numbers["Num_Minuti"] = 9;
-    rig.screen.numbers["Num_Secondi"] = 10;
+    rig.screen.dates[controls::Sel_Data] = {2030, 7, 14};
+    rig.screen.numbers[controls::Num_Ora] = 8;
+    rig.screen.numbers[controls::Num_Minuti] = 9;
+    rig.screen.numbers[controls::Num_Secondi] = 10;
     rig.control.StartLink();
     rig.commands.Bt_Set_ClockClick();
     rig.tickToCycleStart();
     rig.tickToCycleStart();
     EXPECT_FALSE(rig.poll.Commands.SetClockRequest);
-    EXPECT_EQ(rig.screen.digits["VrAnno"], 2030);
-    EXPECT_EQ(rig.screen.digits["Vr_Mese"], 7);
-    EXPECT_EQ(rig.screen.digits["Vr_Day"], 14);
-    EXPECT_EQ(rig.screen.digits["VrOra"], 8);
-    EXPECT_EQ(rig.screen.digits["VrMin"], 9);
-    EXPECT_LE(rig.screen.digits["VrSec"] - 10, 2) << "the unit's clock runs on";
+    EXPECT_EQ(rig.screen.digits[controls::VrAnno], 2030);
+    EXPECT_EQ(rig.screen.digits[controls::Vr_Mese], 7);
+    EXPECT_EQ(rig.screen.digits[controls::Vr_Day], 14);
+    EXPECT_EQ(rig.screen.digits[controls::VrOra], 8);
+    EXPECT_EQ(rig.screen.digits[controls::VrMin], 9);
+    EXPECT_LE(rig.screen.digits[controls::VrSec] - 10, 2) << "the unit's clock runs on";
 }
 
 TEST(EndToEnd, anotherFirmwareShowsTheErrorAndRefusesCommands) {
@@ -168,9 +171,9 @@ TEST(EndToEnd, anotherFirmwareShowsTheErrorAndRefusesCommands) {
     rig.control.StartLink();
     rig.tickToCycleStart();
     EXPECT_TRUE(rig.poll.FwVersionError);
-    EXPECT_EQ(rig.screen.text("Vr_String"), "Errore versione FIRMWARE Orvane ");
-    EXPECT_TRUE(rig.screen.scroll["Vr_String"]);
-    EXPECT_EQ(rig.screen.text("Label_Ver_FW"), " 1. 8. 0");
+    EXPECT_EQ(rig.screen.text(controls::Vr_String), "Errore versione FIRMWARE Orvane ");
+    EXPECT_TRUE(rig.screen.scroll[controls::Vr_String]);
+    EXPECT_EQ(rig.screen.text(controls::Label_Ver_FW), " 1. 8. 0");
 
     rig.commands.Bt_BloccoClick();
     ASSERT_EQ(rig.dialogs.boxes.size(), 1u);
@@ -189,16 +192,16 @@ TEST(EndToEnd, aSilentUnitShowsTheErrorAndRecovery) {
     rig.tickToCycleStart();
     ASSERT_TRUE(rig.sim.control("silent on"));
     rig.tick(6);
-    EXPECT_EQ(rig.screen.text("Vr_String"), "Errore di comunicazione");
+    EXPECT_EQ(rig.screen.text(controls::Vr_String), "Errore di comunicazione");
     ASSERT_TRUE(rig.sim.control("silent off"));
     // The first answer clears the error flag; the text changes only two ticks later, with
     // or without answers in between (it would take five failures to raise the flag again).
     ASSERT_TRUE(rig.tickUntil([&] { return !rig.poll.LinkErrorFlag; }));
-    EXPECT_EQ(rig.screen.text("Vr_String"), "Errore di comunicazione");
+    EXPECT_EQ(rig.screen.text(controls::Vr_String), "Errore di comunicazione");
     rig.tick();
-    EXPECT_EQ(rig.screen.text("Vr_String"), "Errore di comunicazione");
+    EXPECT_EQ(rig.screen.text(controls::Vr_String), "Errore di comunicazione");
     rig.tick();
-    EXPECT_EQ(rig.screen.text("Vr_String"), "Comunicazione OK");
+    EXPECT_EQ(rig.screen.text(controls::Vr_String), "Comunicazione OK");
 }
 
 TEST(EndToEnd, answersWithAnotherFunctionCodeAreNotTakenForData) {
@@ -206,18 +209,18 @@ TEST(EndToEnd, answersWithAnotherFunctionCodeAreNotTakenForData) {
     ASSERT_TRUE(rig.sim.ready()) << rig.sim.error();
     rig.control.StartLink();
     rig.tickToCycleStart();
-    const double frequency = rig.screen.numbers["Ed_Freq_Rete"];
+    const double frequency = rig.screen.numbers[controls::Ed_Freq_Rete];
     ASSERT_TRUE(rig.sim.control("wrong-function on"));
     rig.tick(6);
-    EXPECT_EQ(rig.screen.text("Vr_String"), "Errore di comunicazione");
-    EXPECT_EQ(rig.screen.numbers["Ed_Freq_Rete"], frequency) << "the last good block stays";
+    EXPECT_EQ(rig.screen.text(controls::Vr_String), "Errore di comunicazione");
+    EXPECT_EQ(rig.screen.numbers[controls::Ed_Freq_Rete], frequency) << "the last good block stays";
 }
 
 TEST(EndToEnd, aPortWithoutTheSimulatorGivesTheOpeningError) {
     SimRig rig;
     ASSERT_TRUE(rig.sim.ready()) << rig.sim.error();
     rig.ports.setConfigured(4, "/dev/orvane-no-such-port");
-    rig.screen.indices["Cb_Sel_Porta"] = 4;
+    rig.screen.indices[controls::Cb_Sel_Porta] = 4;
     rig.language.LanguageIndex = catalogue::English;
     rig.control.StartLink();
     ASSERT_EQ(rig.dialogs.boxes.size(), 1u);

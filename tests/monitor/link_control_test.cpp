@@ -6,6 +6,8 @@
 #include "monitor/opening_error.h"
 
 namespace orvane::monitor {
+
+namespace controls = orvane::frontend::controls;
 namespace {
 
 using testing::FakeOperator;
@@ -14,14 +16,14 @@ using testing::LiveRig;
 TEST(StartLink, opensTheSelectedPortAndShowsTheStartedLink) {
     LiveRig rig;
     rig.ports.setConfigured(3, "/dev/fake3");
-    rig.screen.indices["Cb_Sel_Porta"] = 3;
+    rig.screen.indices[controls::Cb_Sel_Porta] = 3;
     rig.poll.LinkErrorFlag = rig.poll.FwVersionError = true;
     rig.control.Bt_OpenClick();
     EXPECT_EQ(rig.port.openedPaths, std::vector<std::string>{"/dev/fake3"});
-    EXPECT_EQ(rig.screen.text("Bt_Open"), "Ferma");
+    EXPECT_EQ(rig.screen.text(controls::Bt_Open), "Ferma");
     EXPECT_EQ(rig.matrix(), "Avviato");
-    EXPECT_TRUE(rig.screen.lamps["Led_Comunicazione"]);
-    EXPECT_TRUE(rig.screen.timerEnabled);
+    EXPECT_TRUE(rig.screen.lamps[controls::Led_Comunicazione]);
+    EXPECT_TRUE(rig.timer.running);
     EXPECT_TRUE(rig.screen.recording);
     EXPECT_FALSE(rig.poll.LinkErrorFlag || rig.poll.FwVersionError);
     EXPECT_EQ(rig.poll.LinkOkDelay, 3);
@@ -37,10 +39,10 @@ TEST(StopLink, closesThePortAndShowsTheStoppedLink) {
     rig.control.Bt_OpenClick();
     EXPECT_FALSE(rig.link.IsPortOpen());
     EXPECT_EQ(rig.port.closeCount, 1);
-    EXPECT_EQ(rig.screen.text("Bt_Open"), "Start");
+    EXPECT_EQ(rig.screen.text(controls::Bt_Open), "Start");
     EXPECT_EQ(rig.matrix(), "Stopped");
-    EXPECT_FALSE(rig.screen.lamps["Led_Comunicazione"]);
-    EXPECT_FALSE(rig.screen.timerEnabled);
+    EXPECT_FALSE(rig.screen.lamps[controls::Led_Comunicazione]);
+    EXPECT_FALSE(rig.timer.running);
     EXPECT_FALSE(rig.screen.recording);
     EXPECT_FALSE(rig.poll.FwVersionError);
     EXPECT_EQ(rig.poll.LinkOkDelay, 3);
@@ -70,7 +72,7 @@ TEST(StartLink, aPortThatWillNotOpenIsReportedAndChangesNothingElse) {
     for (const Case& c : cases) {
         LiveRig rig;
         rig.ports.setConfigured(2, "/dev/fake2");
-        rig.screen.indices["Cb_Sel_Porta"] = 2;
+        rig.screen.indices[controls::Cb_Sel_Porta] = 2;
         rig.language.LanguageIndex = c.language;
         rig.port.failNextOpen(c.reason);
         rig.screen.writes = 0;
@@ -79,14 +81,14 @@ TEST(StartLink, aPortThatWillNotOpenIsReportedAndChangesNothingElse) {
         EXPECT_EQ(rig.dialogs.boxes[0].kind, FakeOperator::Kind::Information);
         EXPECT_EQ(rig.dialogs.boxes[0].text, c.message);
         EXPECT_EQ(rig.screen.writes, 0);
-        EXPECT_FALSE(rig.screen.timerEnabled);
+        EXPECT_FALSE(rig.timer.running);
         EXPECT_FALSE(rig.link.IsPortOpen());
     }
 }
 
 TEST(StartLink, anEntryWithoutADeviceSaysSo) {
     LiveRig rig;
-    rig.screen.indices["Cb_Sel_Porta"] = 6;  // nothing bound to COM 7
+    rig.screen.indices[controls::Cb_Sel_Porta] = 6;  // nothing bound to COM 7
     rig.control.StartLink();
     ASSERT_EQ(rig.dialogs.boxes.size(), 1u);
     EXPECT_EQ(rig.dialogs.boxes[0].text,
@@ -97,7 +99,7 @@ TEST(StartLink, anEntryWithoutADeviceSaysSo) {
 
 TEST(StartLink, noSelectionIsRefusedWithoutOpeningAnything) {
     LiveRig rig;
-    rig.screen.indices["Cb_Sel_Porta"] = -1;
+    rig.screen.indices[controls::Cb_Sel_Porta] = -1;
     rig.control.StartLink();
     EXPECT_TRUE(rig.port.openedPaths.empty());
     ASSERT_EQ(rig.dialogs.boxes.size(), 1u);
@@ -117,8 +119,8 @@ TEST(CloseOnExit, closesThePortAndTurnsTheLampAndTimerOff) {
     rig.control.StartLink();
     rig.control.CloseOnExit();
     EXPECT_FALSE(rig.link.IsPortOpen());
-    EXPECT_FALSE(rig.screen.lamps["Led_Comunicazione"]);
-    EXPECT_FALSE(rig.screen.timerEnabled);
+    EXPECT_FALSE(rig.screen.lamps[controls::Led_Comunicazione]);
+    EXPECT_FALSE(rig.timer.running);
     EXPECT_TRUE(rig.dialogs.boxes.empty());
 }
 

@@ -15,6 +15,8 @@
 
 namespace orvane::testing {
 
+namespace controls = orvane::frontend::controls;
+
 // Answers every poll request the way a unit does; can be told to stay silent or to
 // corrupt its answers. The answer payloads are public so a test can set any byte.
 struct ScriptedUnit {
@@ -69,7 +71,7 @@ struct LiveRig {
     LiveRig() {
         ports.setConfigured(0, "/dev/fake0");
         port.setResponder([this](const Bytes& request) { return unit.answer(request); });
-        screen.indices["Cb_Sel_Porta"] = 0;
+        screen.indices[controls::Cb_Sel_Porta] = 0;
         monitor.ResetOnShow();
     }
 
@@ -85,7 +87,7 @@ struct LiveRig {
         seen_ = port.written.size();
         return codes;
     }
-    std::string matrix() const { return screen.text("Vr_String"); }
+    std::string matrix() const { return screen.text(controls::Vr_String); }
 
     ScriptedUnit unit;
     FakeSerialPort port;
@@ -98,7 +100,8 @@ struct LiveRig {
     FakeClock clock;
     FakeOperator dialogs;
     catalogue::Language language;
-    monitor::LinkControl control{link, poll, screen, screen, dialogs, language};
+    FakePollTimer timer;
+    monitor::LinkControl control{link, poll, screen, screen, timer, dialogs, language};
     monitor::LiveMonitor monitor{link, poll, data, screen, screen, clock, language};
     monitor::DeviceCommands commands{poll, link, dialogs, language};
 

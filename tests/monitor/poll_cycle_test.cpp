@@ -6,6 +6,8 @@
 #include "live_rig.h"
 
 namespace orvane::monitor {
+
+namespace controls = orvane::frontend::controls;
 namespace {
 
 using testing::Bytes;
@@ -47,9 +49,9 @@ TEST(PollCycle, answersAreStoredAndShownOnTheNextDecoderRun) {
     rig.unit.clock = {1, 2, 25, 3, 4, 5};
     rig.control.StartLink();
     rig.tick(5);
-    EXPECT_TRUE(rig.screen.lamps["VrUserLed27"]);
-    EXPECT_EQ(rig.screen.digits["VrAnno"], 2025);
-    EXPECT_EQ(rig.screen.text("Label_Ver_FW"), " 1. 7. 3");
+    EXPECT_TRUE(rig.screen.lamps[controls::VrUserLed27]);
+    EXPECT_EQ(rig.screen.digits[controls::VrAnno], 2025);
+    EXPECT_EQ(rig.screen.text(controls::Label_Ver_FW), " 1. 7. 3");
 }
 
 TEST(PollCycle, silentUnitShowsStartedThenOkThenErrorFromTheSixthTick) {
@@ -58,7 +60,7 @@ TEST(PollCycle, silentUnitShowsStartedThenOkThenErrorFromTheSixthTick) {
     rig.control.Bt_OpenClick();
     EXPECT_EQ(MatrixOverTicks(rig, 8), (std::vector<std::string>{Started, Started, Ok, Ok, Ok,
                                                                  CommError, CommError, CommError}));
-    EXPECT_TRUE(rig.screen.scroll["Vr_String"]);
+    EXPECT_TRUE(rig.screen.scroll[controls::Vr_String]);
     // While silent the cycle keeps asking for the firmware version.
     for (int code : rig.functionsSent())
         EXPECT_EQ(code, 0x10);
@@ -86,7 +88,7 @@ TEST(PollCycle, afterSixFailuresOkReturnsOnTheThirdGoodTick) {
     EXPECT_EQ(shown[6], CommError) << "first good tick";
     EXPECT_EQ(shown[7], CommError) << "second good tick";
     EXPECT_EQ(shown[8], Ok);
-    EXPECT_FALSE(rig.screen.scroll["Vr_String"]);
+    EXPECT_FALSE(rig.screen.scroll[controls::Vr_String]);
 }
 
 TEST(PollCycle, badChecksumsCountLikeSilence) {
@@ -160,11 +162,11 @@ TEST(FirmwareCheck, aLaterGoodVersionClearsTheErrorAndOkReturns) {
     rig.unit.firmware = {1, 8, 0};
     rig.control.StartLink();
     rig.tick(6);
-    EXPECT_TRUE(rig.screen.scroll["Vr_String"]);
+    EXPECT_TRUE(rig.screen.scroll[controls::Vr_String]);
     rig.unit.firmware = {1, 7, 9};
     rig.tick();  // the next version answer
     EXPECT_FALSE(rig.poll.FwVersionError);
-    EXPECT_EQ(rig.screen.text("Label_Ver_FW"), " 1. 7. 9");
+    EXPECT_EQ(rig.screen.text(controls::Label_Ver_FW), " 1. 7. 9");
     rig.tick(2);
     EXPECT_EQ(rig.matrix(), Ok);
 }
@@ -212,10 +214,10 @@ TEST(CommandFrames, everyCommandGoesOutAsTheUnitExpectsItAndOnlyOnce) {
     for (const CommandCase& c : cases) {
         SCOPED_TRACE(c.name);
         LiveRig rig;
-        rig.screen.dates["Sel_Data"] = {2024, 3, 5};
-        rig.screen.numbers["Num_Ora"] = 13;
-        rig.screen.numbers["Num_Minuti"] = 7;
-        rig.screen.numbers["Num_Secondi"] = 9;
+        rig.screen.dates[controls::Sel_Data] = {2024, 3, 5};
+        rig.screen.numbers[controls::Num_Ora] = 13;
+        rig.screen.numbers[controls::Num_Minuti] = 7;
+        rig.screen.numbers[controls::Num_Secondi] = 9;
         rig.control.StartLink();
         rig.dialogs.answers = {true};
         (rig.commands.*c.press)();
@@ -236,14 +238,14 @@ TEST(CommandFrames, everyCommandGoesOutAsTheUnitExpectsItAndOnlyOnce) {
 
 TEST(CommandFrames, theClockSettingAnswerRefreshesTheClockDigits) {
     LiveRig rig;
-    rig.screen.dates["Sel_Data"] = {2030, 7, 14};
-    rig.screen.numbers["Num_Ora"] = 8;
+    rig.screen.dates[controls::Sel_Data] = {2030, 7, 14};
+    rig.screen.numbers[controls::Num_Ora] = 8;
     rig.control.StartLink();
     rig.commands.Bt_Set_ClockClick();
     rig.tick(6);
     EXPECT_EQ(rig.functionsSent().back(), 0xA1);
     EXPECT_EQ(rig.poll.ClockBlock, (std::array<std::uint8_t, 6>{14, 7, 30, 8, 0, 0}));
-    EXPECT_EQ(rig.screen.digits["VrAnno"], 2030);
+    EXPECT_EQ(rig.screen.digits[controls::VrAnno], 2030);
 }
 
 TEST(CommandFrames, theBatteryResetAnswerReplacesTheCounterBlock) {
@@ -255,7 +257,7 @@ TEST(CommandFrames, theBatteryResetAnswerReplacesTheCounterBlock) {
     rig.unit.liveBlockB[20] = 0x02;  // only the reset's answer carries it
     rig.tick();
     EXPECT_EQ(rig.functionsSent().back(), 0x4B);
-    EXPECT_TRUE(rig.screen.lamps["Ld_Fault_Batteria_Carica"]);
+    EXPECT_TRUE(rig.screen.lamps[controls::Ld_Fault_Batteria_Carica]);
 }
 
 TEST(CommandOrder, oneOffCommandsGoFirstInTheirOrderThenTheOperatingCommand) {
@@ -405,18 +407,18 @@ TEST(Tick, whileStoppedTheTickSendsAndShowsNothing) {
 
 TEST(Tick, thePcClockIsFollowedWhileAskedEvenWithTheLinkStopped) {
     LiveRig rig;
-    rig.screen.checks["Ck_Agg_Clock"] = true;
+    rig.screen.checks[controls::Ck_Agg_Clock] = true;
     rig.clock.time = {2031, 1, 2, 3, 4, 5};
     rig.tick();
-    EXPECT_EQ(rig.screen.dates["Sel_Data"].year, 2031);
-    EXPECT_EQ(rig.screen.numbers["Num_Ora"], 3);
-    EXPECT_EQ(rig.screen.numbers["Num_Secondi"], 5);
+    EXPECT_EQ(rig.screen.dates[controls::Sel_Data].year, 2031);
+    EXPECT_EQ(rig.screen.numbers[controls::Num_Ora], 3);
+    EXPECT_EQ(rig.screen.numbers[controls::Num_Secondi], 5);
     EXPECT_TRUE(rig.port.written.empty());
 }
 
 TEST(Tick, theClockSettingCarriesThePcTimeOfThePreviousTick) {
     LiveRig rig;
-    rig.screen.checks["Ck_Agg_Clock"] = true;
+    rig.screen.checks[controls::Ck_Agg_Clock] = true;
     rig.clock.time = {2024, 3, 5, 13, 7, 9};
     rig.control.StartLink();
     rig.commands.Bt_Set_ClockClick();
@@ -426,7 +428,7 @@ TEST(Tick, theClockSettingCarriesThePcTimeOfThePreviousTick) {
     const Bytes& sent = rig.port.written.back();
     ASSERT_EQ(sent[5], 0xA1);
     EXPECT_EQ(Bytes(sent.begin() + 6, sent.begin() + 12), (Bytes{5, 3, 24, 13, 7, 9}));
-    EXPECT_EQ(rig.screen.numbers["Num_Secondi"], 10) << "and then follows the clock again";
+    EXPECT_EQ(rig.screen.numbers[controls::Num_Secondi], 10) << "and then follows the clock again";
 }
 
 }  // namespace

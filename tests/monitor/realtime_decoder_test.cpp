@@ -9,6 +9,8 @@
 #include "support/fake_screen.h"
 
 namespace orvane::monitor {
+
+namespace controls = orvane::frontend::controls;
 namespace {
 
 class Decoder : public ::testing::Test {
@@ -27,8 +29,10 @@ class Decoder : public ::testing::Test {
         poll.TrendBlockReady = true;
         decoder.Run();
     }
-    double number(const char* control) { return screen.numbers.at(control); }
-    float trend(Chart chart, int channel) { return screen.trendValues.at({chart, channel}); }
+    double number(frontend::AnyControl control) { return screen.numbers.at(control); }
+    float trend(frontend::Chart chart, int channel) {
+        return screen.trendValues.at({chart, channel});
+    }
 
     PollState poll;
     RealtimeData data;
@@ -41,10 +45,10 @@ TEST_F(Decoder, theFirstBlockIsShownExactlyAsReceived) {
     setWord(0, 2305);
     setWord(4, static_cast<std::uint16_t>(-1200));
     deliver();
-    EXPECT_DOUBLE_EQ(number("AbNumEdit20"), 230.5);
-    EXPECT_DOUBLE_EQ(number("Ed_Ten_Conv_R"), 230.5) << "phase R repeats the grid";
-    EXPECT_DOUBLE_EQ(number("AbNumEdit22"), -1200);
-    EXPECT_DOUBLE_EQ(number("Ed_Conv_Pot_Somma"), -1200);
+    EXPECT_DOUBLE_EQ(number(controls::AbNumEdit20), 230.5);
+    EXPECT_DOUBLE_EQ(number(controls::Ed_Ten_Conv_R), 230.5) << "phase R repeats the grid";
+    EXPECT_DOUBLE_EQ(number(controls::AbNumEdit22), -1200);
+    EXPECT_DOUBLE_EQ(number(controls::Ed_Conv_Pot_Somma), -1200);
     EXPECT_FALSE(poll.TrendBlockReady);
 }
 
@@ -54,10 +58,10 @@ TEST_F(Decoder, measurementsGlideOncePerNewBlockNotPerRun) {
     deliver();
     decoder.Run();  // no new block: no filter step
     decoder.Run();
-    EXPECT_DOUBLE_EQ(number("AbNumEdit60"), 99);
+    EXPECT_DOUBLE_EQ(number(controls::AbNumEdit60), 99);
     deliver();
-    EXPECT_DOUBLE_EQ(number("AbNumEdit60"), 190);
-    EXPECT_FLOAT_EQ(trend(Chart::Trend1, 3), 190.0f);
+    EXPECT_DOUBLE_EQ(number(controls::AbNumEdit60), 190);
+    EXPECT_FLOAT_EQ(trend(frontend::Chart::Trend1, 3), 190.0f);
 }
 
 TEST_F(Decoder, countersAndEnergyTotalsFollowANewBlockAtOnce) {
@@ -68,30 +72,30 @@ TEST_F(Decoder, countersAndEnergyTotalsFollowANewBlockAtOnce) {
     setLong(60, 123456);
     setWord(0, 2300);  // smoothed, for contrast
     deliver();
-    EXPECT_DOUBLE_EQ(number("AbNumEdit67"), 87.5);
-    EXPECT_DOUBLE_EQ(number("Ed_Perc_Batt_Disponibile"), 87.5);
-    EXPECT_DOUBLE_EQ(number("Ed_Cap_Attuale_Batt"), 199.5);
-    EXPECT_DOUBLE_EQ(number("Ed_Num_Permille_Vita_Batteria"), 321);
-    EXPECT_DOUBLE_EQ(number("Ed_Conv_Wh_Pann"), 123456);
-    EXPECT_LT(number("AbNumEdit20"), 230.0);
+    EXPECT_DOUBLE_EQ(number(controls::AbNumEdit67), 87.5);
+    EXPECT_DOUBLE_EQ(number(controls::Ed_Perc_Batt_Disponibile), 87.5);
+    EXPECT_DOUBLE_EQ(number(controls::Ed_Cap_Attuale_Batt), 199.5);
+    EXPECT_DOUBLE_EQ(number(controls::Ed_Num_Permille_Vita_Batteria), 321);
+    EXPECT_DOUBLE_EQ(number(controls::Ed_Conv_Wh_Pann), 123456);
+    EXPECT_LT(number(controls::AbNumEdit20), 230.0);
 }
 
 TEST_F(Decoder, wordsAreReadWithTheirWidthAndSign) {
     struct Case {
         int byte;
         std::uint32_t raw;
-        const char* control;
+        frontend::AnyControl control;
         double shown;
     };
     const Case cases[] = {
-        {20, 0xFFFF, "AbNumEdit30", 6553.5},              // unsigned, /10
-        {18, 0xFFFF, "AbNumEdit31", -0.1},                // signed, /10
-        {16, 0x8000, "AbNumEdit26", -3276.8},             // battery temperature
-        {52, 0xFFFFFFFF, "Ed_Wh_Erogati", 4294967295.0},  // unsigned 32
-        {48, 0x80000000, "Ed_Wh_Accumulati", 2147483648.0},
-        {56, 0xFFFFFFFF, "Ed_Conv_Wh_Batt_Erog", -1},  // signed 32
-        {84, 0x80000000, "Ed_Conv_Wh_Verso_Inverter", -2147483648.0},
-        {104, 123, "Ed_Corr_Conv_T", 12.3},
+        {20, 0xFFFF, controls::AbNumEdit30, 6553.5},              // unsigned, /10
+        {18, 0xFFFF, controls::AbNumEdit31, -0.1},                // signed, /10
+        {16, 0x8000, controls::AbNumEdit26, -3276.8},             // battery temperature
+        {52, 0xFFFFFFFF, controls::Ed_Wh_Erogati, 4294967295.0},  // unsigned 32
+        {48, 0x80000000, controls::Ed_Wh_Accumulati, 2147483648.0},
+        {56, 0xFFFFFFFF, controls::Ed_Conv_Wh_Batt_Erog, -1},  // signed 32
+        {84, 0x80000000, controls::Ed_Conv_Wh_Verso_Inverter, -2147483648.0},
+        {104, 123, controls::Ed_Corr_Conv_T, 12.3},
     };
     for (const Case& c : cases) {
         if (c.byte >= 48 && c.byte < 88)
@@ -101,78 +105,89 @@ TEST_F(Decoder, wordsAreReadWithTheirWidthAndSign) {
     }
     deliver();
     for (const Case& c : cases)
-        EXPECT_NEAR(number(c.control), c.shown, 1e-9) << c.control;
+        EXPECT_NEAR(number(c.control), c.shown, 1e-9) << c.control.name();
 }
 
 TEST_F(Decoder, negativePanelPowerIsShownButPlottedAsZero) {
     setWord(40, static_cast<std::uint16_t>(-20));
     setWord(4, static_cast<std::uint16_t>(-150));
     deliver();
-    EXPECT_DOUBLE_EQ(number("AbNumEdit95"), -20);
-    EXPECT_FLOAT_EQ(trend(Chart::Trend1, 5), 0.0f);
-    EXPECT_FLOAT_EQ(trend(Chart::Trend1, 1), -150.0f) << "grid power may be negative";
+    EXPECT_DOUBLE_EQ(number(controls::AbNumEdit95), -20);
+    EXPECT_FLOAT_EQ(trend(frontend::Chart::Trend1, 5), 0.0f);
+    EXPECT_FLOAT_EQ(trend(frontend::Chart::Trend1, 1), -150.0f) << "grid power may be negative";
 }
 
 TEST_F(Decoder, trendChannelsCarryTheirMeasurementsAndFollowTheirBoxes) {
     const struct {
         int byte;
         std::uint16_t raw;
-        Chart chart;
+        frontend::Chart chart;
         int channel;
         float value;
     } feeds[] = {
-        {4, 100, Chart::Trend1, 1, 100},     {10, 200, Chart::Trend1, 2, 200},
-        {32, 300, Chart::Trend1, 3, 300},    {20, 512, Chart::Trend1, 4, 51.2f},
-        {40, 400, Chart::Trend1, 5, 400},    {14, 455, Chart::Trend1, 6, 45.5f},
-        {12, 388, Chart::Trend1, 7, 38.8f},  {92, 1000, Chart::Trifase, 1, 1000},
-        {94, 2000, Chart::Trifase, 2, 2000}, {96, 3000, Chart::Trifase, 3, 3000},
+        {4, 100, frontend::Chart::Trend1, 1, 100},
+        {10, 200, frontend::Chart::Trend1, 2, 200},
+        {32, 300, frontend::Chart::Trend1, 3, 300},
+        {20, 512, frontend::Chart::Trend1, 4, 51.2f},
+        {40, 400, frontend::Chart::Trend1, 5, 400},
+        {14, 455, frontend::Chart::Trend1, 6, 45.5f},
+        {12, 388, frontend::Chart::Trend1, 7, 38.8f},
+        {92, 1000, frontend::Chart::Trifase, 1, 1000},
+        {94, 2000, frontend::Chart::Trifase, 2, 2000},
+        {96, 3000, frontend::Chart::Trifase, 3, 3000},
     };
     for (const auto& f : feeds)
         setWord(f.byte, f.raw);
-    screen.checks["Ck_V_Batt"] = true;
-    screen.checks["Ck_T_Diss"] = true;
+    screen.checks[controls::Ck_V_Batt] = true;
+    screen.checks[controls::Ck_T_Diss] = true;
     deliver();
     for (const auto& f : feeds)
         EXPECT_FLOAT_EQ(trend(f.chart, f.channel), f.value);
 
-    const char* boxes[] = {"Ck_P_Rete", "Ck_P_Casa", "Ck_I_Batt", "Ck_V_Batt",
-                           "Ck_P_Pann", "Ck_T_Diss", "Ck_Temp_CB"};
+    const frontend::AnyControl boxes[] = {
+        controls::Ck_P_Rete, controls::Ck_P_Casa, controls::Ck_I_Batt, controls::Ck_V_Batt,
+        controls::Ck_P_Pann, controls::Ck_T_Diss, controls::Ck_Temp_CB};
     for (int channel = 1; channel <= 7; ++channel)
-        EXPECT_EQ(screen.trendVisible.at({Chart::Trend1, channel}), channel == 4 || channel == 6)
-            << boxes[channel - 1];
-    EXPECT_FALSE(screen.trendVisible.contains({Chart::Trifase, 1})) << "always visible";
-    EXPECT_FALSE(screen.trendValues.contains({Chart::Trend1, 8})) << "never fed";
+        EXPECT_EQ(screen.trendVisible.at({frontend::Chart::Trend1, channel}),
+                  channel == 4 || channel == 6)
+            << boxes[channel - 1].name();
+    EXPECT_FALSE(screen.trendVisible.contains({frontend::Chart::Trifase, 1})) << "always visible";
+    EXPECT_FALSE(screen.trendValues.contains({frontend::Chart::Trend1, 8})) << "never fed";
 }
 
 TEST_F(Decoder, lampsLightFromTheirBitsAndTheSummaryLampsFromAnyOfTheirs) {
     struct Case {
         int byte;
         std::uint8_t value;
-        std::vector<const char*> lit;
+        std::vector<frontend::AnyControl> lit;
     };
     const Case cases[] = {
-        {32, 0x04, {"VrUserLed1"}},
-        {32, 0x03, {"Led_All_Low_Tens_Ali", "Led_All_Termico", "VrUserLed1"}},
+        {32, 0x04, {controls::VrUserLed1}},
+        {32,
+         0x03,
+         {controls::Led_All_Low_Tens_Ali, controls::Led_All_Termico, controls::VrUserLed1}},
         {32, 0xB0, {}},
-        {28, 0x08, {"Ld_Sovra_Filtro", "Ld_Cum_Cei021"}},
-        {28, 0x01, {"Ld_Err_Serv_Rete"}},
-        {28, 0x80, {"Ld_Rottura_Fusibile_Pann"}},
-        {33, 0x01, {"VrUserLed27", "VrUserLed2"}},
-        {35, 0x70, {"Ld_No_Fase_R", "Ld_No_Fase_S", "Ld_No_Fase_T"}},
+        {28, 0x08, {controls::Ld_Sovra_Filtro, controls::Ld_Cum_Cei021}},
+        {28, 0x01, {controls::Ld_Err_Serv_Rete}},
+        {28, 0x80, {controls::Ld_Rottura_Fusibile_Pann}},
+        {33, 0x01, {controls::VrUserLed27, controls::VrUserLed2}},
+        {35, 0x70, {controls::Ld_No_Fase_R, controls::Ld_No_Fase_S, controls::Ld_No_Fase_T}},
         {117,
          0x07,
-         {"Ld_Clock_No_Presente", "Ld_Batt_Esausta_Num_Cicli", "Ld_Fault_Batt_In_Carica"}},
+         {controls::Ld_Clock_No_Presente, controls::Ld_Batt_Esausta_Num_Cicli,
+          controls::Ld_Fault_Batt_In_Carica}},
     };
     for (const Case& c : cases) {
         poll.LiveBlockA = {};
         poll.LiveBlockA[c.byte] = c.value;
         decoder.Run();
         for (const auto& [control, on] : screen.lamps) {
-            const bool expected = std::find_if(c.lit.begin(), c.lit.end(), [&](const char* n) {
-                                      return control == n;
-                                  }) != c.lit.end();
+            const bool expected =
+                std::find_if(c.lit.begin(), c.lit.end(), [&](frontend::AnyControl n) {
+                    return control == n.id();
+                }) != c.lit.end();
             EXPECT_EQ(on, expected)
-                << "byte " << c.byte << " = " << int(c.value) << ": " << control;
+                << "byte " << c.byte << " = " << int(c.value) << ": " << frontend::NameOf(control);
         }
     }
 }
@@ -180,10 +195,10 @@ TEST_F(Decoder, lampsLightFromTheirBitsAndTheSummaryLampsFromAnyOfTheirs) {
 TEST_F(Decoder, theSecondStatusBlockDrivesTheBatteryFaultLamp) {
     poll.LiveBlockB[20] = 0x02;
     decoder.Run();
-    EXPECT_TRUE(screen.lamps.at("Ld_Fault_Batteria_Carica"));
+    EXPECT_TRUE(screen.lamps.at(controls::Ld_Fault_Batteria_Carica));
     poll.LiveBlockB[20] = 0xFD;
     decoder.Run();
-    EXPECT_FALSE(screen.lamps.at("Ld_Fault_Batteria_Carica"));
+    EXPECT_FALSE(screen.lamps.at(controls::Ld_Fault_Batteria_Carica));
 }
 
 TEST_F(Decoder, statusNumbersAndTheGridFrequency) {
@@ -193,24 +208,24 @@ TEST_F(Decoder, statusNumbersAndTheGridFrequency) {
     poll.LiveBlockA[106] = 0x8A;  // 5002
     poll.LiveBlockA[107] = 0x13;
     decoder.Run();
-    EXPECT_DOUBLE_EQ(number("Ed_Err_Serv_Rete"), 200);
-    EXPECT_DOUBLE_EQ(number("Ed_Err_Id_PAr"), 7);
-    EXPECT_DOUBLE_EQ(number("Ed_Id_Err_Liberi"), 255);
-    EXPECT_DOUBLE_EQ(number("Ed_Freq_Rete"), 50.02);
+    EXPECT_DOUBLE_EQ(number(controls::Ed_Err_Serv_Rete), 200);
+    EXPECT_DOUBLE_EQ(number(controls::Ed_Err_Id_PAr), 7);
+    EXPECT_DOUBLE_EQ(number(controls::Ed_Id_Err_Liberi), 255);
+    EXPECT_DOUBLE_EQ(number(controls::Ed_Freq_Rete), 50.02);
 }
 
 TEST_F(Decoder, theUnitsClockGoesToTheDigitGroups) {
     poll.ClockBlock = {31, 12, 25, 23, 59, 58};
     decoder.Run();
-    EXPECT_EQ(screen.digits, (std::map<std::string, double, std::less<>>{{"Vr_Day", 31},
-                                                                         {"Vr_Mese", 12},
-                                                                         {"VrAnno", 2025},
-                                                                         {"VrOra", 23},
-                                                                         {"VrMin", 59},
-                                                                         {"VrSec", 58}}));
+    EXPECT_EQ(screen.digits, (std::map<frontend::ControlId, double>{{controls::Vr_Day.id(), 31},
+                                                                    {controls::Vr_Mese.id(), 12},
+                                                                    {controls::VrAnno.id(), 2025},
+                                                                    {controls::VrOra.id(), 23},
+                                                                    {controls::VrMin.id(), 59},
+                                                                    {controls::VrSec.id(), 58}}));
     poll.ClockBlock[2] = 0;
     decoder.Run();
-    EXPECT_EQ(screen.digits.at("VrAnno"), 2000);
+    EXPECT_EQ(screen.digits.at(controls::VrAnno), 2000);
 }
 
 TEST_F(Decoder, everyRunWritesEveryControlAlsoWithoutANewBlock) {
@@ -227,21 +242,21 @@ TEST_F(Decoder, everyRunWritesEveryControlAlsoWithoutANewBlock) {
 
 TEST_F(Decoder, theFirmwareLabelShowsTwoCharactersPerNumber) {
     decoder.Run();
-    EXPECT_EQ(screen.text("Label_Ver_FW"), " 0. 0. 0");
+    EXPECT_EQ(screen.text(controls::Label_Ver_FW), " 0. 0. 0");
     poll.FirmwareVersion = {1, 17, 255};
     decoder.Run();
-    EXPECT_EQ(screen.text("Label_Ver_FW"), " 1.17.255");
+    EXPECT_EQ(screen.text(controls::Label_Ver_FW), " 1.17.255");
 }
 
 TEST_F(Decoder, linkStateTextsFollowTheLanguageOfTheMoment) {
     poll.LinkErrorFlag = true;
     language.LanguageIndex = catalogue::English;
     decoder.Run();
-    EXPECT_EQ(screen.text("Vr_String"), "Communication Error");
+    EXPECT_EQ(screen.text(controls::Vr_String), "Communication Error");
     poll.LinkErrorFlag = false;
     poll.FwVersionError = true;
     decoder.Run();
-    EXPECT_EQ(screen.text("Vr_String"), "FIRMWARE Version Error Orvane ");
+    EXPECT_EQ(screen.text(controls::Vr_String), "FIRMWARE Version Error Orvane ");
     EXPECT_EQ(poll.LinkOkDelay, 3);
 }
 

@@ -6,6 +6,8 @@
 #include "support/fake_screen.h"
 
 namespace orvane::params {
+
+namespace controls = orvane::frontend::controls;
 namespace {
 
 TEST(LimitLabels, fillTheFormatWithRightAlignedBoundsAndTheWord) {
@@ -22,29 +24,30 @@ TEST(LimitLabels, fillTheFormatWithRightAlignedBoundsAndTheWord) {
 TEST(LimitLabels, languageLabelsStateTheirFieldsRangesInTheCurrentLanguage) {
     testing::FakeScreen screen;
     ShowLimitLabels(screen, LimitLabelGroup::Language, catalogue::English);
-    EXPECT_EQ(screen.text("Label189"), " 25 < [Ah] < 550");
-    EXPECT_EQ(screen.text("Lb_Max_W_Mppt"), "500<[W]<6000");
-    EXPECT_EQ(screen.text("Lb_Max_Corr_Erog"), "  2<[A]< 30");
-    for (const char* label : {"Label139", "Label164", "Label140", "Label142", "Label177"})
+    EXPECT_EQ(screen.text(controls::Label189), " 25 < [Ah] < 550");
+    EXPECT_EQ(screen.text(controls::Lb_Max_W_Mppt), "500<[W]<6000");
+    EXPECT_EQ(screen.text(controls::Lb_Max_Corr_Erog), "  2<[A]< 30");
+    for (auto label : {controls::Label139, controls::Label164, controls::Label140,
+                       controls::Label142, controls::Label177})
         EXPECT_EQ(screen.text(label), "350 <V*10< 600") << label;
-    EXPECT_EQ(screen.text("Label11"), "370 <V*10< 500");
-    EXPECT_EQ(screen.text("Lb_Limiti_Div_Carica"), " 20 <Data < 500");
-    EXPECT_EQ(screen.text("Lb_Limite_Per_Cap_Assorbibile"), " 10 <Data <  90");
-    EXPECT_EQ(screen.text("Label217"), "200 <R*10< 1500");
-    EXPECT_EQ(screen.text("Lb_Estremi_Div_Corr_Batt_Estate"), " 10 <Data < 2300");
-    EXPECT_EQ(screen.text("Label190"), "  2 <Data < 200");
-    EXPECT_EQ(screen.text("Label194"), " 15 <Min.<600");
-    EXPECT_EQ(screen.texts.count("Lb_Init_Limitazione"), 0u) << "set with the defaults";
+    EXPECT_EQ(screen.text(controls::Label11), "370 <V*10< 500");
+    EXPECT_EQ(screen.text(controls::Lb_Limiti_Div_Carica), " 20 <Data < 500");
+    EXPECT_EQ(screen.text(controls::Lb_Limite_Per_Cap_Assorbibile), " 10 <Data <  90");
+    EXPECT_EQ(screen.text(controls::Label217), "200 <R*10< 1500");
+    EXPECT_EQ(screen.text(controls::Lb_Estremi_Div_Corr_Batt_Estate), " 10 <Data < 2300");
+    EXPECT_EQ(screen.text(controls::Label190), "  2 <Data < 200");
+    EXPECT_EQ(screen.text(controls::Label194), " 15 <Min.<600");
+    EXPECT_EQ(screen.texts.count(controls::Lb_Init_Limitazione), 0u) << "set with the defaults";
 }
 
 TEST(LimitLabels, gridServiceLabelsAreWrittenOnTheirOwn) {
     testing::FakeScreen screen;
     ShowLimitLabels(screen, LimitLabelGroup::GridService, catalogue::Italian);
     EXPECT_EQ(screen.texts.size(), 5u);
-    EXPECT_EQ(screen.text("Lb_Lim_Sovra_Freq_Min"), "501<[Hz*10]<520");
-    EXPECT_EQ(screen.text("Lb_Lim_Sovra_Freq_Max"), "501<[Hz*10]<520");
-    EXPECT_EQ(screen.text("Lb_Lim_Sotto_Freq_Max"), "470<[Hz*10]<499");
-    EXPECT_EQ(screen.text("Lb_Init_Limitazione"), "1050<=[%*10]<=1150");
+    EXPECT_EQ(screen.text(controls::Lb_Lim_Sovra_Freq_Min), "501<[Hz*10]<520");
+    EXPECT_EQ(screen.text(controls::Lb_Lim_Sovra_Freq_Max), "501<[Hz*10]<520");
+    EXPECT_EQ(screen.text(controls::Lb_Lim_Sotto_Freq_Max), "470<[Hz*10]<499");
+    EXPECT_EQ(screen.text(controls::Lb_Init_Limitazione), "1050<=[%*10]<=1150");
 }
 
 }  // namespace

@@ -5,34 +5,36 @@
 #include "params/parameter_checks.h"
 
 namespace orvane::params {
+
+namespace controls = orvane::frontend::controls;
 namespace {
 
 class Defaults : public ::testing::Test, protected ParameterWindow {};
 
 TEST_F(Defaults, areShownInEveryControlAfterLoading) {
     showDefaults();
-    EXPECT_EQ(screen.listIndex("Cb_Tipo_Batt"), 2);
-    EXPECT_EQ(screen.listIndex("Cb_Tipo_Inverter"), 0);
-    EXPECT_EQ(screen.number("Ed_Capacita"), 100);
-    EXPECT_EQ(screen.number("Ed_Num_Pannelli"), 12);
-    EXPECT_TRUE(screen.isChecked("Ck_Max_Corr_C10"));
-    EXPECT_EQ(screen.number("Ed_Finecarica"), 565);
-    EXPECT_EQ(screen.number("Ed_Soglia_Sc_Prof_StandBy"), 450);
-    EXPECT_EQ(screen.number("Ed_Soglia_Init_Lim"), 1090);
-    EXPECT_EQ(screen.number("Ed_Ind_1"), 192);
-    EXPECT_EQ(screen.number("Ed_Ind_4"), 11);
-    EXPECT_EQ(screen.number("Ed_Sub_4"), 0);
-    EXPECT_EQ(screen.number("Ed_Ser_Loc_1"), DefaultLocalServer[0]);
-    EXPECT_TRUE(screen.isChecked("Rd_Dinamico"));
-    EXPECT_TRUE(screen.isChecked("Ck_Ser_Remoto"));
-    EXPECT_FALSE(screen.isChecked("Ck_Ab_Servizi_Rete"));
-    EXPECT_EQ(screen.number("Ed_Id_Orvane"), 1);
-    EXPECT_EQ(screen.text("Ed_Nome_Netbios"), "Orvane000");
+    EXPECT_EQ(screen.listIndex(controls::Cb_Tipo_Batt), 2);
+    EXPECT_EQ(screen.listIndex(controls::Cb_Tipo_Inverter), 0);
+    EXPECT_EQ(screen.number(controls::Ed_Capacita), 100);
+    EXPECT_EQ(screen.number(controls::Ed_Num_Pannelli), 12);
+    EXPECT_TRUE(screen.isChecked(controls::Ck_Max_Corr_C10));
+    EXPECT_EQ(screen.number(controls::Ed_Finecarica), 565);
+    EXPECT_EQ(screen.number(controls::Ed_Soglia_Sc_Prof_StandBy), 450);
+    EXPECT_EQ(screen.number(controls::Ed_Soglia_Init_Lim), 1090);
+    EXPECT_EQ(screen.number(controls::Ed_Ind_1), 192);
+    EXPECT_EQ(screen.number(controls::Ed_Ind_4), 11);
+    EXPECT_EQ(screen.number(controls::Ed_Sub_4), 0);
+    EXPECT_EQ(screen.number(controls::Ed_Ser_Loc_1), DefaultLocalServer[0]);
+    EXPECT_TRUE(screen.isChecked(controls::Rd_Dinamico));
+    EXPECT_TRUE(screen.isChecked(controls::Ck_Ser_Remoto));
+    EXPECT_FALSE(screen.isChecked(controls::Ck_Ab_Servizi_Rete));
+    EXPECT_EQ(screen.number(controls::Ed_Id_Orvane), 1);
+    EXPECT_EQ(screen.text(controls::Ed_Nome_Netbios), "Orvane000");
     EXPECT_EQ(defaults.DefaultNetbiosName(), "Orvane000");
-    EXPECT_FALSE(screen.isVisible("Gr_Conf_Libera"));
-    EXPECT_FALSE(screen.isVisible("Gr_Par_Avanzati"));
-    EXPECT_TRUE(screen.isVisible("Immagine_Orvane"));
-    EXPECT_EQ(screen.text("Lb_Init_Limitazione"), "1050<=[%*10]<=1150");
+    EXPECT_FALSE(screen.isVisible(controls::Gr_Conf_Libera));
+    EXPECT_FALSE(screen.isVisible(controls::Gr_Par_Avanzati));
+    EXPECT_TRUE(screen.isVisible(controls::Immagine_Orvane));
+    EXPECT_EQ(screen.text(controls::Lb_Init_Limitazione), "1050<=[%*10]<=1150");
 }
 
 TEST_F(Defaults, passEveryCheckOnceCollected) {
@@ -61,14 +63,14 @@ TEST_F(Defaults, leaveReservedBytesAndUnnamedBitsAsTheyWere) {
 }
 
 TEST_F(Defaults, rebuildTheDelayListWithEntryZeroSelected) {
-    screen.indices["Ed_Combo_Ritardo"] = 7;
+    screen.indices[controls::Ed_Combo_Ritardo] = 7;
     defaults.LoadDefaultParameters();
-    const std::vector<std::string>& items = screen.lists["Ed_Combo_Ritardo"];
+    const std::vector<std::string>& items = screen.lists[controls::Ed_Combo_Ritardo];
     ASSERT_EQ(items.size(), 21u);
     EXPECT_EQ(items.front(), "0");
     EXPECT_EQ(items[1], "50");
     EXPECT_EQ(items.back(), "1000");
-    EXPECT_EQ(screen.listIndex("Ed_Combo_Ritardo"), 0);
+    EXPECT_EQ(screen.listIndex(controls::Ed_Combo_Ritardo), 0);
 }
 
 TEST_F(Defaults, buttonAnsweredNoChangesNothing) {
@@ -83,7 +85,7 @@ TEST_F(Defaults, buttonAnsweredNoChangesNothing) {
     EXPECT_EQ(dialogs.boxes[0].text, "Si vogliono caricare i dati di default ?");
     EXPECT_EQ(screen.writes, writes);
     EXPECT_EQ(set.get(Field::capacityAh), 300u);
-    EXPECT_EQ(screen.number("Ed_Capacita"), 200);
+    EXPECT_EQ(screen.number(controls::Ed_Capacita), 200);
 }
 
 TEST_F(Defaults, buttonAnsweredYesRestoresAndShowsTheDefaults) {
@@ -94,11 +96,11 @@ TEST_F(Defaults, buttonAnsweredYesRestoresAndShowsTheDefaults) {
     tick(Field::supplyLimitC10, false);
     dialogs.answers = {true};
     defaults.Bt_DefautClick();
-    EXPECT_EQ(screen.number("Ed_Capacita"), 100);
-    EXPECT_TRUE(screen.isChecked("Ck_Max_Corr_C10"));
-    EXPECT_EQ(screen.listIndex("Cb_Tipo_Batt"), 2);
-    EXPECT_FALSE(screen.isVisible("Gr_Conf_Libera"));
-    EXPECT_TRUE(screen.isVisible("Immagine_Orvane"));
+    EXPECT_EQ(screen.number(controls::Ed_Capacita), 100);
+    EXPECT_TRUE(screen.isChecked(controls::Ck_Max_Corr_C10));
+    EXPECT_EQ(screen.listIndex(controls::Cb_Tipo_Batt), 2);
+    EXPECT_FALSE(screen.isVisible(controls::Gr_Conf_Libera));
+    EXPECT_TRUE(screen.isVisible(controls::Immagine_Orvane));
 }
 
 class Layout : public ::testing::Test, protected ParameterWindow {
@@ -109,31 +111,31 @@ class Layout : public ::testing::Test, protected ParameterWindow {
 TEST_F(Layout, freeConfigurationShowsBothGroupsAndNoPicture) {
     pick(Field::batteryType, FreeConfigurationType);
     layout.Cb_Tipo_BattChange();
-    for (const char* group : {"Gr_Conf_Libera", "Gr_Par_Avanzati"}) {
+    for (auto group : {controls::Gr_Conf_Libera, controls::Gr_Par_Avanzati}) {
         EXPECT_TRUE(screen.isVisible(group)) << group;
         EXPECT_TRUE(screen.enabled[group]) << group;
     }
-    for (const char* picture :
-         {"Immagine_Kelvora", "Immagine_Orvane", "Immagine_Mirdal", "Immagine_Tessop"})
+    for (auto picture : {controls::Immagine_Kelvora, controls::Immagine_Orvane,
+                         controls::Immagine_Mirdal, controls::Immagine_Tessop})
         EXPECT_FALSE(screen.isVisible(picture)) << picture;
 }
 
 TEST_F(Layout, freeCaptionsFollowTheLanguageCurrentWhenShownAndStayWhenHidden) {
     language.LanguageIndex = catalogue::English;
     layout.ShowFreeConfiguration();
-    EXPECT_EQ(screen.text("Gr_Conf_Libera"), "Free Parameters");
-    EXPECT_EQ(screen.text("Lb_Mod_Estate"), "Summer mode  ");
-    EXPECT_EQ(screen.text("Lb_Minuti_Tens_Costante_1"), "Minutes Constant Volt.");
-    EXPECT_EQ(screen.text("Lb_Nota_Par_Liberi"),
+    EXPECT_EQ(screen.text(controls::Gr_Conf_Libera), "Free Parameters");
+    EXPECT_EQ(screen.text(controls::Lb_Mod_Estate), "Summer mode  ");
+    EXPECT_EQ(screen.text(controls::Lb_Minuti_Tens_Costante_1), "Minutes Constant Volt.");
+    EXPECT_EQ(screen.text(controls::Lb_Nota_Par_Liberi),
               "** Set to zero if Equalization is not requested   ");
     language.LanguageIndex = catalogue::Italian;
     layout.HideFreeConfiguration();
-    EXPECT_EQ(screen.text("Lb_Soglia_Finecarica"), "End-charge Threshold: ");
+    EXPECT_EQ(screen.text(controls::Lb_Soglia_Finecarica), "End-charge Threshold: ");
     layout.ShowFreeConfiguration();
-    EXPECT_EQ(screen.text("Lb_Soglia_Finecarica"), "Soglia Finecarica: ");
-    EXPECT_EQ(screen.text("Lb_Perc_Cap_Assorbibile"), "% di capacit\u00E0 assorbibile : ");
-    EXPECT_EQ(screen.text("Lb_Num_Cicli_Vita_Unita"), "Numero Cicli ");
-    EXPECT_EQ(screen.texts.count("Lb_Finec_Estate"), 0u) << "written with the language";
+    EXPECT_EQ(screen.text(controls::Lb_Soglia_Finecarica), "Soglia Finecarica: ");
+    EXPECT_EQ(screen.text(controls::Lb_Perc_Cap_Assorbibile), "% di capacit\u00E0 assorbibile : ");
+    EXPECT_EQ(screen.text(controls::Lb_Num_Cicli_Vita_Unita), "Numero Cicli ");
+    EXPECT_EQ(screen.texts.count(controls::Lb_Finec_Estate), 0u) << "written with the language";
 }
 
 TEST_F(Layout, everyPresetHidesTheGroupsBehindTheOrvanePicture) {
@@ -142,10 +144,10 @@ TEST_F(Layout, everyPresetHidesTheGroupsBehindTheOrvanePicture) {
         layout.Cb_Tipo_BattChange();
         pick(Field::batteryType, type);
         layout.Cb_Tipo_BattChange();
-        EXPECT_FALSE(screen.isVisible("Gr_Conf_Libera")) << type;
-        EXPECT_FALSE(screen.enabled["Gr_Par_Avanzati"]) << type;
-        EXPECT_TRUE(screen.isVisible("Immagine_Orvane")) << type;
-        EXPECT_FALSE(screen.isVisible("Immagine_Kelvora")) << type;
+        EXPECT_FALSE(screen.isVisible(controls::Gr_Conf_Libera)) << type;
+        EXPECT_FALSE(screen.enabled[controls::Gr_Par_Avanzati]) << type;
+        EXPECT_TRUE(screen.isVisible(controls::Immagine_Orvane)) << type;
+        EXPECT_FALSE(screen.isVisible(controls::Immagine_Kelvora)) << type;
     }
 }
 
@@ -158,8 +160,8 @@ TEST_F(Layout, switchingKeepsTheTypedFreeValues) {
         layout.Cb_Tipo_BattChange();
     }
     EXPECT_EQ(set.FreeParamBlock, before.FreeParamBlock);
-    EXPECT_EQ(screen.number("Ed_Finecarica"), 571);
-    EXPECT_EQ(screen.number("Ed_Min_Equali_Inv"), 33);
+    EXPECT_EQ(screen.number(controls::Ed_Finecarica), 571);
+    EXPECT_EQ(screen.number(controls::Ed_Min_Equali_Inv), 33);
 }
 
 }  // namespace

@@ -8,6 +8,8 @@
 #include "params/parameter_checks.h"
 
 namespace orvane::params {
+
+namespace controls = orvane::frontend::controls;
 namespace {
 
 class Editor : public ::testing::Test, protected ParameterWindow {
@@ -100,29 +102,29 @@ TEST_F(Editor, radioPairsShowExactlyOneButtonChecked) {
     set.set(Field::staticAddress, 1);
     set.set(Field::localServerSelected, 0);
     editor.ShowParameters();
-    EXPECT_TRUE(screen.isChecked("Rd_Statico"));
-    EXPECT_FALSE(screen.isChecked("Rd_Dinamico"));
-    EXPECT_FALSE(screen.isChecked("Ck_Ser_Locale"));
-    EXPECT_TRUE(screen.isChecked("Ck_Ser_Remoto"));
+    EXPECT_TRUE(screen.isChecked(controls::Rd_Statico));
+    EXPECT_FALSE(screen.isChecked(controls::Rd_Dinamico));
+    EXPECT_FALSE(screen.isChecked(controls::Ck_Ser_Locale));
+    EXPECT_TRUE(screen.isChecked(controls::Ck_Ser_Remoto));
     set.set(Field::staticAddress, 0);
     editor.ShowParameters();
-    EXPECT_FALSE(screen.isChecked("Rd_Statico"));
-    EXPECT_TRUE(screen.isChecked("Rd_Dinamico"));
+    EXPECT_FALSE(screen.isChecked(controls::Rd_Statico));
+    EXPECT_TRUE(screen.isChecked(controls::Rd_Dinamico));
 }
 
 TEST_F(Editor, showSelectsTheDelayEntryOfTheStoredMilliseconds) {
     for (auto [ms, index] : {std::pair{75, 1}, {0, 0}, {1000, 20}, {65486, -1}}) {
         set.set(Field::insertionDelayMs, static_cast<std::uint32_t>(ms));
         editor.ShowParameters();
-        EXPECT_EQ(screen.listIndex("Ed_Combo_Ritardo"), index) << ms << " ms";
+        EXPECT_EQ(screen.listIndex(controls::Ed_Combo_Ritardo), index) << ms << " ms";
     }
 }
 
 TEST_F(Editor, theUnitIdentifierIsShownUnsignedAndNeverCollected) {
     set.set(Field::unitId, 0xFFFFFFFFu);
     editor.ShowParameters();
-    EXPECT_EQ(screen.number("Ed_Id_Orvane"), 4294967295.0);
-    screen.numbers["Ed_Id_Orvane"] = 5;
+    EXPECT_EQ(screen.number(controls::Ed_Id_Orvane), 4294967295.0);
+    screen.numbers[controls::Ed_Id_Orvane] = 5;
     editor.CollectParameters();
     EXPECT_EQ(set.get(Field::unitId), 0xFFFFFFFFu);
 }
@@ -130,14 +132,14 @@ TEST_F(Editor, theUnitIdentifierIsShownUnsignedAndNeverCollected) {
 TEST_F(Editor, theBatteryTypeChoosesTheLayout) {
     set.set(Field::batteryType, FreeConfigurationType);
     editor.ShowParameters();
-    EXPECT_TRUE(screen.isVisible("Gr_Conf_Libera"));
-    EXPECT_TRUE(screen.isVisible("Gr_Par_Avanzati"));
-    EXPECT_FALSE(screen.isVisible("Immagine_Orvane"));
+    EXPECT_TRUE(screen.isVisible(controls::Gr_Conf_Libera));
+    EXPECT_TRUE(screen.isVisible(controls::Gr_Par_Avanzati));
+    EXPECT_FALSE(screen.isVisible(controls::Immagine_Orvane));
     set.set(Field::batteryType, 2);
     editor.ShowParameters();
-    EXPECT_FALSE(screen.isVisible("Gr_Conf_Libera"));
-    EXPECT_FALSE(screen.isVisible("Gr_Par_Avanzati"));
-    EXPECT_TRUE(screen.isVisible("Immagine_Orvane"));
+    EXPECT_FALSE(screen.isVisible(controls::Gr_Conf_Libera));
+    EXPECT_FALSE(screen.isVisible(controls::Gr_Par_Avanzati));
+    EXPECT_TRUE(screen.isVisible(controls::Immagine_Orvane));
 }
 
 // The NetBIOS name between the edit and the 16-byte blocks.
@@ -192,7 +194,7 @@ TEST_F(NetbiosName, theReceivedNameIsShownUpToItsTerminator) {
                                 {"ABCDEFGHIJKLMNOP"s, "ABCDEFGHIJKLMNOP"s}}) {
         std::copy(bytes.begin(), bytes.end(), set.NetbiosNameBlock.begin());
         editor.ShowParameters();
-        EXPECT_EQ(screen.text("Ed_Nome_Netbios"), shown);
+        EXPECT_EQ(screen.text(controls::Ed_Nome_Netbios), shown);
     }
 }
 

@@ -6,6 +6,8 @@
 #include "transfer_fixture.h"
 
 namespace orvane::params {
+
+namespace controls = orvane::frontend::controls;
 namespace {
 
 using testing::Bytes;
@@ -28,7 +30,7 @@ class Export : public ::testing::Test, protected TransferWindow {
 };
 
 TEST_F(Export, withEveryBlockEnabledWritesFiveBlocksThenCommits) {
-    screen.checks["Ck_Abilitazione_Esportazione_Eth"] = true;
+    screen.checks[controls::Ck_Abilitazione_Esportazione_Eth] = true;
     type(Field::capacityAh, 333);
     typeName("NEW-NAME");
     exportAnsweringYes();
@@ -51,7 +53,7 @@ TEST_F(Export, withEveryBlockEnabledWritesFiveBlocksThenCommits) {
 
 TEST_F(Export, inEnglishWithoutTheAuthorizationWritesOnlyConfigurationAndFreeParameters) {
     language.LanguageIndex = catalogue::English;
-    screen.visible["Tab_Cei_021"] = false;  // the page exists only in Italian
+    screen.visible[controls::Tab_Cei_021] = false;  // the page exists only in Italian
     exportAnsweringYes();
     EXPECT_EQ(sent(), (std::vector<std::pair<int, int>>{{0xB0, 0x060}, {0xB0, 0x080}, {0x32, 0}}));
     EXPECT_EQ(delay.waits, (std::vector<unsigned>{100, 3}));
@@ -148,7 +150,7 @@ TEST_F(Export, aSetFailingACheckShowsTheLastApplicableTextAndSendsNothing) {
         showDefaults();
         dialogs.boxes.clear();
         language.LanguageIndex = c.language;
-        screen.visible["Tab_Cei_021"] = c.gridPageShown;
+        screen.visible[controls::Tab_Cei_021] = c.gridPageShown;
         for (auto [field, value] : c.typed)
             type(field, value);
         typeName(c.name);
@@ -165,13 +167,13 @@ TEST_F(Export, aRefusedSetWhilePollingLeavesThePollLinkStopped) {
     type(Field::capacityAh, 20);
     exportAnsweringYes();
     EXPECT_FALSE(link.IsPortOpen());
-    EXPECT_FALSE(screen.timerEnabled);
-    EXPECT_EQ(screen.text("Bt_Open"), "Avvia");
+    EXPECT_FALSE(timer.running);
+    EXPECT_EQ(screen.text(controls::Bt_Open), "Avvia");
     EXPECT_EQ(port.written.size(), 0u);
 }
 
 TEST_F(Export, aFailedFreeParameterWriteSendsNothingMoreAndNoCommit) {
-    screen.checks["Ck_Abilitazione_Esportazione_Eth"] = true;
+    screen.checks[controls::Ck_Abilitazione_Esportazione_Eth] = true;
     unit.refuseWrite = 2;
     exportAnsweringYes();
     EXPECT_EQ(sent(), (std::vector<std::pair<int, int>>{{0xB0, 0x060}, {0xB0, 0x080}}));
@@ -191,13 +193,13 @@ TEST_F(Export, whilePollingStopsThePollLinkAndLeavesItStopped) {
     linkControl.StartLink();
     exportAnsweringYes();
     EXPECT_EQ(lastMessage(), "Dati esportati correttamente");
-    EXPECT_EQ(screen.text("Bt_Open"), "Avvia");
-    EXPECT_FALSE(screen.timerEnabled);
+    EXPECT_EQ(screen.text(controls::Bt_Open), "Avvia");
+    EXPECT_FALSE(timer.running);
     EXPECT_FALSE(link.IsPortOpen());
 }
 
 TEST_F(Export, aPortThatCannotBeOpenedSendsNothing) {
-    screen.indices["Cb_Sel_Porta"] = -1;
+    screen.indices[controls::Cb_Sel_Porta] = -1;
     exportAnsweringYes();
     EXPECT_EQ(lastMessage().substr(0, lastMessage().find('\n')), "Errore in apertura 0");
     EXPECT_TRUE(port.written.empty());
@@ -209,7 +211,7 @@ TEST_F(Export, reservedBytesAndUnnamedBitsGoBackToTheUnitAsImported) {
     const auto before = unit.memory;
     importer.ImportParameters();
     ASSERT_EQ(lastMessage(), "Dati importati correttamente");
-    screen.checks["Ck_Abilitazione_Esportazione_Eth"] = true;
+    screen.checks[controls::Ck_Abilitazione_Esportazione_Eth] = true;
     port.written.clear();
     exportAnsweringYes();
     ASSERT_EQ(lastMessage(), "Dati esportati correttamente");

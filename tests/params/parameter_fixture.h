@@ -11,6 +11,8 @@
 
 namespace orvane::params {
 
+namespace controls = orvane::frontend::controls;
+
 struct ParameterWindow {
     testing::FakeScreen screen;
     testing::FakeOperator dialogs;
@@ -25,10 +27,10 @@ struct ParameterWindow {
         defaults.LoadDefaultParameters();
         editor.ShowParameters();
     }
-    void type(Field f, double value) { screen.numbers[std::string(Describe(f).control)] = value; }
-    void pick(Field f, int index) { screen.indices[std::string(Describe(f).control)] = index; }
-    void tick(Field f, bool on) { screen.checks[std::string(Describe(f).control)] = on; }
-    void typeName(std::string text) { screen.texts["Ed_Nome_Netbios"] = std::move(text); }
+    void type(Field f, double value) { screen.numbers[Describe(f).controlId()] = value; }
+    void pick(Field f, int index) { screen.indices[Describe(f).controlId()] = index; }
+    void tick(Field f, bool on) { screen.checks[Describe(f).controlId()] = on; }
+    void typeName(std::string text) { screen.texts[controls::Ed_Nome_Netbios] = std::move(text); }
 };
 
 // Every byte of every block set to `fill`.

@@ -5,6 +5,8 @@
 #include "transfer_fixture.h"
 
 namespace orvane::params {
+
+namespace controls = orvane::frontend::controls;
 namespace {
 
 using testing::Bytes;
@@ -35,11 +37,11 @@ TEST_F(Import, readsTheSixBlocksInOrderWithTheirPausesAndShowsThem) {
     EXPECT_EQ(set.GridServiceBlock, inUnit.GridServiceBlock);
     EXPECT_EQ(set.NetbiosNameBlock, inUnit.NetbiosNameBlock);
     EXPECT_EQ(set.IdentityBlock, inUnit.IdentityBlock);
-    EXPECT_EQ(screen.number("Ed_Capacita"), 220);
-    EXPECT_EQ(screen.number("Ed_Id_Orvane"), 4711);
-    EXPECT_EQ(screen.text("Ed_Nome_Netbios"), "UNIT-7");
-    EXPECT_EQ(screen.listIndex("Cb_Tipo_Batt"), 5);
-    EXPECT_TRUE(screen.isChecked("Rd_Statico"));
+    EXPECT_EQ(screen.number(controls::Ed_Capacita), 220);
+    EXPECT_EQ(screen.number(controls::Ed_Id_Orvane), 4711);
+    EXPECT_EQ(screen.text(controls::Ed_Nome_Netbios), "UNIT-7");
+    EXPECT_EQ(screen.listIndex(controls::Cb_Tipo_Batt), 5);
+    EXPECT_TRUE(screen.isChecked(controls::Rd_Statico));
     ASSERT_EQ(dialogs.boxes.size(), 1u);
     EXPECT_EQ(dialogs.boxes[0].kind, Kind::Information);
     EXPECT_EQ(lastMessage(), "Dati importati correttamente");
@@ -49,12 +51,12 @@ TEST_F(Import, readsTheSixBlocksInOrderWithTheirPausesAndShowsThem) {
 
 TEST_F(Import, whilePollingStopsThePollLinkForGood) {
     linkControl.StartLink();
-    ASSERT_TRUE(screen.timerEnabled);
+    ASSERT_TRUE(timer.running);
     poll.Commands.BlockRequest = true;
     storeInUnit(UnitSet());
     importer.ImportParameters();
-    EXPECT_EQ(screen.text("Bt_Open"), "Avvia");
-    EXPECT_FALSE(screen.timerEnabled);
+    EXPECT_EQ(screen.text(controls::Bt_Open), "Avvia");
+    EXPECT_FALSE(timer.running);
     EXPECT_FALSE(poll.Commands.BlockRequest);
     EXPECT_FALSE(link.IsPortOpen());
     EXPECT_EQ(port.openedPaths.size(), 2u) << "the import opens the port itself";
@@ -78,7 +80,7 @@ TEST_F(Import, aUnitFallingSilentAtTheFourthReadLeavesThreeBlocksNewAndTheContro
     EXPECT_EQ(set.NetbiosNameBlock, before.NetbiosNameBlock);
     EXPECT_EQ(set.IdentityBlock, before.IdentityBlock);
     EXPECT_EQ(screen.writes, writes);
-    EXPECT_EQ(screen.number("Ed_Capacita"), 100);
+    EXPECT_EQ(screen.number(controls::Ed_Capacita), 100);
     EXPECT_EQ(lastMessage(), "Errore in importazione dati");
     EXPECT_FALSE(link.IsPortOpen());
 }
@@ -97,7 +99,7 @@ TEST_F(Import, isRefusedWithoutTouchingThePortWhileTheFirmwareIsIncompatible) {
 }
 
 TEST_F(Import, aPortThatCannotBeOpenedIsNamedByItsNumber) {
-    screen.indices["Cb_Sel_Porta"] = 2;  // nothing bound to "COM 3"
+    screen.indices[controls::Cb_Sel_Porta] = 2;  // nothing bound to "COM 3"
     importer.ImportParameters();
     ASSERT_EQ(dialogs.boxes.size(), 1u);
     EXPECT_EQ(dialogs.boxes[0].kind, Kind::Information);

@@ -17,6 +17,8 @@
 #include "support/unit_sim_process.h"
 
 namespace orvane::params {
+
+namespace controls = orvane::frontend::controls;
 namespace {
 
 using testing::Bytes;
@@ -75,7 +77,7 @@ ParameterSet UnitSet() {
 class AgainstSimulator : public ::testing::Test, protected ParameterWindow {
   protected:
     AgainstSimulator() {
-        screen.indices["Cb_Sel_Porta"] = 0;
+        screen.indices[controls::Cb_Sel_Porta] = 0;
         showDefaults();
     }
 
@@ -101,7 +103,8 @@ class AgainstSimulator : public ::testing::Test, protected ParameterWindow {
     link::PortTable ports;
     link::DeviceLink link{port, ports, delay};
     monitor::PollState poll;
-    monitor::LinkControl linkControl{link, poll, screen, screen, dialogs, language};
+    testing::FakePollTimer timer;
+    monitor::LinkControl linkControl{link, poll, screen, screen, timer, dialogs, language};
     TransferContext context{link, delay, poll, linkControl, screen, dialogs, language};
     ParameterImport importer{context, set, editor};
     ParameterExport exporter{context, set, editor};
@@ -113,22 +116,22 @@ TEST_F(AgainstSimulator, importShowsTheUnitsConfigurationAndIdentifier) {
     start({"--eeprom", eeprom});
     importer.ImportParameters();
     EXPECT_EQ(lastMessage(), "Dati importati correttamente");
-    EXPECT_EQ(screen.number("Ed_Capacita"), 420);
-    EXPECT_EQ(screen.number("Ed_Num_Pannelli"), 9);
-    EXPECT_EQ(screen.listIndex("Cb_Tipo_Batt"), 6);
-    EXPECT_EQ(screen.number("Ed_Max_W_Mppt"), 4500);
-    EXPECT_EQ(screen.number("Ed_Minuti_T_Cost_CC_Inv"), 333);
-    EXPECT_EQ(screen.number("Ed_Lim_Max_Sotto_Freq"), 480);
-    EXPECT_EQ(screen.listIndex("Ed_Combo_Ritardo"), 5);
-    EXPECT_EQ(screen.number("Ed_Ind_1"), 10);
-    EXPECT_EQ(screen.text("Ed_Nome_Netbios"), "SIM-UNIT");
-    EXPECT_EQ(screen.number("Ed_Id_Orvane"), 123456);
+    EXPECT_EQ(screen.number(controls::Ed_Capacita), 420);
+    EXPECT_EQ(screen.number(controls::Ed_Num_Pannelli), 9);
+    EXPECT_EQ(screen.listIndex(controls::Cb_Tipo_Batt), 6);
+    EXPECT_EQ(screen.number(controls::Ed_Max_W_Mppt), 4500);
+    EXPECT_EQ(screen.number(controls::Ed_Minuti_T_Cost_CC_Inv), 333);
+    EXPECT_EQ(screen.number(controls::Ed_Lim_Max_Sotto_Freq), 480);
+    EXPECT_EQ(screen.listIndex(controls::Ed_Combo_Ritardo), 5);
+    EXPECT_EQ(screen.number(controls::Ed_Ind_1), 10);
+    EXPECT_EQ(screen.text(controls::Ed_Nome_Netbios), "SIM-UNIT");
+    EXPECT_EQ(screen.number(controls::Ed_Id_Orvane), 123456);
     EXPECT_FALSE(link.IsPortOpen());
 }
 
 TEST_F(AgainstSimulator, exportedValuesComeBackAndSurviveARestartOfTheUnit) {
     start({"--eeprom", eeprom});
-    screen.checks["Ck_Abilitazione_Esportazione_Eth"] = true;
+    screen.checks[controls::Ck_Abilitazione_Esportazione_Eth] = true;
     type(Field::capacityAh, 480);
     type(Field::endChargeVoltage, 577);
     type(Field::overvoltageStart, 1111);
@@ -151,16 +154,16 @@ TEST_F(AgainstSimulator, exportedValuesComeBackAndSurviveARestartOfTheUnit) {
         EXPECT_EQ(set.GridServiceBlock, exported.GridServiceBlock) << "run " << run;
         EXPECT_EQ(set.NetworkBlock, exported.NetworkBlock) << "run " << run;
         EXPECT_EQ(set.NetbiosNameBlock, exported.OutgoingNetbiosName) << "run " << run;
-        EXPECT_EQ(screen.number("Ed_Capacita"), 480);
-        EXPECT_EQ(screen.text("Ed_Nome_Netbios"), "KEEP-ME");
-        EXPECT_TRUE(screen.isChecked("Ck_Ab_Lim_Sovra"));
+        EXPECT_EQ(screen.number(controls::Ed_Capacita), 480);
+        EXPECT_EQ(screen.text(controls::Ed_Nome_Netbios), "KEEP-ME");
+        EXPECT_TRUE(screen.isChecked(controls::Ck_Ab_Lim_Sovra));
     }
 }
 
 TEST_F(AgainstSimulator, inEnglishTheGridServiceBlockIsNotWritten) {
     start({});
     language.LanguageIndex = catalogue::English;
-    screen.visible["Tab_Cei_021"] = false;
+    screen.visible[controls::Tab_Cei_021] = false;
     exportAnsweringYes();
     ASSERT_EQ(lastMessage(), "Data successfully exported");
     std::vector<std::pair<int, int>> sent;
@@ -191,7 +194,7 @@ TEST_F(AgainstSimulator, aUnitSilentFromTheFourthReadLeavesThreeBlocksNewAndTheC
 TEST_F(AgainstSimulator, aFailedFreeParameterWriteSendsNothingMoreAndNoCommit) {
     WriteEeprom(eeprom, UnitSet());
     start({"--eeprom", eeprom, "--drop", "2"});
-    screen.checks["Ck_Abilitazione_Esportazione_Eth"] = true;
+    screen.checks[controls::Ck_Abilitazione_Esportazione_Eth] = true;
     exportAnsweringYes();
     EXPECT_EQ(lastMessage(), "Errore in esportazione parametri");
     // The unanswered request is in the log (sent, config answer, free parameters).

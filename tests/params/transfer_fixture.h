@@ -14,13 +14,16 @@
 
 namespace orvane::params {
 
+namespace controls = orvane::frontend::controls;
+
 struct TransferWindow : ParameterWindow {
     testing::FakeSerialPort port;
     testing::FakeDelay delay;
     link::PortTable ports;
     link::DeviceLink link{port, ports, delay};
     monitor::PollState poll;
-    monitor::LinkControl linkControl{link, poll, screen, screen, dialogs, language};
+    testing::FakePollTimer timer;
+    monitor::LinkControl linkControl{link, poll, screen, screen, timer, dialogs, language};
     TransferContext context{link, delay, poll, linkControl, screen, dialogs, language};
     ParameterImport importer{context, set, editor};
     ParameterExport exporter{context, set, editor};
@@ -28,7 +31,7 @@ struct TransferWindow : ParameterWindow {
 
     TransferWindow() {
         ports.setConfigured(0, "/dev/fake0");
-        screen.indices["Cb_Sel_Porta"] = 0;
+        screen.indices[controls::Cb_Sel_Porta] = 0;
         unit.attach(port);
         showDefaults();
     }

@@ -11,6 +11,8 @@
 #include "storage_fakes.h"
 
 namespace orvane::storage {
+
+namespace controls = orvane::frontend::controls;
 namespace {
 
 using params::Field;
@@ -140,12 +142,12 @@ TEST_F(DiskButtons, loadFillsTheSetAndShowsIt) {
     EXPECT_EQ(fileDialogs.opens[0].extensionOrFilter, "Orvane Files (*.ovn)");
     EXPECT_EQ(cwd.dir, folder.path());
 
-    EXPECT_EQ(screen.number("Ed_Capacita"), 300);
-    EXPECT_EQ(screen.listIndex("Ed_Combo_Ritardo"), 3);
-    EXPECT_TRUE(screen.isChecked("Rd_Statico"));
-    EXPECT_FALSE(screen.isChecked("Rd_Dinamico"));
-    EXPECT_EQ(screen.text("Ed_Nome_Netbios"), "Casa");
-    EXPECT_TRUE(screen.visible["Gr_Conf_Libera"]);  // the free configuration's layout
+    EXPECT_EQ(screen.number(controls::Ed_Capacita), 300);
+    EXPECT_EQ(screen.listIndex(controls::Ed_Combo_Ritardo), 3);
+    EXPECT_TRUE(screen.isChecked(controls::Rd_Statico));
+    EXPECT_FALSE(screen.isChecked(controls::Rd_Dinamico));
+    EXPECT_EQ(screen.text(controls::Ed_Nome_Netbios), "Casa");
+    EXPECT_TRUE(screen.visible[controls::Gr_Conf_Libera]);  // the free configuration's layout
     EXPECT_TRUE(dialogs.boxes.empty());
 }
 
@@ -154,7 +156,7 @@ TEST_F(DiskButtons, loadOfAFileThatDoesNotExistTakesTheFileDefaults) {
     choose("typed-by-hand.ovn");
     buttons.Bt_Leggi_DiscoClick();
     EXPECT_EQ(set.get(Field::dnsServer1), 8u);
-    EXPECT_EQ(screen.number("Ed_Dns_1"), 8);
+    EXPECT_EQ(screen.number(controls::Ed_Dns_1), 8);
     EXPECT_TRUE(dialogs.boxes.empty());
 }
 
@@ -166,7 +168,7 @@ TEST_F(DiskButtons, cancellingEitherDialogChangesNothing) {
     buttons.Bt_Leggi_DiscoClick();
     EXPECT_EQ(cwd.dir, folder.path());
     EXPECT_EQ(set.ConfigBlock, before.ConfigBlock);
-    EXPECT_EQ(screen.number("Ed_Capacita"), 250);
+    EXPECT_EQ(screen.number(controls::Ed_Capacita), 250);
 
     buttons.Bt_Salva_DiscoClick();
     EXPECT_EQ(cwd.dir, folder.path());

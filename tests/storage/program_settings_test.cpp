@@ -11,6 +11,8 @@
 #include "support/fake_screen.h"
 
 namespace orvane::storage {
+
+namespace controls = orvane::frontend::controls;
 namespace {
 
 using testing::FakeOperator;
@@ -23,9 +25,9 @@ class ChargerIni : public ::testing::Test {
         return s;
     }
     void select(int port, int skin, int language) {
-        window.indices["Cb_Sel_Porta"] = port;
-        window.indices["Combo_Skin"] = skin;
-        window.indices["Cb_Sel_Lingua"] = language;
+        window.indices[controls::Cb_Sel_Porta] = port;
+        window.indices[controls::Combo_Skin] = skin;
+        window.indices[controls::Cb_Sel_Lingua] = language;
     }
 
     testing::ScratchFolder folder;
@@ -151,11 +153,11 @@ TEST(SkinNames, storedPositionsNeverMove) {
 TEST(SkinNames, listSelectsTheStoredSkinOrNothing) {
     testing::FakeScreen window;
     FillSkinList(window, 3);
-    ASSERT_EQ(window.lists["Combo_Skin"].size(), 16u);
-    EXPECT_EQ(window.lists["Combo_Skin"][3], "Carbon");
-    EXPECT_EQ(window.listIndex("Combo_Skin"), 3);
+    ASSERT_EQ(window.lists[controls::Combo_Skin].size(), 16u);
+    EXPECT_EQ(window.lists[controls::Combo_Skin][3], "Carbon");
+    EXPECT_EQ(window.listIndex(controls::Combo_Skin), 3);
     FillSkinList(window, 16);
-    EXPECT_EQ(window.listIndex("Combo_Skin"), -1);
+    EXPECT_EQ(window.listIndex(controls::Combo_Skin), -1);
 }
 
 }  // namespace

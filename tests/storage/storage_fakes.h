@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-#include "storage/file_dialogs.h"
+#include "frontend/file_dialogs.h"
 #include "storage/file_system.h"
 #include "storage/working_directory.h"
 
@@ -149,7 +149,7 @@ class FakeWorkingDirectory final : public storage::WorkingDirectory {
 
 // File dialogs answered from a script. Like the platform's dialogs, a dialog may leave the
 // working directory where the operator browsed to (`browseTo`).
-class FakeFileDialogs final : public storage::FileDialogs {
+class FakeFileDialogs final : public frontend::FileDialogs {
   public:
     struct Call {
         std::string initialFolder;

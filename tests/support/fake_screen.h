@@ -1,94 +1,142 @@
 // A window stand-in for the core tests: remembers the last value written to each control
-// (so reads return what was written or set by the test), counts writes, and records the
-// message boxes with scripted answers. Single-threaded.
+// (so reads return what was written or set by the test), counts writes, follows the poll
+// timer, and records the message boxes with scripted answers. Single-threaded.
 #pragma once
 
 #include <deque>
 #include <functional>
 #include <map>
+#include <ostream>
 #include <string>
 #include <vector>
 
+#include "frontend/operator_dialogs.h"
+#include "frontend/screen.h"
 #include "monitor/local_clock.h"
-#include "monitor/operator_dialogs.h"
-#include "monitor/screen.h"
+#include "monitor/poll_timer.h"
+
+namespace orvane::frontend {
+
+// Handles print as their control's name in test messages.
+template <ControlKind K>
+std::ostream& operator<<(std::ostream& os, Control<K> control) {
+    return os << control.name();
+}
+template <ControlKind... Ks>
+std::ostream& operator<<(std::ostream& os, AnyOf<Ks...> control) {
+    return os << control.name();
+}
+inline std::ostream& operator<<(std::ostream& os, AnyControl control) {
+    return os << control.name();
+}
+inline std::ostream& operator<<(std::ostream& os, ControlId id) {
+    return os << NameOf(id);
+}
+
+}  // namespace orvane::frontend
 
 namespace orvane::testing {
 
-class FakeScreen final : public monitor::Screen, public monitor::ScreenReader {
-public:
-    void setNumber(std::string_view c, double v) override { numbers[std::string(c)] = v; ++writes; }
-    void setLamp(std::string_view c, bool on) override { lamps[std::string(c)] = on; ++writes; }
-    void setDigits(std::string_view c, double v) override { digits[std::string(c)] = v; ++writes; }
-    void setText(std::string_view c, std::string_view t) override {
-        texts[std::string(c)] = std::string(t);
+// Last values by control. Indexed by handle (`screen.numbers[controls::AbNumEdit20]`) or by
+// ControlId (a table walk); iterated as ControlId.
+template <class T>
+class ControlMap : public std::map<frontend::ControlId, T> {
+    using Base = std::map<frontend::ControlId, T>;
+
+  public:
+    using Base::at;
+    using Base::count;
+    using Base::operator[];
+    T& operator[](frontend::AnyControl c) { return Base::operator[](c.id()); }
+    const T& at(frontend::AnyControl c) const { return Base::at(c.id()); }
+    std::size_t count(frontend::AnyControl c) const { return Base::count(c.id()); }
+    T get(frontend::AnyControl c, T fallback) const {
+        const auto it = this->find(c.id());
+        return it == this->end() ? fallback : it->second;
+    }
+};
+
+class FakeScreen final : public frontend::Screen, public frontend::ScreenReader {
+  public:
+    void setNumber(frontend::NumberControl c, double v) override {
+        numbers[c] = v;
         ++writes;
     }
-    void setAutoScroll(std::string_view c, bool on) override { scroll[std::string(c)] = on; }
-    void setChecked(std::string_view c, bool on) override { checks[std::string(c)] = on; }
-    void setListItems(std::string_view c, std::span<const std::string> items) override {
-        lists[std::string(c)].assign(items.begin(), items.end());
-        indices[std::string(c)] = -1;
+    void setLamp(frontend::LampControl c, bool on) override {
+        lamps[c] = on;
+        ++writes;
     }
-    void setListIndex(std::string_view c, int i) override { indices[std::string(c)] = i; }
-    void setVisible(std::string_view c, bool v) override { visible[std::string(c)] = v; }
-    void setEnabled(std::string_view c, bool e) override { enabled[std::string(c)] = e; }
-    void setDate(std::string_view c, monitor::CalendarDate d) override { dates[std::string(c)] = d; }
-    void setTrendValue(monitor::Chart chart, int ch, float v) override {
+    void setDigits(frontend::DigitsControl c, double v) override {
+        digits[c] = v;
+        ++writes;
+    }
+    void setText(frontend::TextControl c, std::string_view t) override {
+        texts[c] = std::string(t);
+        ++writes;
+    }
+    void setAutoScroll(frontend::MatrixControl c, bool on) override { scroll[c] = on; }
+    void setChecked(frontend::CheckControl c, bool on) override { checks[c] = on; }
+    void setListItems(frontend::ListControl c, std::span<const std::string> items) override {
+        lists[c].assign(items.begin(), items.end());
+        indices[c] = -1;
+    }
+    void setListIndex(frontend::ListControl c, int i) override { indices[c] = i; }
+    void setVisible(frontend::AnyControl c, bool v) override { visible[c] = v; }
+    void setEnabled(frontend::AnyControl c, bool e) override { enabled[c] = e; }
+    void setDate(frontend::DateControl c, frontend::CalendarDate d) override { dates[c] = d; }
+    void setTrendValue(frontend::Chart chart, int ch, float v) override {
         trendValues[{chart, ch}] = v;
     }
-    void setTrendVisible(monitor::Chart chart, int ch, bool v) override {
+    void setTrendVisible(frontend::Chart chart, int ch, bool v) override {
         trendVisible[{chart, ch}] = v;
     }
-    void setTrendRange(monitor::Chart chart, int ch, double from, double to) override {
+    void setTrendRange(frontend::Chart chart, int ch, double from, double to) override {
         trendRanges[{chart, ch}] = {from, to};
     }
-    void setTrendUnit(monitor::Chart chart, int ch, std::string_view unit) override {
+    void setTrendUnit(frontend::Chart chart, int ch, std::string_view unit) override {
         trendUnits[{chart, ch}] = std::string(unit);
     }
-    void setTrendScales(monitor::Chart chart, int left, int right) override {
+    void setTrendScales(frontend::Chart chart, int left, int right) override {
         trendScales[chart] = {left, right};
     }
     void setTrendRecording(bool on) override { recording = on; }
-    void setPollTimer(bool on) override { timerEnabled = on; }
 
-    double number(std::string_view c) const override { return find(numbers, c, 0.0); }
-    bool isChecked(std::string_view c) const override { return find(checks, c, false); }
-    int listIndex(std::string_view c) const override { return find(indices, c, -1); }
-    std::string text(std::string_view c) const override { return find(texts, c, std::string()); }
-    bool isVisible(std::string_view c) const override { return find(visible, c, true); }
-    monitor::CalendarDate date(std::string_view c) const override {
-        return find(dates, c, monitor::CalendarDate{});
+    double number(frontend::NumberControl c) const override { return numbers.get(c, 0.0); }
+    bool isChecked(frontend::CheckControl c) const override { return checks.get(c, false); }
+    int listIndex(frontend::ListControl c) const override { return indices.get(c, -1); }
+    std::string text(frontend::TextControl c) const override { return texts.get(c, std::string()); }
+    bool isVisible(frontend::AnyControl c) const override { return visible.get(c, true); }
+    frontend::CalendarDate date(frontend::DateControl c) const override {
+        return dates.get(c, frontend::CalendarDate{});
     }
 
-    std::map<std::string, double, std::less<>> numbers, digits;
-    std::map<std::string, bool, std::less<>> lamps, scroll, checks, visible, enabled;
-    std::map<std::string, std::string, std::less<>> texts;
-    std::map<std::string, std::vector<std::string>, std::less<>> lists;
-    std::map<std::string, int, std::less<>> indices;
-    std::map<std::string, monitor::CalendarDate, std::less<>> dates;
-    std::map<std::pair<monitor::Chart, int>, float> trendValues;
-    std::map<std::pair<monitor::Chart, int>, bool> trendVisible;
-    std::map<std::pair<monitor::Chart, int>, std::pair<double, double>> trendRanges;
-    std::map<std::pair<monitor::Chart, int>, std::string> trendUnits;
-    std::map<monitor::Chart, std::pair<int, int>> trendScales;
+    ControlMap<double> numbers, digits;
+    ControlMap<bool> lamps, scroll, checks, visible, enabled;
+    ControlMap<std::string> texts;
+    ControlMap<std::vector<std::string>> lists;
+    ControlMap<int> indices;
+    ControlMap<frontend::CalendarDate> dates;
+    std::map<std::pair<frontend::Chart, int>, float> trendValues;
+    std::map<std::pair<frontend::Chart, int>, bool> trendVisible;
+    std::map<std::pair<frontend::Chart, int>, std::pair<double, double>> trendRanges;
+    std::map<std::pair<frontend::Chart, int>, std::string> trendUnits;
+    std::map<frontend::Chart, std::pair<int, int>> trendScales;
     bool recording = false;
-    bool timerEnabled = false;
     long writes = 0;
+};
 
-private:
-    template <class Map, class T>
-    static T find(const Map& m, std::string_view c, T fallback) {
-        auto it = m.find(c);
-        return it == m.end() ? fallback : it->second;
-    }
+// The window's poll timer: running or not.
+class FakePollTimer final : public monitor::PollTimer {
+  public:
+    void setRunning(bool on) override { running = on; }
+    bool running = false;
 };
 
 // Message boxes: records each one; questions take the next scripted answer (No when the
 // script is empty, so an unexpected question never proceeds). `observe`, when set, is asked
 // at each box for something the test wants to know about that moment (e.g. the cursor).
-class FakeOperator final : public monitor::OperatorDialogs {
-public:
+class FakeOperator final : public frontend::OperatorDialogs {
+  public:
     enum class Kind { Information, Error, Question };
     struct Box {
         Kind kind;
@@ -100,7 +148,8 @@ public:
     void showError(std::string_view t) override { record(Kind::Error, t); }
     bool askYesNo(std::string_view t) override {
         record(Kind::Question, t);
-        if (answers.empty()) return false;
+        if (answers.empty())
+            return false;
         const bool yes = answers.front();
         answers.pop_front();
         return yes;
@@ -110,14 +159,14 @@ public:
     std::deque<bool> answers;
     std::function<bool()> observe;
 
-private:
+  private:
     void record(Kind kind, std::string_view t) {
         boxes.push_back({kind, std::string(t), observe ? observe() : false});
     }
 };
 
 class FakeClock final : public monitor::LocalClock {
-public:
+  public:
     monitor::LocalTime now() const override { return time; }
     monitor::LocalTime time{2024, 12, 9, 14, 5, 33};
 };

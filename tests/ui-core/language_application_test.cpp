@@ -3,12 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "support/fake_screen.h"
-#include "ui/core/caption_table.h"
 
 namespace orvane::ui {
+
+namespace controls = orvane::frontend::controls;
 namespace {
 
-using monitor::Chart;
+using frontend::Chart;
 
 class ApplyingALanguage : public ::testing::Test {
   protected:
@@ -23,64 +24,65 @@ class ApplyingALanguage : public ::testing::Test {
 
 TEST_F(ApplyingALanguage, englishHidesTheGridServicePartsAndItalianBringsThemBack) {
     apply(catalogue::English);
-    EXPECT_FALSE(screen.visible["Tab_Cei_021"]);
-    EXPECT_FALSE(screen.visible["Ld_Cum_Cei021"]);
-    EXPECT_FALSE(screen.visible["Lb_Cum_All_Cei021"]);
+    EXPECT_FALSE(screen.visible[controls::Tab_Cei_021]);
+    EXPECT_FALSE(screen.visible[controls::Ld_Cum_Cei021]);
+    EXPECT_FALSE(screen.visible[controls::Lb_Cum_All_Cei021]);
     apply(catalogue::Italian);
-    EXPECT_TRUE(screen.visible["Tab_Cei_021"]);
-    EXPECT_TRUE(screen.visible["Ld_Cum_Cei021"]);
-    EXPECT_TRUE(screen.visible["Lb_Cum_All_Cei021"]);
+    EXPECT_TRUE(screen.visible[controls::Tab_Cei_021]);
+    EXPECT_TRUE(screen.visible[controls::Ld_Cum_Cei021]);
+    EXPECT_TRUE(screen.visible[controls::Lb_Cum_All_Cei021]);
 }
 
 TEST_F(ApplyingALanguage, houseGroupStaysHiddenInBothLanguages) {
     for (int language : {catalogue::Italian, catalogue::English}) {
-        screen.visible["Gr_Dati_Casa"] = true;
+        screen.visible[controls::Gr_Dati_Casa] = true;
         apply(language);
-        EXPECT_FALSE(screen.visible["Gr_Dati_Casa"]);
+        EXPECT_FALSE(screen.visible[controls::Gr_Dati_Casa]);
     }
 }
 
 TEST_F(ApplyingALanguage, startStopCaptionFollowsTheLinkState) {
     apply(catalogue::Italian, true);
-    EXPECT_EQ(screen.texts["Bt_Open"], "Ferma");
+    EXPECT_EQ(screen.texts[controls::Bt_Open], "Ferma");
     apply(catalogue::English, true);
-    EXPECT_EQ(screen.texts["Bt_Open"], "Stop");
+    EXPECT_EQ(screen.texts[controls::Bt_Open], "Stop");
     apply(catalogue::English, false);
-    EXPECT_EQ(screen.texts["Bt_Open"], "Start");
+    EXPECT_EQ(screen.texts[controls::Bt_Open], "Start");
 }
 
 TEST_F(ApplyingALanguage, titleAndProductCaptionsCarryTheProductWord) {
     apply(catalogue::Italian);
-    EXPECT_EQ(screen.texts["Form1"], " Orvane Configurator Trifase");
-    EXPECT_EQ(screen.texts["Grp_Sel_Com"], "Comunicazione RS485 con  Orvane ");
-    EXPECT_EQ(screen.texts["Bt_Blocco"], "Blocca Orvane ");
-    EXPECT_EQ(screen.texts["Gruppo_Firmware"], "Firmware  Orvane ");
-    EXPECT_EQ(screen.texts["Lb_Dispositivo"], " Orvane ");
+    EXPECT_EQ(screen.texts[controls::Form1], " Orvane Configurator Trifase");
+    EXPECT_EQ(screen.texts[controls::Grp_Sel_Com], "Comunicazione RS485 con  Orvane ");
+    EXPECT_EQ(screen.texts[controls::Bt_Blocco], "Blocca Orvane ");
+    EXPECT_EQ(screen.texts[controls::Gruppo_Firmware], "Firmware  Orvane ");
+    EXPECT_EQ(screen.texts[controls::Lb_Dispositivo], " Orvane ");
     apply(catalogue::English);
-    EXPECT_EQ(screen.texts["Form1"], " Orvane Treephase Configurator");
-    EXPECT_EQ(screen.texts["Tab_Cei_021"], "Cei 021");
+    EXPECT_EQ(screen.texts[controls::Form1], " Orvane Treephase Configurator");
+    EXPECT_EQ(screen.texts[controls::Tab_Cei_021], "Cei 021");
 }
 
 TEST_F(ApplyingALanguage, listsAreRefilledAndEndOnTheirFirstEntry) {
-    screen.indices["Cb_Tipo_Batt"] = 4;
+    screen.indices[controls::Cb_Tipo_Batt] = 4;
     apply(catalogue::English);
-    EXPECT_EQ(screen.lists["Cb_Scala"].front(), "Grid Power");
-    EXPECT_EQ(screen.lists["Cb_Scala"].size(), 7u);
-    EXPECT_EQ(screen.indices["Cb_Scala"], 0);
-    EXPECT_EQ(screen.indices["Cb_Tipo_Batt"], 0);
-    EXPECT_EQ(screen.lists["Cb_Tipo_Batt"].size(), 7u);
-    EXPECT_EQ(screen.lists["Cb_Tipo_Inverter"].back(), "Type F");
-    EXPECT_EQ(screen.lists["Cb_Sel_Lingua"], (std::vector<std::string>{"Italiano", "English"}));
-    EXPECT_EQ(screen.indices["Cb_Sel_Lingua"], 1);
+    EXPECT_EQ(screen.lists[controls::Cb_Scala].front(), "Grid Power");
+    EXPECT_EQ(screen.lists[controls::Cb_Scala].size(), 7u);
+    EXPECT_EQ(screen.indices[controls::Cb_Scala], 0);
+    EXPECT_EQ(screen.indices[controls::Cb_Tipo_Batt], 0);
+    EXPECT_EQ(screen.lists[controls::Cb_Tipo_Batt].size(), 7u);
+    EXPECT_EQ(screen.lists[controls::Cb_Tipo_Inverter].back(), "Type F");
+    EXPECT_EQ(screen.lists[controls::Cb_Sel_Lingua],
+              (std::vector<std::string>{"Italiano", "English"}));
+    EXPECT_EQ(screen.indices[controls::Cb_Sel_Lingua], 1);
 }
 
 TEST_F(ApplyingALanguage, limitLabelsTakeTheWordOfTheLanguage) {
     apply(catalogue::Italian);
-    EXPECT_EQ(screen.texts["Lb_Limiti_Div_Carica"], " 20 <Dato < 500");
-    EXPECT_EQ(screen.texts["Lb_Num_Pann"], "  4 < N°Pann. <  16");
+    EXPECT_EQ(screen.texts[controls::Lb_Limiti_Div_Carica], " 20 <Dato < 500");
+    EXPECT_EQ(screen.texts[controls::Lb_Num_Pann], "  4 < N°Pann. <  16");
     apply(catalogue::English);
-    EXPECT_EQ(screen.texts["Lb_Limiti_Div_Carica"], " 20 <Data < 500");
-    EXPECT_EQ(screen.texts["Lb_Num_Pann"], "  4 < Panel N°<  16");
+    EXPECT_EQ(screen.texts[controls::Lb_Limiti_Div_Carica], " 20 <Data < 500");
+    EXPECT_EQ(screen.texts[controls::Lb_Num_Pann], "  4 < Panel N°<  16");
 }
 
 TEST_F(ApplyingALanguage, trendChartsGetTheirRangesAndScales) {
@@ -92,7 +94,7 @@ TEST_F(ApplyingALanguage, trendChartsGetTheirRangesAndScales) {
     EXPECT_FALSE(screen.trendVisible[std::pair(Chart::Trend1, 8)]);
     EXPECT_TRUE(screen.trendVisible[std::pair(Chart::Trifase, 3)]);
     EXPECT_EQ(screen.trendScales[Chart::Trend1], std::pair(1, 3));
-    EXPECT_EQ(screen.texts["Trend_1"], "Valori in tempo reale");
+    EXPECT_EQ(screen.texts[controls::Trend_1], "Valori in tempo reale");
 }
 
 TEST_F(ApplyingALanguage, firmwareVersionIsResetUntilTheNextAnswer) {
@@ -101,14 +103,7 @@ TEST_F(ApplyingALanguage, firmwareVersionIsResetUntilTheNextAnswer) {
     apply(catalogue::English);
     EXPECT_EQ(poll.FirmwareVersion, (std::array<std::uint8_t, 3>{0, 0, 0}));
     EXPECT_TRUE(poll.FwVersionError);
-    EXPECT_EQ(screen.texts["Label_Ver_FW"], "0.0.0");
-}
-
-TEST(CaptionTable, everyCaptionRowHasTextInBothLanguages) {
-    for (const Caption& c : CaptionTable()) {
-        EXPECT_FALSE(catalogue::CatalogueText(c.row, catalogue::Italian).empty()) << c.control;
-        EXPECT_FALSE(catalogue::CatalogueText(c.row, catalogue::English).empty()) << c.control;
-    }
+    EXPECT_EQ(screen.texts[controls::Label_Ver_FW], "0.0.0");
 }
 
 }  // namespace

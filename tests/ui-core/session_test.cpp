@@ -12,6 +12,8 @@
 #include "support/fake_serial_port.h"
 
 namespace orvane::ui {
+
+namespace controls = orvane::frontend::controls;
 namespace {
 
 using testing::FakeOperator;
@@ -62,8 +64,9 @@ class StartingTheProgram : public ::testing::Test {
     testing::FakeSerialPort port;
     testing::FakeDelay delay;
     FakeFrame frame{folder};
+    testing::FakePollTimer timer;
     Session session{SessionServices{
-        screen, screen, dialogs, fileDialogs, frame, clock, port, delay, files, cwd, [] {
+        screen, screen, dialogs, fileDialogs, frame, timer, clock, port, delay, files, cwd, [] {
             return std::vector<link::SerialDevice>{{"/dev/ttyUSB0", "FTDI USB-RS485"}};
         }}};
 };
@@ -73,18 +76,18 @@ TEST_F(StartingTheProgram, firstRunInAnEmptyFolderComesUpWithTheDefaultsAndWrite
     EXPECT_EQ(frame.left(), 100);
     EXPECT_EQ(frame.top(), 100);
     EXPECT_EQ(frame.skins, std::vector<std::string>{"Windows"});
-    EXPECT_EQ(screen.text("Form1"), " Orvane Configurator Trifase");
-    EXPECT_EQ(screen.text("Bt_Open"), "Avvia");
-    EXPECT_EQ(screen.listIndex("Cb_Sel_Porta"), 0);
-    EXPECT_EQ(screen.lists["Cb_Sel_Porta"].size(), 11u);
-    EXPECT_EQ(screen.lists["Cb_Sel_Porta"][0].rfind("COM 1", 0), 0u);
-    EXPECT_NE(screen.lists["Cb_Sel_Porta"][0].find("/dev/ttyUSB0"), std::string::npos);
-    EXPECT_EQ(screen.listIndex("Combo_Skin"), 0);
-    EXPECT_EQ(screen.listIndex("Cb_Sel_Lingua"), 0);
-    EXPECT_EQ(screen.text("Lb_Id_Orvane"), "Id  Orvane ");
-    EXPECT_FALSE(screen.visible["Gr_Nascosti"]);
-    EXPECT_TRUE(screen.visible["Grp_Dati_Accumulo"]);
-    EXPECT_FALSE(screen.timerEnabled);
+    EXPECT_EQ(screen.text(controls::Form1), " Orvane Configurator Trifase");
+    EXPECT_EQ(screen.text(controls::Bt_Open), "Avvia");
+    EXPECT_EQ(screen.listIndex(controls::Cb_Sel_Porta), 0);
+    EXPECT_EQ(screen.lists[controls::Cb_Sel_Porta].size(), 11u);
+    EXPECT_EQ(screen.lists[controls::Cb_Sel_Porta][0].rfind("COM 1", 0), 0u);
+    EXPECT_NE(screen.lists[controls::Cb_Sel_Porta][0].find("/dev/ttyUSB0"), std::string::npos);
+    EXPECT_EQ(screen.listIndex(controls::Combo_Skin), 0);
+    EXPECT_EQ(screen.listIndex(controls::Cb_Sel_Lingua), 0);
+    EXPECT_EQ(screen.text(controls::Lb_Id_Orvane), "Id  Orvane ");
+    EXPECT_FALSE(screen.visible[controls::Gr_Nascosti]);
+    EXPECT_TRUE(screen.visible[controls::Grp_Dati_Accumulo]);
+    EXPECT_FALSE(timer.running);
     EXPECT_FALSE(session.link().IsPortOpen());
     EXPECT_TRUE(dialogs.boxes.empty());
 
@@ -100,8 +103,8 @@ TEST_F(StartingTheProgram, parameterFieldsStartFromTheDefaultsWhateverTheLastRun
     screen.numbers.clear();
     session.parameterDefaults().LoadDefaultParameters();
     EXPECT_FALSE(shown.empty());
-    EXPECT_EQ(shown.count("Ed_Capacita"), 1u);
-    EXPECT_EQ(shown.at("Ed_Capacita"), session.parameters().get(params::Field::capacityAh));
+    EXPECT_EQ(shown.count(controls::Ed_Capacita), 1u);
+    EXPECT_EQ(shown.at(controls::Ed_Capacita), session.parameters().get(params::Field::capacityAh));
 }
 
 struct StoredLanguage {
@@ -117,9 +120,9 @@ class StoredLanguages : public StartingTheProgram,
 TEST_P(StoredLanguages, theStoredLanguageChoosesTheTextsAndOutOfRangeMeansItalian) {
     settings(std::string("[GENERALE]\r\nLINGUA=") + GetParam().lingua + "\r\n");
     start();
-    EXPECT_EQ(screen.text("Form1"), GetParam().title);
-    EXPECT_EQ(screen.listIndex("Cb_Sel_Lingua"), GetParam().selected);
-    EXPECT_EQ(screen.visible["Tab_Cei_021"], GetParam().gridServicePage);
+    EXPECT_EQ(screen.text(controls::Form1), GetParam().title);
+    EXPECT_EQ(screen.listIndex(controls::Cb_Sel_Lingua), GetParam().selected);
+    EXPECT_EQ(screen.visible[controls::Tab_Cei_021], GetParam().gridServicePage);
     EXPECT_EQ(session.language().LanguageIndex, GetParam().selected);
 }
 
@@ -135,25 +138,25 @@ TEST_F(StartingTheProgram, storedPortSkinAndPositionAreSelectedAndAppliedUnchang
         "[GENERALE]\r\nCOM_232=3\r\nLEFT=-3000\r\nTOP=4000\r\nSKIN=3\r\n"
         "[PORTE]\r\nCOM4=/dev/ttyAMA0\r\n");
     start();
-    EXPECT_EQ(screen.listIndex("Cb_Sel_Porta"), 3);
-    EXPECT_NE(screen.lists["Cb_Sel_Porta"][3].find("/dev/ttyAMA0"), std::string::npos);
+    EXPECT_EQ(screen.listIndex(controls::Cb_Sel_Porta), 3);
+    EXPECT_NE(screen.lists[controls::Cb_Sel_Porta][3].find("/dev/ttyAMA0"), std::string::npos);
     EXPECT_EQ(frame.left(), -3000);
     EXPECT_EQ(frame.top(), 4000);
     EXPECT_EQ(frame.skins, std::vector<std::string>{"Carbon"});
-    EXPECT_EQ(screen.listIndex("Combo_Skin"), 3);
+    EXPECT_EQ(screen.listIndex(controls::Combo_Skin), 3);
 }
 
 TEST_F(StartingTheProgram, aSkinPositionWithoutAStyleKeepsTheLookAndSelectsNothing) {
     settings("[GENERALE]\r\nSKIN=99\r\n");
     start();
     EXPECT_TRUE(frame.skins.empty());
-    EXPECT_EQ(screen.listIndex("Combo_Skin"), -1);
+    EXPECT_EQ(screen.listIndex(controls::Combo_Skin), -1);
 }
 
 TEST_F(StartingTheProgram, pickingASkinWritesTheSettingsBeforeTheLookChanges) {
     start();
     frame.skins.clear();
-    screen.indices["Combo_Skin"] = 3;
+    screen.indices[controls::Combo_Skin] = 3;
     session.Combo_SkinChange();
     EXPECT_EQ(frame.skins, std::vector<std::string>{"Carbon"});
     EXPECT_NE(frame.settingsWhenSkinApplied.find("SKIN=3\r\n"), std::string::npos);
@@ -161,26 +164,26 @@ TEST_F(StartingTheProgram, pickingASkinWritesTheSettingsBeforeTheLookChanges) {
 
 TEST_F(StartingTheProgram, pickingEnglishSavesItAtOnceAndRewritesTheTexts) {
     start();
-    screen.indices["Cb_Sel_Lingua"] = 1;
+    screen.indices[controls::Cb_Sel_Lingua] = 1;
     session.Cb_Sel_LinguaChange();
     EXPECT_NE(savedSettings().find("LINGUA=1\r\n"), std::string::npos);
-    EXPECT_EQ(screen.text("Form1"), " Orvane Treephase Configurator");
-    EXPECT_FALSE(screen.visible["Tab_Cei_021"]);
+    EXPECT_EQ(screen.text(controls::Form1), " Orvane Treephase Configurator");
+    EXPECT_FALSE(screen.visible[controls::Tab_Cei_021]);
     // The position read at start-up is what a change in between writes.
     EXPECT_NE(savedSettings().find("LEFT=100\r\nTOP=100\r\n"), std::string::npos);
 }
 
 TEST_F(StartingTheProgram, closingWhileTheLinkRunsClosesThePortAndAsksNothing) {
     start();
-    screen.indices["Cb_Sel_Porta"] = 0;
+    screen.indices[controls::Cb_Sel_Porta] = 0;
     session.linkControl().Bt_OpenClick();
     ASSERT_TRUE(session.link().IsPortOpen());
-    ASSERT_TRUE(screen.timerEnabled);
+    ASSERT_TRUE(timer.running);
 
     EXPECT_TRUE(session.FormCloseQuery());
     EXPECT_FALSE(session.link().IsPortOpen());
-    EXPECT_FALSE(screen.lamps["Led_Comunicazione"]);
-    EXPECT_FALSE(screen.timerEnabled);
+    EXPECT_FALSE(screen.lamps[controls::Led_Comunicazione]);
+    EXPECT_FALSE(timer.running);
     EXPECT_TRUE(dialogs.boxes.empty());
 }
 

@@ -13,6 +13,8 @@
 #include "window_fixture.h"
 
 namespace orvane::testing {
+
+namespace controls = orvane::frontend::controls;
 namespace {
 
 using Box = FakeOperator::Kind;
@@ -21,11 +23,11 @@ TEST_F(WindowTest, firstRunInAnEmptyFolderOpensItalianOnComOneAndWritesTheSettin
     ui::Form1& window = open();
     EXPECT_EQ(window.windowTitle(), QString::fromUtf8(" Orvane Configurator Trifase"));
     EXPECT_EQ(window.pos(), QPoint(100, 100));
-    EXPECT_EQ(text("Cb_Sel_Porta").rfind("COM 1", 0), 0u);
-    EXPECT_EQ(text("Cb_Sel_Lingua"), "Italiano");
-    EXPECT_EQ(text("Bt_Open"), "Avvia");
+    EXPECT_EQ(text(controls::Cb_Sel_Porta).rfind("COM 1", 0), 0u);
+    EXPECT_EQ(text(controls::Cb_Sel_Lingua), "Italiano");
+    EXPECT_EQ(text(controls::Bt_Open), "Avvia");
     EXPECT_EQ(skins_.current(), QStringLiteral("Windows"));
-    EXPECT_TRUE(tabShown("Tab_Cei_021"));
+    EXPECT_TRUE(tabShown(controls::Tab_Cei_021));
     EXPECT_FALSE(window.timer1().isActive());
     EXPECT_EQ(window.timer1().interval(), 75);
     EXPECT_EQ(window.pages().currentIndex(), 0);
@@ -39,93 +41,98 @@ TEST_F(WindowTest, firstRunInAnEmptyFolderOpensItalianOnComOneAndWritesTheSettin
 TEST_F(WindowTest, storedEnglishOpensInEnglishWithoutTheGridServiceParts) {
     settings("LINGUA=1\r\n");
     open();
-    EXPECT_EQ(text("Form1"), " Orvane Treephase Configurator");
-    EXPECT_EQ(text("Cb_Sel_Lingua"), "English");
-    EXPECT_FALSE(tabShown("Tab_Cei_021"));
-    EXPECT_TRUE(control("Ld_Cum_Cei021")->isHidden());
-    EXPECT_TRUE(control("Gr_Dati_Casa")->isHidden());
+    EXPECT_EQ(text(controls::Form1), " Orvane Treephase Configurator");
+    EXPECT_EQ(text(controls::Cb_Sel_Lingua), "English");
+    EXPECT_FALSE(tabShown(controls::Tab_Cei_021));
+    EXPECT_TRUE(control(controls::Ld_Cum_Cei021)->isHidden());
+    EXPECT_TRUE(control(controls::Gr_Dati_Casa)->isHidden());
 }
 
 TEST_F(WindowTest, everyControlTheProgramSpeaksToExists) {
     settings("", true);
-    open();
-    click("Bt_Open");
-    ASSERT_TRUE(waitFor([&] { return text("Label_Ver_FW") != "0.0.0"; }));
+    // The window's binding finds every control of the table or refuses to start.
+    ASSERT_NO_THROW(open());
+    click(controls::Bt_Open);
+    ASSERT_TRUE(waitFor([&] { return text(controls::Label_Ver_FW) != "0.0.0"; }));
     dialogs_.answers = {true};
-    click("Bt_Defaut");
-    pick("Cb_Tipo_Batt", 4);
-    pick("Cb_Sel_Lingua", 1);
-    EXPECT_TRUE(window_->screen().missingControls().empty())
-        << *window_->screen().missingControls().begin();
+    click(controls::Bt_Defaut);
+    pick(controls::Cb_Tipo_Batt, 4);
+    pick(controls::Cb_Sel_Lingua, 1);
+    EXPECT_EQ(text(controls::Cb_Sel_Lingua), "English");
 }
 
 TEST_F(WindowTest, startingTheLinkShowsLiveValuesTheClockAndTheFirmware) {
     settings("", true);
     open();
-    click("Bt_Open");
-    EXPECT_EQ(text("Bt_Open"), "Ferma");
-    EXPECT_TRUE(control<widgets::Lamp>("Led_Comunicazione")->isActive());
+    click(controls::Bt_Open);
+    EXPECT_EQ(text(controls::Bt_Open), "Ferma");
+    EXPECT_TRUE(control<widgets::Lamp>(controls::Led_Comunicazione)->isActive());
     EXPECT_TRUE(window_->timer1().isActive());
 
-    ASSERT_TRUE(waitFor([&] { return text("Vr_String") == "Comunicazione OK"; }));
-    EXPECT_TRUE(waitFor([&] { return control<widgets::DigitGroup>("VrAnno")->value() >= 2000; }));
+    ASSERT_TRUE(waitFor([&] { return text(controls::Vr_String) == "Comunicazione OK"; }));
+    EXPECT_TRUE(
+        waitFor([&] { return control<widgets::DigitGroup>(controls::VrAnno)->value() >= 2000; }));
     EXPECT_TRUE(waitFor([&] {  // the grid voltage, once the measurement block is in
-        return control<widgets::NumericField>("AbNumEdit20")->value() > 100.0;
+        return control<widgets::NumericField>(controls::AbNumEdit20)->value() > 100.0;
     }));
-    EXPECT_EQ(text("Label_Ver_FW"), " 1. 7. 3");
-    EXPECT_GT(control<widgets::NumericField>("Ed_Freq_Rete")->value(), 45.0);
+    EXPECT_EQ(text(controls::Label_Ver_FW), " 1. 7. 3");
+    EXPECT_GT(control<widgets::NumericField>(controls::Ed_Freq_Rete)->value(), 45.0);
 
-    click("Bt_Open");
-    EXPECT_EQ(text("Bt_Open"), "Avvia");
-    EXPECT_EQ(text("Vr_String"), "Fermo");
+    click(controls::Bt_Open);
+    EXPECT_EQ(text(controls::Bt_Open), "Avvia");
+    EXPECT_EQ(text(controls::Vr_String), "Fermo");
     EXPECT_FALSE(window_->timer1().isActive());
 }
 
 TEST_F(WindowTest, switchingLanguageWhileStartedKeepsTheStopCaptionAndSavesTheChoice) {
     settings("", true);
     open();
-    click("Bt_Open");
-    pick("Cb_Sel_Lingua", 1);
-    EXPECT_EQ(text("Bt_Open"), "Stop");
-    EXPECT_EQ(text("Label_Ver_FW"), "0.0.0");
-    EXPECT_FALSE(tabShown("Tab_Cei_021"));
+    click(controls::Bt_Open);
+    pick(controls::Cb_Sel_Lingua, 1);
+    EXPECT_EQ(text(controls::Bt_Open), "Stop");
+    EXPECT_EQ(text(controls::Label_Ver_FW), "0.0.0");
+    EXPECT_FALSE(tabShown(controls::Tab_Cei_021));
     EXPECT_NE(savedSettings().find("LINGUA=1\r\n"), std::string::npos);
-    pick("Cb_Sel_Lingua", 0);
-    EXPECT_EQ(text("Bt_Open"), "Ferma");
-    EXPECT_TRUE(tabShown("Tab_Cei_021"));
+    pick(controls::Cb_Sel_Lingua, 0);
+    EXPECT_EQ(text(controls::Bt_Open), "Ferma");
+    EXPECT_TRUE(tabShown(controls::Tab_Cei_021));
 }
 
 // Each chart's three buttons act on their own chart; the list picks Trend_1's left scale.
 TEST_F(WindowTest, chartButtonsScrollAndClearTheirOwnChart) {
     open();
+    using frontend::Control;
+    using frontend::ControlKind;
     struct Case {
-        const char* chart;
-        const char* older;
-        const char* clear;
-        const char* newer;
+        Control<ControlKind::TrendChart> chart;
+        Control<ControlKind::Button> older;
+        Control<ControlKind::Button> clear;
+        Control<ControlKind::Button> newer;
     };
-    for (const Case& c : {Case{"Trend_1", "Button24", "Bt_Clear_Trend", "Button23"},
-                          Case{"Trend_Trifase", "Button1", "Bt_Pul_Trend_Trifase", "Button3"}}) {
+    for (const Case& c :
+         {Case{controls::Trend_1, controls::Button24, controls::Bt_Clear_Trend, controls::Button23},
+          Case{controls::Trend_Trifase, controls::Button1, controls::Bt_Pul_Trend_Trifase,
+               controls::Button3}}) {
         auto* chart = control<widgets::TrendChart>(c.chart);
         chart->setRecording(true);
         for (int i = 0; i < 1500; ++i)  // more than the plot shows
             chart->tick();
         const int newestStart = chart->model().viewStart();
         click(c.older);
-        EXPECT_FALSE(chart->isFollowing()) << c.chart;
-        EXPECT_EQ(chart->model().viewStart(), newestStart - chart->gridWidth()) << c.chart;
+        EXPECT_FALSE(chart->isFollowing()) << c.chart.name();
+        EXPECT_EQ(chart->model().viewStart(), newestStart - chart->gridWidth()) << c.chart.name();
         click(c.newer);
-        EXPECT_EQ(chart->model().viewStart(), newestStart) << c.chart;
+        EXPECT_EQ(chart->model().viewStart(), newestStart) << c.chart.name();
         click(c.clear);
-        EXPECT_EQ(chart->model().recordCount(), 0) << c.chart;
+        EXPECT_EQ(chart->model().recordCount(), 0) << c.chart.name();
     }
-    pick("Cb_Scala", 3);
-    EXPECT_EQ(control<widgets::TrendChart>("Trend_1")->leftScaleChannel(), 4);
+    pick(controls::Cb_Scala, 3);
+    EXPECT_EQ(control<widgets::TrendChart>(controls::Trend_1)->leftScaleChannel(), 4);
 }
 
 TEST_F(WindowTest, pickingASkinSavesItAndChangesTheLook) {
     open();
-    pick("Combo_Skin", 3);
+    pick(controls::Combo_Skin, 3);
     EXPECT_EQ(skins_.current(), QStringLiteral("Carbon"));
     EXPECT_NE(savedSettings().find("SKIN=3\r\n"), std::string::npos);
 }
@@ -133,19 +140,19 @@ TEST_F(WindowTest, pickingASkinSavesItAndChangesTheLook) {
 TEST_F(WindowTest, importAndExportRunUnderTheBusyCursorAndReportTheirOutcome) {
     settings("", true);
     open();
-    click("Bt_Open");
-    click("Bt_Importa");  // takes the port from the running link
+    click(controls::Bt_Open);
+    click(controls::Bt_Importa);  // takes the port from the running link
     ASSERT_EQ(dialogs_.boxes.size(), 1u);
     EXPECT_EQ(dialogs_.boxes[0].text, "Dati importati correttamente");
     EXPECT_TRUE(dialogs_.boxes[0].observed);             // under the wait cursor
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);  // gone once the transfer is over
-    EXPECT_NE(control<widgets::NumericField>("Ed_Id_Orvane")->value(), 0.0);
-    EXPECT_EQ(text("Bt_Open"), "Avvia");
-    EXPECT_EQ(text("Vr_String"), "Fermo");
+    EXPECT_NE(control<widgets::NumericField>(controls::Ed_Id_Orvane)->value(), 0.0);
+    EXPECT_EQ(text(controls::Bt_Open), "Avvia");
+    EXPECT_EQ(text(controls::Vr_String), "Fermo");
 
     dialogs_.boxes.clear();
     dialogs_.answers = {true};
-    click("Bt_Scrivi_Eeprom");
+    click(controls::Bt_Scrivi_Eeprom);
     ASSERT_EQ(dialogs_.boxes.size(), 2u);
     EXPECT_EQ(dialogs_.boxes[0].kind, Box::Question);
     EXPECT_EQ(dialogs_.boxes[1].text, "Dati esportati correttamente");
@@ -153,28 +160,28 @@ TEST_F(WindowTest, importAndExportRunUnderTheBusyCursorAndReportTheirOutcome) {
 
 TEST_F(WindowTest, savedParametersComeBackAfterTheDefaults) {
     open();
-    auto* capacity = control<widgets::NumericField>("Ed_Capacita");
+    auto* capacity = control<widgets::NumericField>(controls::Ed_Capacita);
     const double defaultCapacity = capacity->value();
     capacity->setValue(defaultCapacity + 20);
     const std::string file = folder_.file("mine");
     fileDialogs_.answers = {file};
-    click("Bt_Salva_Disco");
+    click(controls::Bt_Salva_Disco);
     EXPECT_TRUE(dialogs_.boxes.empty()) << dialogs_.boxes.front().text;
     EXPECT_EQ(fileDialogs_.saveFolder, folder_.file("Salvataggi"));
     EXPECT_EQ(fileDialogs_.proposedName.rfind("Orvane_", 0), 0u);
 
     dialogs_.answers = {true};
-    click("Bt_Defaut");
+    click(controls::Bt_Defaut);
     EXPECT_EQ(capacity->value(), defaultCapacity);
     fileDialogs_.answers = {file + ".ovn"};
-    click("Bt_Leggi_Disco");
+    click(controls::Bt_Leggi_Disco);
     EXPECT_EQ(fileDialogs_.openFilter, "Orvane Files (*.ovn)");
     EXPECT_EQ(capacity->value(), defaultCapacity + 20);
 }
 
 TEST_F(WindowTest, theDefaultsQuestionIsARealYesNoBox) {
     open(/*realDialogs=*/true);
-    auto* capacity = control<widgets::NumericField>("Ed_Capacita");
+    auto* capacity = control<widgets::NumericField>(controls::Ed_Capacita);
     const double defaultCapacity = capacity->value();
     capacity->setValue(defaultCapacity + 20);
     QString asked;
@@ -186,7 +193,7 @@ TEST_F(WindowTest, theDefaultsQuestionIsARealYesNoBox) {
         icon = box->icon();
         box->button(QMessageBox::Yes)->click();
     });
-    click("Bt_Defaut");
+    click(controls::Bt_Defaut);
     EXPECT_EQ(asked, QStringLiteral("Si vogliono caricare i dati di default ?"));
     EXPECT_EQ(icon, QMessageBox::Question);
     EXPECT_EQ(capacity->value(), defaultCapacity);

@@ -22,7 +22,7 @@
 #include <string>
 #include <vector>
 
-#include "storage/file_dialogs.h"
+#include "frontend/file_dialogs.h"
 #include "support/fake_screen.h"
 #include "support/scratch_directory.h"
 #include "support/unit_sim_process.h"
@@ -33,7 +33,7 @@
 namespace orvane::testing {
 
 // The file dialogs: each call takes the next scripted answer (nothing: cancelled).
-class ScriptedFileDialogs final : public storage::FileDialogs {
+class ScriptedFileDialogs final : public frontend::FileDialogs {
   public:
     std::optional<std::string> chooseSaveFile(const std::string& folder, const std::string& name,
                                               std::string_view) override {
@@ -98,19 +98,18 @@ class WindowTest : public ::testing::Test {
     }
 
     template <class T = QWidget>
-    T* control(const char* name) const {
-        return window_->findChild<T*>(QLatin1String(name));
+    T* control(frontend::AnyControl c) const {
+        return qobject_cast<T*>(window_->screen().widget(c));
     }
-    std::string text(const char* name) const { return window_->screen().text(name); }
-    void click(const char* name) const {
-        QAbstractButton* button = control<QAbstractButton>(name);
-        ASSERT_NE(button, nullptr) << name;
-        button->click();
+    // What a control shows: its caption or text, a list its current entry.
+    std::string text(frontend::AnyControl c) const { return window_->screen().captionOf(c.id()); }
+    void click(frontend::AnyOf<frontend::ControlKind::Button, frontend::ControlKind::LargeButton> c)
+        const {
+        control<QAbstractButton>(c)->click();
     }
     // The operator picks entry `index` of a list.
-    void pick(const char* name, int index) const {
-        QComboBox* list = control<QComboBox>(name);
-        ASSERT_NE(list, nullptr) << name;
+    void pick(frontend::ListControl c, int index) const {
+        QComboBox* list = control<QComboBox>(c);
         list->setCurrentIndex(index);
         emit list->activated(index);
     }
@@ -123,7 +122,7 @@ class WindowTest : public ::testing::Test {
         std::ifstream in(folder_.file("Charger.INI"), std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
-    bool tabShown(const char* page) const {
+    bool tabShown(frontend::Control<frontend::ControlKind::Page> page) const {
         QTabWidget& pages = window_->pages();
         return pages.isTabVisible(pages.indexOf(control(page)));
     }

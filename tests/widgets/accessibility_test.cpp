@@ -6,7 +6,9 @@
 #include <QAccessibleActionInterface>
 #include <functional>
 #include <memory>
+#include <string_view>
 
+#include "frontend/control_table.h"
 #include "widget_test_support.h"
 #include "widgets/check_lamp.h"
 #include "widgets/digit_group.h"
@@ -19,6 +21,8 @@
 #include "widgets/trend_chart.h"
 
 namespace orvane::widgets {
+
+namespace controls = orvane::frontend::controls;
 namespace {
 
 QString valueOf(QWidget* w) {
@@ -27,7 +31,7 @@ QString valueOf(QWidget* w) {
 }
 
 struct AccessCase {
-    const char* name;
+    std::string_view name;  // the window's control of this kind, for the fallback name
     std::function<QWidget*()> make;
     QAccessible::Role role;
     const char* value;
@@ -42,26 +46,27 @@ class AccessibleTest : public ::testing::TestWithParam<AccessCase> {};
 TEST_P(AccessibleTest, widgetReportsItsRoleAndWhatItShows) {
     const AccessCase& c = GetParam();
     std::unique_ptr<QWidget> w(c.make());
-    w->setObjectName(QString::fromLatin1(c.name));
+    w->setObjectName(QString::fromUtf8(c.name.data(), static_cast<qsizetype>(c.name.size())));
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(w.get());
     ASSERT_NE(iface, nullptr);
     EXPECT_EQ(iface->role(), c.role);
     EXPECT_EQ(iface->text(QAccessible::Value), QString::fromUtf8(c.value));
-    EXPECT_EQ(iface->text(QAccessible::Name), QString::fromLatin1(c.name));  // falls back
+    EXPECT_EQ(iface->text(QAccessible::Name), w->objectName());  // falls back
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Widgets, AccessibleTest,
-    ::testing::Values(AccessCase{"Led_Comunicazione",
+    ::testing::Values(AccessCase{controls::Led_Comunicazione.name(),
                                  [] {
                                      auto* l = new Lamp;
                                      l->setActive(true);
                                      return l;
                                  },
                                  QAccessible::Indicator, "on"},
-                      AccessCase{"Ck_Agg_Clock", [] { return new CheckLamp(QStringLiteral("x")); },
+                      AccessCase{controls::Ck_Agg_Clock.name(),
+                                 [] { return new CheckLamp(QStringLiteral("x")); },
                                  QAccessible::CheckBox, "unchecked"},
-                      AccessCase{"Ed_Freq_Rete",
+                      AccessCase{controls::Ed_Freq_Rete.name(),
                                  [] {
                                      auto* f = new NumericField;
                                      f->setFormat(QStringLiteral("#0.0#"));
@@ -69,34 +74,34 @@ INSTANTIATE_TEST_SUITE_P(
                                      return f;
                                  },
                                  QAccessible::EditableText, "50.02"},
-                      AccessCase{"Num_Ora",
+                      AccessCase{controls::Num_Ora.name(),
                                  [] {
                                      auto* s = new SpinField;
                                      s->setValue(7);
                                      return s;
                                  },
                                  QAccessible::SpinBox, "07"},
-                      AccessCase{"VrAnno",
+                      AccessCase{controls::VrAnno.name(),
                                  [] {
                                      auto* d = new DigitGroup(4);
                                      d->setValue(2025);
                                      return d;
                                  },
                                  QAccessible::StaticText, "2025"},
-                      AccessCase{"Vr_String",
+                      AccessCase{controls::Vr_String.name(),
                                  [] {
                                      auto* m = new LedMatrixLine;
                                      m->setText(QStringLiteral("Avviato"));
                                      return m;
                                  },
                                  QAccessible::StaticText, "Avviato"},
-                      AccessCase{"Bt_Blocco",
+                      AccessCase{controls::Bt_Blocco.name(),
                                  [] { return new LargeButton(QStringLiteral("Blocca")); },
                                  QAccessible::Button, "Blocca"},
                       AccessCase{"Label_Sep", [] { return new StyledLabel(QStringLiteral(":")); },
                                  QAccessible::StaticText, ":"},
-                      AccessCase{"Trend_1", [] { return new TrendChart; }, QAccessible::Chart,
-                                 "0 records, stopped, following"}),
+                      AccessCase{controls::Trend_1.name(), [] { return new TrendChart; },
+                                 QAccessible::Chart, "0 records, stopped, following"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Accessibility, lampAndCheckLampReportTheirCheckedState) {

@@ -15,15 +15,18 @@
 #include <cstdio>
 #include <string_view>
 
-#include "monitor/operator_dialogs.h"
+#include "frontend/operator_dialogs.h"
 #include "ui/skins/skin_switcher.h"
 #include "ui/window/form1.h"
 #include "ui/window/program_font.h"
+#include "ui/window/qt_screen.h"
+
+namespace controls = orvane::frontend::controls;
 
 namespace {
 
 // Nobody is there to answer: outcomes are printed, questions answered No.
-class UnattendedOperator final : public orvane::monitor::OperatorDialogs {
+class UnattendedOperator final : public orvane::frontend::OperatorDialogs {
   public:
     void inform(std::string_view text) override { print("info", text); }
     void showError(std::string_view text) override { print("error", text); }
@@ -58,11 +61,10 @@ bool Parse(const QStringList& args, Options& options) {
     return !options.port.isEmpty() && !options.out.isEmpty() && args.size() % 2 == 1;
 }
 
-void Pick(orvane::ui::Form1& window, const char* list, int index) {
-    if (auto* combo = window.findChild<QComboBox*>(QLatin1String(list))) {
-        combo->setCurrentIndex(index);
-        emit combo->activated(index);
-    }
+void Pick(orvane::ui::Form1& window, orvane::frontend::ListControl list, int index) {
+    auto* combo = static_cast<QComboBox*>(window.screen().widget(list));
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
 }
 
 }  // namespace
@@ -98,16 +100,15 @@ int main(int argc, char* argv[]) {
     window.show();
 
     // Plot the channels an installer usually watches, then start the link.
-    for (const char* box : {"Ck_P_Rete", "Ck_I_Batt", "Ck_V_Batt", "Ck_P_Pann", "Ck_T_Diss"})
-        if (auto* tick = window.findChild<QAbstractButton*>(QLatin1String(box)))
-            tick->setChecked(true);
-    if (auto* start = window.findChild<QAbstractButton*>(QStringLiteral("Bt_Open")))
-        start->click();
+    for (auto box : {controls::Ck_P_Rete, controls::Ck_I_Batt, controls::Ck_V_Batt,
+                     controls::Ck_P_Pann, controls::Ck_T_Diss})
+        window.screen().setChecked(box, true);
+    static_cast<QAbstractButton*>(window.screen().widget(controls::Bt_Open))->click();
     QTest::qWait(options.seconds * 1000);
 
     int written = 0;
     for (int language : {0, 1}) {
-        Pick(window, "Cb_Sel_Lingua", language);
+        Pick(window, controls::Cb_Sel_Lingua, language);
         QTest::qWait(1500);
         QTabWidget& pages = window.pages();
         for (int page = 0; page < pages.count(); ++page) {

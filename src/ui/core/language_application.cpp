@@ -4,15 +4,16 @@
 #include <string>
 #include <vector>
 
+#include "params/free_configuration_layout.h"
 #include "params/limit_labels.h"
-#include "ui/core/caption_table.h"
 
 namespace orvane::ui {
 
 namespace {
 
-using monitor::Chart;
-using monitor::Screen;
+using frontend::Chart;
+using frontend::Screen;
+namespace controls = frontend::controls;
 
 struct ChannelSetup {
     double from;
@@ -36,9 +37,6 @@ constexpr std::array<ChannelSetup, 8> TrendChannels{{
 // The three phases share the grid range, split three ways.
 constexpr double PhaseRange = 16000 / 3;
 
-constexpr std::array<std::string_view, 4> ProductPictures{"Immagine_Kelvora", "Immagine_Orvane",
-                                                          "Immagine_Mirdal", "Immagine_Tessop"};
-
 std::vector<std::string> Rows(const catalogue::Language& language, int first, int last) {
     std::vector<std::string> items;
     for (int row = first; row <= last; ++row)
@@ -50,7 +48,7 @@ std::string WithProductWord(std::string_view text) {
     return std::string(text) + std::string(catalogue::ProductWord);
 }
 
-void RefillList(Screen& screen, std::string_view list, const std::vector<std::string>& items,
+void RefillList(Screen& screen, frontend::ListControl list, const std::vector<std::string>& items,
                 int select) {
     screen.setListItems(list, items);
     screen.setListIndex(list, select);
@@ -63,22 +61,25 @@ void ApplyLanguage(Screen& screen, const catalogue::Language& language, bool lin
     const bool italian = language.LanguageIndex == catalogue::Italian;
 
     // Captions of pages, groups, labels and buttons.
-    for (const Caption& c : CaptionTable()) {
-        const std::string_view text = language.text(c.row);
-        screen.setText(c.control, c.withProductWord ? WithProductWord(text) : std::string(text));
+    for (const frontend::CaptionedControl& c : frontend::CaptionedControls) {
+        const std::string_view text = language.text(c.caption.row);
+        if (c.caption.source == frontend::CaptionSource::Row)
+            screen.setText(c.control, text);
+        else if (c.caption.source == frontend::CaptionSource::RowWithProduct)
+            screen.setText(c.control, WithProductWord(text));
     }
-    screen.setText("Lb_Dispositivo", catalogue::ProductWord);
-    screen.setText("Bt_Open", language.text(linkStarted ? catalogue::row::StopButton
-                                                        : catalogue::row::StartButton));
-    screen.setText("Form1", std::string(catalogue::ProductWord) + std::string(language.text(205)));
-    screen.setText("Gruppo_Firmware", WithProductWord("Firmware "));
+    screen.setText(controls::Lb_Dispositivo, catalogue::ProductWord);
+    screen.setText(controls::Bt_Open, language.text(linkStarted ? catalogue::row::StopButton
+                                                                : catalogue::row::StartButton));
+    screen.setText(controls::Form1,
+                   std::string(catalogue::ProductWord) + std::string(language.text(205)));
+    screen.setText(controls::Gruppo_Firmware, WithProductWord("Firmware "));
 
-    screen.setVisible("Gr_Par_Avanzati", false);
-    screen.setEnabled("Gr_Par_Avanzati", true);
-    screen.setVisible("Tab_Trifase", true);
-    screen.setVisible("Gr_Dati_Casa", false);
-    for (std::string_view picture : ProductPictures)
-        screen.setVisible(picture, picture == "Immagine_Orvane");
+    screen.setVisible(controls::Gr_Par_Avanzati, false);
+    screen.setEnabled(controls::Gr_Par_Avanzati, true);
+    screen.setVisible(controls::Tab_Trifase, true);
+    screen.setVisible(controls::Gr_Dati_Casa, false);
+    params::ShowOwnProductPicture(screen);
 
     for (int ch = 1; ch <= 3; ++ch) {
         screen.setTrendVisible(Chart::Trifase, ch, true);
@@ -93,19 +94,21 @@ void ApplyLanguage(Screen& screen, const catalogue::Language& language, bool lin
     screen.setTrendVisible(Chart::Trend1, 8, false);
     screen.setTrendScales(Chart::Trend1, 1, 3);
 
-    RefillList(screen, "Cb_Scala", Rows(language, 149, 155), 0);
-    RefillList(screen, "Cb_Sel_Lingua", {"Italiano", "English"}, language.LanguageIndex);
+    RefillList(screen, controls::Cb_Scala, Rows(language, 149, 155), 0);
+    RefillList(screen, controls::Cb_Sel_Lingua, {"Italiano", "English"}, language.LanguageIndex);
     // Emptying a list leaves nothing selected, so both type lists end on their first entry.
-    RefillList(screen, "Cb_Tipo_Batt", Rows(language, 136, 142), 0);
-    RefillList(screen, "Cb_Tipo_Inverter", Rows(language, 143, 148), 0);
+    RefillList(screen, controls::Cb_Tipo_Batt, Rows(language, 136, 142), 0);
+    RefillList(screen, controls::Cb_Tipo_Inverter, Rows(language, 143, 148), 0);
 
     params::ShowLimitLabels(screen, params::LimitLabelGroup::Language, language.LanguageIndex);
 
-    for (std::string_view control : {"Tab_Cei_021", "Lb_Cum_All_Cei021", "Ld_Cum_Cei021"})
+    for (frontend::AnyControl control : {frontend::AnyControl(controls::Tab_Cei_021),
+                                         frontend::AnyControl(controls::Lb_Cum_All_Cei021),
+                                         frontend::AnyControl(controls::Ld_Cum_Cei021)})
         screen.setVisible(control, italian);
 
     poll.FirmwareVersion = {0, 0, 0};
-    screen.setText("Label_Ver_FW", "0.0.0");
+    screen.setText(controls::Label_Ver_FW, "0.0.0");
 }
 
 }  // namespace orvane::ui

@@ -5,14 +5,14 @@
 #pragma once
 
 #include "catalogue/message_catalogue.h"
+#include "frontend/screen.h"
 #include "monitor/poll_state.h"
-#include "monitor/screen.h"
 
 namespace orvane::ui {
 
 // `linkStarted` chooses the start/stop caption. Resets the firmware version to 0.0.0 so
 // the label shows the next version answer.
-void ApplyLanguage(monitor::Screen& screen, const catalogue::Language& language, bool linkStarted,
+void ApplyLanguage(frontend::Screen& screen, const catalogue::Language& language, bool linkStarted,
                    monitor::PollState& poll);
 
 }  // namespace orvane::ui

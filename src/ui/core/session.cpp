@@ -9,7 +9,8 @@ namespace orvane::ui {
 
 namespace {
 
-constexpr std::string_view PortList = "Cb_Sel_Porta";
+namespace controls = frontend::controls;
+constexpr auto PortList = controls::Cb_Sel_Porta;
 
 }  // namespace
 
@@ -17,7 +18,7 @@ Session::Session(const SessionServices& services)
     : s_(services),
       link_(s_.port, ports_, s_.delay),
       monitor_(link_, poll_, data_, s_.screen, s_.input, s_.clock, language_),
-      linkControl_(link_, poll_, s_.screen, s_.input, s_.dialogs, language_),
+      linkControl_(link_, poll_, s_.screen, s_.input, s_.pollTimer, s_.dialogs, language_),
       commands_(poll_, link_, s_.dialogs, language_),
       layout_(s_.screen, s_.input, language_),
       editor_(parameters_, s_.screen, s_.input, layout_),
@@ -34,7 +35,7 @@ void Session::FormCreate() {
     fillPortList();
     storage::FillSkinList(s_.screen, settings_.SkinIndex);
     s_.screen.setListIndex(PortList, settings_.PortIndex);
-    s_.screen.setListIndex("Cb_Sel_Lingua", settings_.LanguageIndex);
+    s_.screen.setListIndex(controls::Cb_Sel_Lingua, settings_.LanguageIndex);
     if (settings_.LanguageIndex != catalogue::Italian &&
         settings_.LanguageIndex != catalogue::English)
         settings_.LanguageIndex = catalogue::Italian;
@@ -45,18 +46,19 @@ void Session::FormCreate() {
 
 void Session::FormShow() {
     s_.frame.moveTo(settings_.WindowLeft, settings_.WindowTop);
-    s_.screen.setEnabled("Bt_Cambio_Batteria", true);
-    s_.screen.setVisible("Bt_Cambio_Batteria", true);
+    s_.screen.setEnabled(controls::Bt_Cambio_Batteria, true);
+    s_.screen.setVisible(controls::Bt_Cambio_Batteria, true);
     defaults_.LoadDefaultParameters();
     editor_.ShowParameters();
-    s_.screen.setText("Lb_Id_Orvane", "Id " + std::string(catalogue::ProductWord));
+    s_.screen.setText(controls::Lb_Id_Orvane, "Id " + std::string(catalogue::ProductWord));
     applyLanguage();
-    for (std::string_view shown : {"Grp_Dati_Accumulo", "Bt_Reset_Accumulo"}) {
+    for (frontend::AnyControl shown : {frontend::AnyControl(controls::Grp_Dati_Accumulo),
+                                       frontend::AnyControl(controls::Bt_Reset_Accumulo)}) {
         s_.screen.setVisible(shown, true);
         s_.screen.setEnabled(shown, true);
     }
-    s_.screen.setVisible("Gr_Nascosti", false);
-    s_.screen.setEnabled("Gr_Nascosti", false);
+    s_.screen.setVisible(controls::Gr_Nascosti, false);
+    s_.screen.setEnabled(controls::Gr_Nascosti, false);
     // Poll step, link flags, command flags and filters back to where a new link starts.
     monitor_.ResetOnShow();
 }
@@ -70,7 +72,7 @@ bool Session::FormCloseQuery() {
 }
 
 void Session::Cb_Sel_LinguaChange() {
-    const int picked = s_.input.listIndex("Cb_Sel_Lingua");
+    const int picked = s_.input.listIndex(controls::Cb_Sel_Lingua);
     if (picked != catalogue::Italian && picked != catalogue::English)
         return;
     language_.LanguageIndex = picked;
@@ -81,7 +83,7 @@ void Session::Cb_Sel_LinguaChange() {
 
 void Session::Combo_SkinChange() {
     settingsStore_.SaveProgramSettings(settings_, s_.input);
-    applySkinAt(s_.input.listIndex("Combo_Skin"));
+    applySkinAt(s_.input.listIndex(controls::Combo_Skin));
 }
 
 void Session::fillPortList() {

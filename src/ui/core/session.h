@@ -10,6 +10,9 @@
 #include <vector>
 
 #include "catalogue/message_catalogue.h"
+#include "frontend/file_dialogs.h"
+#include "frontend/operator_dialogs.h"
+#include "frontend/screen.h"
 #include "link/delay.h"
 #include "link/device_link.h"
 #include "link/port_table.h"
@@ -18,10 +21,9 @@
 #include "monitor/link_control.h"
 #include "monitor/live_monitor.h"
 #include "monitor/local_clock.h"
-#include "monitor/operator_dialogs.h"
 #include "monitor/poll_state.h"
+#include "monitor/poll_timer.h"
 #include "monitor/realtime_data.h"
-#include "monitor/screen.h"
 #include "params/free_configuration_layout.h"
 #include "params/parameter_defaults.h"
 #include "params/parameter_editor.h"
@@ -29,7 +31,6 @@
 #include "params/parameter_import.h"
 #include "params/parameter_set.h"
 #include "params/parameter_transfer.h"
-#include "storage/file_dialogs.h"
 #include "storage/file_system.h"
 #include "storage/parameter_files.h"
 #include "storage/program_settings.h"
@@ -40,11 +41,12 @@ namespace orvane::ui {
 
 // The window's side of the session. Every reference must outlive the session.
 struct SessionServices {
-    monitor::Screen& screen;
-    const monitor::ScreenReader& input;
-    monitor::OperatorDialogs& dialogs;
-    storage::FileDialogs& fileDialogs;
+    frontend::Screen& screen;
+    const frontend::ScreenReader& input;
+    frontend::OperatorDialogs& dialogs;
+    frontend::FileDialogs& fileDialogs;
     WindowFrame& frame;
+    monitor::PollTimer& pollTimer;
     const monitor::LocalClock& clock;
     link::SerialPort& port;
     link::Delay& delay;

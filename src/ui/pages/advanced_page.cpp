@@ -7,22 +7,26 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <optional>
 #include <span>
 
 #include "ui/pages/clock_groups.h"
+#include "ui/pages/control_widgets.h"
 #include "ui/pages/page_building.h"
 #include "widgets/lamp.h"
 #include "widgets/numeric_field.h"
 
 namespace orvane::ui {
 
+namespace controls = frontend::controls;
+
 namespace {
 
 using namespace pages;
 
 struct Reading {
-    const char* caption;
-    const char* field;
+    Control<ControlKind::Label> caption;
+    FieldControl field;
 };
 
 // Rows of read-only values the unit reports; `widest` is the widest value they show.
@@ -32,30 +36,31 @@ void AddReadings(QGridLayout* grid, int& row, std::span<const Reading> readings,
         AddRow(grid, row++, Caption(r.caption), LiveField(r.field, widest));
 }
 
-void AddLampRow(QGridLayout* grid, int row, const char* caption, const char* lamp) {
+void AddLampRow(QGridLayout* grid, int row, Control<ControlKind::Label> caption,
+                Control<ControlKind::Lamp> lamp) {
     AddRow(grid, row, Caption(caption), StatusLamp(lamp));
 }
 
 QGroupBox* BatteryCountersGroup() {
-    QGroupBox* box = Group("Gr_Contatori_Batteria");
+    QGroupBox* box = Group(controls::Gr_Contatori_Batteria);
     QGridLayout* grid = RowGridIn(box);
     const Reading counters[] = {
-        {"Lb_Carica_Disp_Perc", "Ed_Perc_Batt_Disponibile"},
-        {"Lb_Capacita_Attuale", "Ed_Cap_Attuale_Batt"},
-        {"Lb_Permille_Vita_Batt", "Ed_Num_Permille_Vita_Batteria"},
+        {controls::Lb_Carica_Disp_Perc, controls::Ed_Perc_Batt_Disponibile},
+        {controls::Lb_Capacita_Attuale, controls::Ed_Cap_Attuale_Batt},
+        {controls::Lb_Permille_Vita_Batt, controls::Ed_Num_Permille_Vita_Batteria},
     };
     int row = 0;
     AddReadings(grid, row, counters, QStringLiteral("00000.0"));
-    AddLampRow(grid, row++, "Lb_Segn_Batt_Esausta", "Ld_Batt_Esausta_Num_Cicli");
-    grid->addWidget(Button("Bt_Cambio_Batteria"), row, 0, 1, 3);
+    AddLampRow(grid, row++, controls::Lb_Segn_Batt_Esausta, controls::Ld_Batt_Esausta_Num_Cicli);
+    grid->addWidget(Button(controls::Bt_Cambio_Batteria), row, 0, 1, 3);
     return box;
 }
 
 QGroupBox* ChargeFaultGroup() {
-    QGroupBox* box = Group("Gr_Allarme_Carica_Batteria");
+    QGroupBox* box = Group(controls::Gr_Allarme_Carica_Batteria);
     QGridLayout* grid = RowGridIn(box);
-    AddLampRow(grid, 0, "Lb_Fault_Batteria", "Ld_Fault_Batteria_Carica");
-    grid->addWidget(Button("Bt_Azzera_All_Carica"), 1, 0, 1, 3, Qt::AlignLeft);
+    AddLampRow(grid, 0, controls::Lb_Fault_Batteria, controls::Ld_Fault_Batteria_Carica);
+    grid->addWidget(Button(controls::Bt_Azzera_All_Carica), 1, 0, 1, 3, Qt::AlignLeft);
     return box;
 }
 
@@ -63,40 +68,40 @@ QGroupBox* ChargeFaultGroup() {
 const QString kWidestEnergy = QStringLiteral("-2147483648");
 
 QGroupBox* StorageDataGroup() {
-    QGroupBox* box = Group("Grp_Dati_Accumulo");
+    QGroupBox* box = Group(controls::Grp_Dati_Accumulo);
     QGridLayout* grid = RowGridIn(box);
     const Reading totals[] = {
-        {"Lb_Wh_Batt_Erogata", "Ed_Conv_Wh_Batt_Erog"},
-        {"Lb_Wh_Pannello", "Ed_Conv_Wh_Pann"},
-        {"Lb_Wh_Rete_Immessa", "Ed_Conv_Wh_Rete_Immessa"},
-        {"Lb_Wh_Rete_Prelevata", "Ed_Conv_Wh_Rete_Prelevata"},
-        {"Lb_Wh_Casa", "Ed_Conv_Wh_Casa"},
-        {"Lb_Wh_Verso_Inv", "Ed_Conv_Wh_Verso_Inverter"},
+        {controls::Lb_Wh_Batt_Erogata, controls::Ed_Conv_Wh_Batt_Erog},
+        {controls::Lb_Wh_Pannello, controls::Ed_Conv_Wh_Pann},
+        {controls::Lb_Wh_Rete_Immessa, controls::Ed_Conv_Wh_Rete_Immessa},
+        {controls::Lb_Wh_Rete_Prelevata, controls::Ed_Conv_Wh_Rete_Prelevata},
+        {controls::Lb_Wh_Casa, controls::Ed_Conv_Wh_Casa},
+        {controls::Lb_Wh_Verso_Inv, controls::Ed_Conv_Wh_Verso_Inverter},
     };
     int row = 0;
     AddReadings(grid, row, totals, kWidestEnergy);
-    grid->addWidget(Button("Bt_Reset_Accumulo"), row, 0, 1, 3, Qt::AlignLeft);
+    grid->addWidget(Button(controls::Bt_Reset_Accumulo), row, 0, 1, 3, Qt::AlignLeft);
     return box;
 }
 
 QGroupBox* MemoryErrorsGroup() {
     struct ErrorRow {
-        const char* caption;
-        const char* lamp;
-        const char* number = nullptr;  // the unit's error number, where it reports one
+        Control<ControlKind::Label> caption;
+        Control<ControlKind::Lamp> lamp;
+        std::optional<FieldControl> number = {};  // the unit's error number, where it reports one
     };
     const ErrorRow rows[] = {
-        {"Lb_Err_Parametri", "Ld_Err_Par_Conf", "Ed_Err_Id_PAr"},
-        {"Lb_Err_CEI_021", "Ld_Err_Serv_Rete", "Ed_Err_Serv_Rete"},
-        {"Lb_Err_Par_Liberi", "Ld_Err_Par_Liberi", "Ed_Id_Err_Liberi"},
-        {"Lb_Err_EUI", "Ld_No_Eui"},
-        {"Lb_Err_Clock", "Ld_Clock_No_Presente"},
-        {"Lb_Err_Dati_Storico", "Ld_Err_Contatori_Storico"},
-        {"Lb_Err_Cont_Interni", "Ld_Err_Contatori_Interni"},
-        {"Lb_Errore_Id", "Ld_Err_Id_Orvane"},
-        {"Lb_Err_Dati_Accumulo", "Ld_Errore_Dati_Accumulo"},
+        {controls::Lb_Err_Parametri, controls::Ld_Err_Par_Conf, controls::Ed_Err_Id_PAr},
+        {controls::Lb_Err_CEI_021, controls::Ld_Err_Serv_Rete, controls::Ed_Err_Serv_Rete},
+        {controls::Lb_Err_Par_Liberi, controls::Ld_Err_Par_Liberi, controls::Ed_Id_Err_Liberi},
+        {controls::Lb_Err_EUI, controls::Ld_No_Eui},
+        {controls::Lb_Err_Clock, controls::Ld_Clock_No_Presente},
+        {controls::Lb_Err_Dati_Storico, controls::Ld_Err_Contatori_Storico},
+        {controls::Lb_Err_Cont_Interni, controls::Ld_Err_Contatori_Interni},
+        {controls::Lb_Errore_Id, controls::Ld_Err_Id_Orvane},
+        {controls::Lb_Err_Dati_Accumulo, controls::Ld_Errore_Dati_Accumulo},
     };
-    QGroupBox* box = Group("Gr_Parametri_Runtime_Err_EEprom");
+    QGroupBox* box = Group(controls::Gr_Parametri_Runtime_Err_EEprom);
     QGridLayout* grid = GridIn(box);
     grid->setColumnStretch(3, 1);
     int r = 0;
@@ -105,8 +110,8 @@ QGroupBox* MemoryErrorsGroup() {
         widgets::Lamp* lamp = StatusLamp(row.lamp);
         grid->addWidget(caption, r, 0);
         grid->addWidget(lamp, r, 1);
-        if (row.number != nullptr) {
-            widgets::NumericField* number = LiveField(row.number, QStringLiteral("0000"));
+        if (row.number) {
+            widgets::NumericField* number = LiveField(*row.number, QStringLiteral("0000"));
             grid->addWidget(number, r, 2);
             caption->setBuddy(number);
             NameFrom(lamp, row.caption);
@@ -119,11 +124,11 @@ QGroupBox* MemoryErrorsGroup() {
 }
 
 QGroupBox* HiddenTotalsGroup() {
-    QGroupBox* box = Group("Gr_Nascosti");
+    QGroupBox* box = Group(controls::Gr_Nascosti);
     QGridLayout* grid = RowGridIn(box);
     const Reading totals[] = {
-        {"Lb_Wh_Erogati", "Ed_Wh_Erogati"},
-        {"Lb_Wh_Accumulati", "Ed_Wh_Accumulati"},
+        {controls::Lb_Wh_Erogati, controls::Ed_Wh_Erogati},
+        {controls::Lb_Wh_Accumulati, controls::Ed_Wh_Accumulati},
     };
     int row = 0;
     AddReadings(grid, row, totals, QStringLiteral("4294967295"));
@@ -132,15 +137,16 @@ QGroupBox* HiddenTotalsGroup() {
 }
 
 QGroupBox* BlockConditionGroup() {
-    QGroupBox* box = Group("Gr_Condizione_Blocco");
+    QGroupBox* box = Group(controls::Gr_Condizione_Blocco);
     QGridLayout* grid = RowGridIn(box);
-    AddLampRow(grid, 0, "Lb_Ld_Blocco_Seriale", "Led_Blocco_Da_Seriale");
-    AddLampRow(grid, 1, "Lb_Ld_Blocco_eth", "Led_Blocco_Da_Eth");
+    AddLampRow(grid, 0, controls::Lb_Ld_Blocco_Seriale, controls::Led_Blocco_Da_Seriale);
+    AddLampRow(grid, 1, controls::Lb_Ld_Blocco_eth, controls::Led_Blocco_Da_Eth);
     return box;
 }
 
 // A group holding one list that its title names.
-QGroupBox* ListGroup(const char* name, const char* list, const QString& title = {}) {
+QGroupBox* ListGroup(Control<ControlKind::Group> name, Control<ControlKind::List> list,
+                     const QString& title = {}) {
     QGroupBox* box = Group(name);
     box->setTitle(title);
     auto* row = new QHBoxLayout(box);
@@ -162,7 +168,7 @@ QVBoxLayout* Column(QHBoxLayout* page) {
 }  // namespace
 
 AdvancedPage::AdvancedPage(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("Tab_Orologio"));
+    NameSelf(*this, controls::Tab_Orologio);
     auto* page = new QHBoxLayout(this);
     page->setContentsMargins(6, 8, 6, 6);
     page->setSpacing(8);
@@ -183,8 +189,9 @@ AdvancedPage::AdvancedPage(QWidget* parent) : QWidget(parent) {
     clock->addWidget(BuildClockReadingGroup());
     clock->addWidget(BuildClockSettingGroup());
     // The skin names are the same in every language, and so is this title.
-    clock->addWidget(ListGroup("Grp_Combo", "Combo_Skin", QStringLiteral("Skin Sw PC")));
-    clock->addWidget(ListGroup("Gr_Selezione_Lingua", "Cb_Sel_Lingua"));
+    clock->addWidget(
+        ListGroup(controls::Grp_Combo, controls::Combo_Skin, QStringLiteral("Skin Sw PC")));
+    clock->addWidget(ListGroup(controls::Gr_Selezione_Lingua, controls::Cb_Sel_Lingua));
     clock->addStretch();
     page->addStretch();
 }

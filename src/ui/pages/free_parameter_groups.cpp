@@ -5,40 +5,41 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
+#include <optional>
+
 #include "ui/pages/page_building.h"
 #include "widgets/numeric_field.h"
 
 namespace orvane::ui::pages {
 
-namespace {
-
-// Widest value of a free parameter (life cycles, efficiencies, dividers up to 5000).
-
-}  // namespace
+namespace controls = frontend::controls;
 
 QGroupBox* BuildFreeConfigurationGroup() {
     struct Row {
-        const char* caption;
-        const char* field;
-        const char* limit;                // the limit label beside the field
-        const char* fixedUnit = nullptr;  // a label whose text never changes
+        Control<ControlKind::Label> caption;
+        FieldControl field;
+        Control<ControlKind::Label> limit;  // the limit label beside the field
+        const char* fixedUnit = nullptr;    // a label whose text never changes
     };
     const Row rows[] = {
-        {"Lb_Soglia_Finecarica", "Ed_Finecarica", "Label139"},
-        {"Lb_Soglia_MAntenimento", "Ed_Mantenimento", "Label164"},
-        {"Lb_Soglia_Tensione_Scarica", "Ed_Limite_Scarica", "Label140"},
-        {"Lb_Soglia_Sc_Prof_Erogazione", "Ed_Scarica_Profonda_Erog", "Label142"},
-        {"Lb_Scarica_Prof_StdBY", "Ed_Soglia_Sc_Prof_StandBy", "Label11"},
-        {"Lb_Div_Corr_Carica", "Ed_Div_C", "Lb_Limiti_Div_Carica"},
-        {"Lb_Perc_Cap_Assorbibile", "Ed_Perc_Capa_Ass", "Lb_Limite_Per_Cap_Assorbibile"},
-        {"Lb_Soglia_Equalizzazione", "Ed_V_Equali", "Label177"},
-        {"Lb_Soglia_Blocco", "Ed_Soglia_Temp_Batt_Blocco", "Lb_Soglia_Temp_Batt_Blocco",
-         "\u00B0C*10 "},
-        {"Lb_Num_Cicli_Vita_Batteria", "Ed_Num_Cicli_Vita_Batt", "Lb_Num_Cicli_Vita_Unita"},
-        {"Lb_Permille_Carica", "Ed_Rend_Carica", "Label217"},
-        {"Lb_Permille_Scarica", "Ed_Rend_Scarica", "Label216"},
+        {controls::Lb_Soglia_Finecarica, controls::Ed_Finecarica, controls::Label139},
+        {controls::Lb_Soglia_MAntenimento, controls::Ed_Mantenimento, controls::Label164},
+        {controls::Lb_Soglia_Tensione_Scarica, controls::Ed_Limite_Scarica, controls::Label140},
+        {controls::Lb_Soglia_Sc_Prof_Erogazione, controls::Ed_Scarica_Profonda_Erog,
+         controls::Label142},
+        {controls::Lb_Scarica_Prof_StdBY, controls::Ed_Soglia_Sc_Prof_StandBy, controls::Label11},
+        {controls::Lb_Div_Corr_Carica, controls::Ed_Div_C, controls::Lb_Limiti_Div_Carica},
+        {controls::Lb_Perc_Cap_Assorbibile, controls::Ed_Perc_Capa_Ass,
+         controls::Lb_Limite_Per_Cap_Assorbibile},
+        {controls::Lb_Soglia_Equalizzazione, controls::Ed_V_Equali, controls::Label177},
+        {controls::Lb_Soglia_Blocco, controls::Ed_Soglia_Temp_Batt_Blocco,
+         controls::Lb_Soglia_Temp_Batt_Blocco, "\u00B0C*10 "},
+        {controls::Lb_Num_Cicli_Vita_Batteria, controls::Ed_Num_Cicli_Vita_Batt,
+         controls::Lb_Num_Cicli_Vita_Unita},
+        {controls::Lb_Permille_Carica, controls::Ed_Rend_Carica, controls::Label217},
+        {controls::Lb_Permille_Scarica, controls::Ed_Rend_Scarica, controls::Label216},
     };
-    QGroupBox* box = Group("Gr_Conf_Libera");
+    QGroupBox* box = Group(controls::Gr_Conf_Libera);
     QGridLayout* grid = RowGridIn(box);
     int r = 0;
     for (const Row& row : rows) {
@@ -50,37 +51,40 @@ QGroupBox* BuildFreeConfigurationGroup() {
         ++r;
     }
     // Explains the "**" of the equalization rows.
-    grid->addWidget(Caption("Lb_Nota_Par_Liberi"), r, 0, 1, 3);
+    grid->addWidget(Caption(controls::Lb_Nota_Par_Liberi), r, 0, 1, 3);
     return box;
 }
 
 QGroupBox* BuildAdvancedParametersGroup() {
     // Summer and winter value of one setting, under a caption of one or two lines.
     struct Pair {
-        const char* firstLine;
-        const char* secondLine;  // null: one line
-        const char* summer;
-        const char* winter;
-        const char* limit;
+        Control<ControlKind::Label> firstLine;
+        std::optional<Control<ControlKind::Label>> secondLine;  // none: one line
+        FieldControl summer;
+        FieldControl winter;
+        Control<ControlKind::Label> limit;
     };
     const Pair pairs[] = {
-        {"Str_Lb_Div_Corr_Finecarica_1", "Lb_Finec_Estate", "Ed_C_Finecarica_Est",
-         "Ed_C_Finecarica_Inv", "Lb_Estremi_Div_Corr_Batt_Estate"},
-        {"Lb_Carica_Com_Dopo", "Lb_Transito_Dopo", "Ed_C_Mol_Carica_Completa_Est",
-         "Ed_C_Mol_Carica_Completa_Inv", "Label190"},
-        {"Lb_Minuti_Tens_Costante", "Lb_Carica_Normale", "Ed_Minuti_T_Cost_CN_Est",
-         "Ed_Minuti_T_Cost_CN_Inv", "Label175"},
-        {"Lb_Minuti_Tens_Costante_1", "Lb_In_Carica_Completa", "Ed_Minuti_T_Cost_CC_Est",
-         "Ed_Minuti_T_Cost_CC_Inv", "Label194"},
-        {"Lb_Minuti_Equalizzazione", nullptr, "Ed_Min_Equali_Est", "Ed_Min_Equali_Inv", "Label179"},
+        {controls::Str_Lb_Div_Corr_Finecarica_1, controls::Lb_Finec_Estate,
+         controls::Ed_C_Finecarica_Est, controls::Ed_C_Finecarica_Inv,
+         controls::Lb_Estremi_Div_Corr_Batt_Estate},
+        {controls::Lb_Carica_Com_Dopo, controls::Lb_Transito_Dopo,
+         controls::Ed_C_Mol_Carica_Completa_Est, controls::Ed_C_Mol_Carica_Completa_Inv,
+         controls::Label190},
+        {controls::Lb_Minuti_Tens_Costante, controls::Lb_Carica_Normale,
+         controls::Ed_Minuti_T_Cost_CN_Est, controls::Ed_Minuti_T_Cost_CN_Inv, controls::Label175},
+        {controls::Lb_Minuti_Tens_Costante_1, controls::Lb_In_Carica_Completa,
+         controls::Ed_Minuti_T_Cost_CC_Est, controls::Ed_Minuti_T_Cost_CC_Inv, controls::Label194},
+        {controls::Lb_Minuti_Equalizzazione, std::nullopt, controls::Ed_Min_Equali_Est,
+         controls::Ed_Min_Equali_Inv, controls::Label179},
     };
     enum { CaptionColumn, SummerColumn, WinterColumn, LimitColumn };
 
-    QGroupBox* box = Group("Gr_Par_Avanzati");
+    QGroupBox* box = Group(controls::Gr_Par_Avanzati);
     QGridLayout* grid = GridIn(box);
     grid->setColumnStretch(LimitColumn, 1);
-    grid->addWidget(Caption("Lb_Mod_Estate"), 0, SummerColumn, Qt::AlignHCenter);
-    grid->addWidget(Caption("Lb_Mod_Inverno"), 0, WinterColumn, Qt::AlignHCenter);
+    grid->addWidget(Caption(controls::Lb_Mod_Estate), 0, SummerColumn, Qt::AlignHCenter);
+    grid->addWidget(Caption(controls::Lb_Mod_Inverno), 0, WinterColumn, Qt::AlignHCenter);
     int r = 1;
     for (const Pair& pair : pairs) {
         auto* caption = new QVBoxLayout;
@@ -89,8 +93,8 @@ QGroupBox* BuildAdvancedParametersGroup() {
         caption->addWidget(first);
         // The second line tells the two "Minuti Tens. Costante" rows apart, so it names them.
         QLabel* naming = first;
-        if (pair.secondLine != nullptr) {
-            naming = Caption(pair.secondLine);
+        if (pair.secondLine) {
+            naming = Caption(*pair.secondLine);
             caption->addWidget(naming);
         }
         grid->addLayout(caption, r, CaptionColumn);
@@ -99,7 +103,7 @@ QGroupBox* BuildAdvancedParametersGroup() {
         grid->addWidget(summer, r, SummerColumn, Qt::AlignHCenter);
         grid->addWidget(winter, r, WinterColumn, Qt::AlignHCenter);
         naming->setBuddy(summer);
-        NameFrom(winter, pair.secondLine != nullptr ? pair.secondLine : pair.firstLine, "2");
+        NameFrom(winter, pair.secondLine.value_or(pair.firstLine), "2");
         grid->addWidget(Caption(pair.limit), r, LimitColumn);
         ++r;
     }

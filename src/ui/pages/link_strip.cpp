@@ -7,32 +7,35 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/pages/control_widgets.h"
 #include "ui/pages/page_building.h"
 #include "widgets/lamp.h"
 #include "widgets/led_matrix_line.h"
 
 namespace orvane::ui {
 
+namespace controls = frontend::controls;
+
 namespace {
 
 using namespace pages;
 
 QGroupBox* LinkGroup() {
-    QGroupBox* box = Group("Grp_Sel_Com");
+    QGroupBox* box = Group(controls::Grp_Sel_Com);
     auto* row = new QHBoxLayout(box);
     Compact(row);
     row->setSpacing(6);
-    QLabel* portCaption = FixedText(QStringLiteral("Porta "), "Label1");
-    QComboBox* port = List("Cb_Sel_Porta");
+    QLabel* portCaption = FixedText(QStringLiteral("Porta "), controls::Label1);
+    QComboBox* port = List(controls::Cb_Sel_Porta);
     // An entry may name its device path; keep the strip's width and let the list show it.
     port->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     port->setMinimumContentsLength(12);
     portCaption->setBuddy(port);
     row->addWidget(portCaption);
     row->addWidget(port);
-    row->addWidget(Button("Bt_Open"));
-    widgets::Lamp* lamp = StatusLamp("Led_Comunicazione");
-    NameFrom(lamp, "Grp_Sel_Com");
+    row->addWidget(Button(controls::Bt_Open));
+    widgets::Lamp* lamp = StatusLamp(controls::Led_Comunicazione);
+    NameFrom(lamp, controls::Grp_Sel_Com);
     row->addWidget(lamp);
     return box;
 }
@@ -44,12 +47,11 @@ QWidget* StateLine() {
     row->setSpacing(6);
     auto* names = new QVBoxLayout;
     names->setSpacing(0);
-    names->addWidget(FixedText(QStringLiteral("V:1.7.3 "), "Label68"));
-    QLabel* device = Caption("Lb_Dispositivo");
+    names->addWidget(FixedText(QStringLiteral("V:1.7.3 "), controls::Label68));
+    QLabel* device = Caption(controls::Lb_Dispositivo);
     names->addWidget(device);
     row->addLayout(names);
-    auto* matrix = new widgets::LedMatrixLine;
-    matrix->setObjectName(QStringLiteral("Vr_String"));
+    widgets::LedMatrixLine* matrix = Build(controls::Vr_String);
     matrix->setCellCount(30);
     matrix->setScrollIntervalMs(100);
     matrix->setFixedWidth(488);
@@ -60,11 +62,11 @@ QWidget* StateLine() {
 }
 
 QGroupBox* FirmwareGroup() {
-    QGroupBox* box = Group("Gruppo_Firmware");
+    QGroupBox* box = Group(controls::Gruppo_Firmware);
     auto* row = new QHBoxLayout(box);
     Compact(row);
-    row->addWidget(FixedText(QStringLiteral("Versione : "), "Label7"));
-    QLabel* version = Caption("Label_Ver_FW");
+    row->addWidget(FixedText(QStringLiteral("Versione : "), controls::Label7));
+    QLabel* version = Caption(controls::Label_Ver_FW);
     version->setMinimumWidth(version->fontMetrics().horizontalAdvance(QStringLiteral("00.00.00")));
     row->addWidget(version);
     row->addStretch();

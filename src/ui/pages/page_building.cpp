@@ -8,6 +8,7 @@
 #include <QPalette>
 #include <QPushButton>
 
+#include "ui/pages/control_widgets.h"
 #include "ui/skins/skin_switcher.h"
 #include "widgets/lamp.h"
 #include "widgets/numeric_field.h"
@@ -17,15 +18,8 @@ namespace orvane::ui::pages {
 
 namespace {
 
-template <class W>
-W* Named(W* widget, const char* name) {
-    if (name != nullptr)
-        widget->setObjectName(QString::fromUtf8(name));
-    return widget;
-}
-
-widgets::NumericField* Field(const char* name, const QString& widest) {
-    auto* field = Named(new widgets::NumericField, name);
+widgets::NumericField* Field(FieldControl control, const QString& widest) {
+    auto* field = Build(control);
     field->setFormat(QStringLiteral("#0.#"));
     FitText(field, widest);
     return field;
@@ -33,8 +27,8 @@ widgets::NumericField* Field(const char* name, const QString& widest) {
 
 }  // namespace
 
-QGroupBox* Group(const char* name) {
-    return Named(new QGroupBox, name);
+QGroupBox* Group(Control<ControlKind::Group> control) {
+    return Build(control);
 }
 
 QGridLayout* GridIn(QWidget* box) {
@@ -54,16 +48,20 @@ void Compact(QLayout* layout) {
     layout->setSpacing(3);
 }
 
-QLabel* Caption(const char* name) {
-    return Named(new QLabel, name);
+QLabel* Caption(Control<ControlKind::Label> control) {
+    return Build(control);
 }
 
-QLabel* FixedText(const QString& text, const char* name) {
-    return Named(new QLabel(text), name);
+QLabel* FixedText(const QString& text) {
+    return new QLabel(text);
 }
 
-QLabel* Swatch(const char* name, const QColor& colour) {
-    QLabel* swatch = FixedText(QStringLiteral("    "), name);
+QLabel* FixedText(const QString& text, Control<ControlKind::Label> control) {
+    return Build(control, text);
+}
+
+QLabel* Swatch(Control<ControlKind::Label> control, const QColor& colour) {
+    QLabel* swatch = FixedText(QStringLiteral("    "), control);
     KeepColour(swatch, colour);
     return swatch;
 }
@@ -77,26 +75,26 @@ void KeepColour(QLabel* label, const QColor& colour) {
     MarkFixedColour(label);
 }
 
-widgets::NumericField* LiveField(const char* name, const QString& widest) {
-    widgets::NumericField* field = Field(name, widest);
+widgets::NumericField* LiveField(FieldControl control, const QString& widest) {
+    widgets::NumericField* field = Field(control, widest);
     // The unit rewrites it on every poll tick; typing into it would only be overwritten.
     field->setReadOnly(true);
     return field;
 }
 
-widgets::NumericField* ParameterField(const char* name, const QString& widest) {
-    return Field(name, widest);
+widgets::NumericField* ParameterField(FieldControl control, const QString& widest) {
+    return Field(control, widest);
 }
 
-widgets::NumericField* OctetField(const char* name) {
-    widgets::NumericField* field = Field(name, QStringLiteral("255"));
+widgets::NumericField* OctetField(FieldControl control) {
+    widgets::NumericField* field = Field(control, QStringLiteral("255"));
     field->setLowerLimit(0);
     field->setUpperLimit(255);
     return field;
 }
 
-widgets::Lamp* StatusLamp(const char* name) {
-    auto* lamp = Named(new widgets::Lamp, name);
+widgets::Lamp* StatusLamp(Control<ControlKind::Lamp> control) {
+    auto* lamp = Build(control);
     // As tall as a line of 8-point text, so a column of lamps packs like a column of labels.
     const int side = lamp->fontMetrics().height() + 1;
     lamp->setFixedSize(side, side);
@@ -105,16 +103,16 @@ widgets::Lamp* StatusLamp(const char* name) {
     return lamp;
 }
 
-QCheckBox* CheckBox(const char* name, const QString& text) {
-    return Named(new QCheckBox(text), name);
+QCheckBox* CheckBox(Control<ControlKind::CheckBox> control, const QString& text) {
+    return Build(control, text);
 }
 
-QPushButton* Button(const char* name, const QString& text) {
-    return Named(new QPushButton(text), name);
+QPushButton* Button(Control<ControlKind::Button> control, const QString& text) {
+    return Build(control, text);
 }
 
-QComboBox* List(const char* name) {
-    auto* list = Named(new QComboBox, name);
+QComboBox* List(Control<ControlKind::List> control) {
+    auto* list = Build(control);
     list->setEditable(false);
     // The window refills the lists at every language change; follow the longest entry.
     list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
@@ -126,8 +124,8 @@ void FitText(QWidget* field, const QString& widest) {
     field->setFixedWidth(metrics.horizontalAdvance(widest) + 2 * metrics.averageCharWidth() + 6);
 }
 
-void NameFrom(QWidget* control, const char* source, const char* suffix) {
-    control->setProperty(kNameFromProperty, QString::fromUtf8(source));
+void NameFrom(QWidget* control, NameSource source, const char* suffix) {
+    control->setProperty(kNameFromProperty, static_cast<int>(source.id()));
     if (suffix != nullptr)
         control->setProperty(kNameSuffixProperty, QString::fromLatin1(suffix));
 }
@@ -152,7 +150,9 @@ QGroupBox* SwitchedFieldGroup(const SwitchedField& names) {
     return box;
 }
 
-void DesignChart(widgets::TrendChart* chart, const QColor (&colours)[8]) {
+widgets::TrendChart* DesignedChart(Control<ControlKind::TrendChart> control,
+                                   const QColor (&colours)[8]) {
+    widgets::TrendChart* chart = Build(control);
     for (int channel = 1; channel <= 8; ++channel) {
         chart->setChannelColour(channel, colours[channel - 1]);
         chart->setChannelFormat(channel, QStringLiteral("##0.0"));
@@ -168,7 +168,8 @@ void DesignChart(widgets::TrendChart* chart, const QColor (&colours)[8]) {
     chart->setUpperLimit(true, 90, colour::Maroon);
     chart->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     // Its caption, drawn on the chart, names it.
-    NameFrom(chart, chart->objectName().toUtf8().constData());
+    NameFrom(chart, control);
+    return chart;
 }
 
 }  // namespace orvane::ui::pages

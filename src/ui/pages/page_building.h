@@ -1,18 +1,22 @@
-// Building blocks shared by the window's pages and its bottom strip. Every control gets its
-// object name here and nothing else the window owns: no language text, no value, no signal
-// connection. The window later finds each control by that name, writes its captions in the
+// Building blocks shared by the window's pages and its bottom strip. Every control is built
+// from its handle in the control table (control_widgets.h), which gives it its class and
+// object name, and nothing else the window owns: no language text, no value, no signal
+// connection. The window later finds each control by its handle, writes its captions in the
 // current language and wires its handlers.
 //
 // Accessible names follow the captions, so they follow the language: a caption label that
 // names one control becomes its buddy; a control without a caption of its own points at the
-// label or group that names it through the property `orvaneNameFrom` (plus a fixed,
-// language-free `orvaneNameSuffix` where several controls share one caption).
+// label or group that names it through the property `orvaneNameFrom`, which holds that
+// control's ControlId (plus a fixed, language-free `orvaneNameSuffix` where several controls
+// share one caption).
 //
 // Everything built here belongs to the widget it is placed in; GUI thread only.
 #pragma once
 
 #include <QColor>
 #include <QString>
+
+#include "frontend/control_table.h"
 
 class QCheckBox;
 class QComboBox;
@@ -30,6 +34,9 @@ class TrendChart;
 }  // namespace orvane::widgets
 
 namespace orvane::ui::pages {
+
+using frontend::Control;
+using frontend::ControlKind;
 
 inline constexpr char kNameFromProperty[] = "orvaneNameFrom";
 inline constexpr char kNameSuffixProperty[] = "orvaneNameSuffix";
@@ -50,7 +57,7 @@ inline const QColor Maroon{128, 0, 0};
 }  // namespace colour
 
 // Groups and layouts. All pages use the same compact spacing, sized for an 8-point font.
-QGroupBox* Group(const char* name);
+QGroupBox* Group(Control<ControlKind::Group> control);
 QGridLayout* GridIn(QWidget* box);
 // A grid of rows (caption, control, unit or limit label) whose third column takes the spare
 // width, so captions and controls stay together on the left.
@@ -58,9 +65,10 @@ QGridLayout* RowGridIn(QWidget* box);
 void Compact(QLayout* layout);
 
 // Labels.
-QLabel* Caption(const char* name);                                   // the window writes its text
-QLabel* FixedText(const QString& text, const char* name = nullptr);  // design text
-QLabel* Swatch(const char* name, const QColor& colour);              // "    " in a channel colour
+QLabel* Caption(Control<ControlKind::Label> control);  // the window writes its text
+QLabel* FixedText(const QString& text);                // design text, unnamed
+QLabel* FixedText(const QString& text, Control<ControlKind::Label> control);
+QLabel* Swatch(Control<ControlKind::Label> control, const QColor& colour);  // "    " in colour
 // Paints a label's background in `colour` (text black) and keeps it so under every skin.
 void KeepColour(QLabel* label, const QColor& colour);
 
@@ -68,19 +76,22 @@ void KeepColour(QLabel* label, const QColor& colour);
 // `widest` is the widest text the field has to show, e.g. "-16000.0"; every parameter value
 // fits in five digits.
 inline const QString kWidestParameterValue = QStringLiteral("00000");
-widgets::NumericField* LiveField(const char* name, const QString& widest);  // read-only
-widgets::NumericField* ParameterField(const char* name, const QString& widest);
-widgets::NumericField* OctetField(const char* name);  // 0..255, editable
-widgets::Lamp* StatusLamp(const char* name);          // red/black off, lime/green on
-QCheckBox* CheckBox(const char* name, const QString& text = {});
-QPushButton* Button(const char* name, const QString& text = {});
-QComboBox* List(const char* name);  // not editable, empty
+using FieldControl = Control<ControlKind::NumericField>;
+widgets::NumericField* LiveField(FieldControl control, const QString& widest);  // read-only
+widgets::NumericField* ParameterField(FieldControl control, const QString& widest);
+widgets::NumericField* OctetField(FieldControl control);        // 0..255, editable
+widgets::Lamp* StatusLamp(Control<ControlKind::Lamp> control);  // red/black off, lime/green on
+QCheckBox* CheckBox(Control<ControlKind::CheckBox> control, const QString& text = {});
+QPushButton* Button(Control<ControlKind::Button> control, const QString& text = {});
+QComboBox* List(Control<ControlKind::List> control);  // not editable, empty
 
 // Fixes the width of a field to show at most `widest` in its current font.
 void FitText(QWidget* field, const QString& widest);
 
-// Accessible-name links (see above).
-void NameFrom(QWidget* control, const char* source, const char* suffix = nullptr);
+// Accessible-name links (see above): the controls whose text can name another.
+using NameSource = frontend::AnyOf<ControlKind::Label, ControlKind::StyledLabel, ControlKind::Group,
+                                   ControlKind::TrendChart>;
+void NameFrom(QWidget* control, NameSource source, const char* suffix = nullptr);
 
 // Grid rows: caption, control, optional unit label; the caption names the control. Returns
 // the row's unit label, if any.
@@ -89,17 +100,18 @@ QLabel* AddRow(QGridLayout* grid, int row, QLabel* caption, QWidget* control,
 
 // A parameter group switched by a check box over one row: caption, field, limit label.
 struct SwitchedField {
-    const char* group;
-    const char* check;
-    const char* caption;
-    const char* field;
-    const char* limit;
+    Control<ControlKind::Group> group;
+    Control<ControlKind::CheckBox> check;
+    Control<ControlKind::Label> caption;
+    FieldControl field;
+    Control<ControlKind::Label> limit;
 };
 QGroupBox* SwitchedFieldGroup(const SwitchedField& names);
 
-// The trend charts' design settings shared by both charts: record interval, grid width,
+// A trend chart with the design settings shared by both charts: record interval, grid width,
 // records kept while following, following on, cursor, grid, time axis, separators and the
 // upper limit line; `colours` are channels 1..8.
-void DesignChart(widgets::TrendChart* chart, const QColor (&colours)[8]);
+widgets::TrendChart* DesignedChart(Control<ControlKind::TrendChart> control,
+                                   const QColor (&colours)[8]);
 
 }  // namespace orvane::ui::pages

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/pages/control_widgets.h"
 #include "ui/pages/free_parameter_groups.h"
 #include "ui/pages/page_building.h"
 #include "ui/picture/product_picture.h"
@@ -19,44 +20,48 @@
 
 namespace orvane::ui {
 
+namespace controls = frontend::controls;
+
 namespace {
 
 using namespace pages;
 
 QGroupBox* MaxSupplyCurrentGroup() {
-    return SwitchedFieldGroup({"Gr_Max_Corrente_Erogazione", "Ck_Max_Corr_C10",
-                               "Lb_Max_Corrente_Libero", "Ed_MAx_Corr_Erog", "Lb_Max_Corr_Erog"});
+    return SwitchedFieldGroup({controls::Gr_Max_Corrente_Erogazione, controls::Ck_Max_Corr_C10,
+                               controls::Lb_Max_Corrente_Libero, controls::Ed_MAx_Corr_Erog,
+                               controls::Lb_Max_Corr_Erog});
 }
 
 QGroupBox* BaseGroup() {
-    QGroupBox* box = Group("Gr_Par_Base");
+    QGroupBox* box = Group(controls::Gr_Par_Base);
     QGridLayout* grid = RowGridIn(box);
     int r = 0;
-    QLabel* typeCaption = Caption("Lb_Tipo_Batteria");
-    QComboBox* type = List("Cb_Tipo_Batt");
+    QLabel* typeCaption = Caption(controls::Lb_Tipo_Batteria);
+    QComboBox* type = List(controls::Cb_Tipo_Batt);
     typeCaption->setBuddy(type);
     grid->addWidget(typeCaption, r, 0);
     grid->addWidget(type, r++, 1, 1, 2, Qt::AlignLeft);
 
-    AddRow(grid, r, Caption("Lb_Cap_Batt"), ParameterField("Ed_Capacita", kWidestParameterValue));
-    grid->addWidget(Caption("Label189"), r++, 2);
+    AddRow(grid, r, Caption(controls::Lb_Cap_Batt),
+           ParameterField(controls::Ed_Capacita, kWidestParameterValue));
+    grid->addWidget(Caption(controls::Label189), r++, 2);
 
     // "Numero Pannelli: [12] per Stringa di Orvane", then the limit.
-    AddRow(grid, r, Caption("Lb_Num_Pann_A1"),
-           ParameterField("Ed_Num_Pannelli", kWidestParameterValue));
+    AddRow(grid, r, Caption(controls::Lb_Num_Pann_A1),
+           ParameterField(controls::Ed_Num_Pannelli, kWidestParameterValue));
     auto* panelTail = new QHBoxLayout;
     panelTail->setSpacing(6);
-    panelTail->addWidget(Caption("Lb_Num_Pann_A2"));
-    panelTail->addWidget(Caption("Lb_Num_Pann"));
+    panelTail->addWidget(Caption(controls::Lb_Num_Pann_A2));
+    panelTail->addWidget(Caption(controls::Lb_Num_Pann));
     panelTail->addStretch();
     grid->addLayout(panelTail, r++, 2);
 
-    AddRow(grid, r, Caption("Lb_Max_Pow_Mppt"),
-           ParameterField("Ed_Max_W_Mppt", kWidestParameterValue));
-    grid->addWidget(Caption("Lb_Max_W_Mppt"), r++, 2);
+    AddRow(grid, r, Caption(controls::Lb_Max_Pow_Mppt),
+           ParameterField(controls::Ed_Max_W_Mppt, kWidestParameterValue));
+    grid->addWidget(Caption(controls::Lb_Max_W_Mppt), r++, 2);
 
-    QLabel* inverterCaption = Caption("Lb_Tipo_Inverter");
-    QComboBox* inverter = List("Cb_Tipo_Inverter");
+    QLabel* inverterCaption = Caption(controls::Lb_Tipo_Inverter);
+    QComboBox* inverter = List(controls::Cb_Tipo_Inverter);
     inverterCaption->setBuddy(inverter);
     grid->addWidget(inverterCaption, r, 0);
     grid->addWidget(inverter, r++, 1, 1, 2, Qt::AlignLeft);
@@ -65,21 +70,21 @@ QGroupBox* BaseGroup() {
     return box;
 }
 
-widgets::LargeButton* CommandButton(const char* name, const QColor& colour) {
-    auto* button = new widgets::LargeButton({}, colour);
-    button->setObjectName(QString::fromLatin1(name));
+widgets::LargeButton* CommandButton(Control<ControlKind::LargeButton> control,
+                                    const QColor& colour) {
+    auto* button = Build(control, QString(), colour);
     MarkFixedColour(button);  // its colour says what it does, under every skin
     return button;
 }
 
 QGroupBox* ForcingGroup() {
-    QGroupBox* box = Group("Gruppo_Pul_Sblocco");
+    QGroupBox* box = Group(controls::Gruppo_Pul_Sblocco);
     auto* row = new QHBoxLayout(box);
     Compact(row);
     row->setSpacing(10);
     auto* blocked = new QVBoxLayout;
-    QLabel* caption = Caption("Lb_Sistema_Blocco");
-    widgets::Lamp* lamp = StatusLamp("VrUserLed2");
+    QLabel* caption = Caption(controls::Lb_Sistema_Blocco);
+    widgets::Lamp* lamp = StatusLamp(controls::VrUserLed2);
     caption->setBuddy(lamp);
     blocked->addWidget(caption, 0, Qt::AlignHCenter);
     blocked->addWidget(lamp, 0, Qt::AlignHCenter);
@@ -87,25 +92,25 @@ QGroupBox* ForcingGroup() {
     row->addLayout(blocked);
     auto* commands = new QVBoxLayout;
     commands->setSpacing(4);
-    commands->addWidget(CommandButton("Bt_Carica_Completa", colour::Teal));
-    commands->addWidget(CommandButton("Bt_Blocco", colour::Red));
-    commands->addWidget(CommandButton("Bt_Riavvio", colour::Lime));
+    commands->addWidget(CommandButton(controls::Bt_Carica_Completa, colour::Teal));
+    commands->addWidget(CommandButton(controls::Bt_Blocco, colour::Red));
+    commands->addWidget(CommandButton(controls::Bt_Riavvio, colour::Lime));
     row->addLayout(commands, 1);
     return box;
 }
 
-QGroupBox* ButtonGroup(const char* name, std::initializer_list<const char*> buttons) {
+QGroupBox* ButtonGroup(Control<ControlKind::Group> name,
+                       std::initializer_list<Control<ControlKind::Button>> buttons) {
     QGroupBox* box = Group(name);
     auto* row = new QHBoxLayout(box);
     Compact(row);
-    for (const char* button : buttons)
+    for (Control<ControlKind::Button> button : buttons)
         row->addWidget(Button(button));
     return box;
 }
 
-ProductPicture* Picture(const char* name, ProductModel model) {
-    auto* picture = new ProductPicture(model);
-    picture->setObjectName(QString::fromLatin1(name));
+ProductPicture* Picture(Control<ControlKind::Picture> control, ProductModel model) {
+    auto* picture = Build(control, model);
     picture->setFixedSize(340, 240);
     return picture;
 }
@@ -113,7 +118,7 @@ ProductPicture* Picture(const char* name, ProductModel model) {
 }  // namespace
 
 ParametersPage::ParametersPage(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("Tab_Parametri"));
+    NameSelf(*this, controls::Tab_Parametri);
     auto* page = new QHBoxLayout(this);
     page->setContentsMargins(6, 8, 6, 4);
     page->setSpacing(8);
@@ -136,11 +141,11 @@ ParametersPage::ParametersPage(QWidget* parent) : QWidget(parent) {
     right->setRowStretch(2, 1);
     free->hide();
     advanced->hide();
-    const std::pair<const char*, ProductModel> pictures[] = {
-        {"Immagine_Kelvora", ProductModel::Kelvora},
-        {"Immagine_Orvane", ProductModel::Orvane},
-        {"Immagine_Mirdal", ProductModel::Mirdal},
-        {"Immagine_Tessop", ProductModel::Tessop},
+    const std::pair<Control<ControlKind::Picture>, ProductModel> pictures[] = {
+        {controls::Immagine_Kelvora, ProductModel::Kelvora},
+        {controls::Immagine_Orvane, ProductModel::Orvane},
+        {controls::Immagine_Mirdal, ProductModel::Mirdal},
+        {controls::Immagine_Tessop, ProductModel::Tessop},
     };
     for (const auto& [name, model] : pictures) {
         ProductPicture* picture = Picture(name, model);
@@ -150,8 +155,10 @@ ParametersPage::ParametersPage(QWidget* parent) : QWidget(parent) {
 
     left->addWidget(ForcingGroup());
     left->addWidget(
-        ButtonGroup("Grp_Ges_Memoria", {"Bt_Scrivi_Eeprom", "Bt_Importa", "Bt_Defaut"}));
-    left->addWidget(ButtonGroup("Gr_Gestione_Disco", {"Bt_Salva_Disco", "Bt_Leggi_Disco"}));
+        ButtonGroup(controls::Grp_Ges_Memoria,
+                    {controls::Bt_Scrivi_Eeprom, controls::Bt_Importa, controls::Bt_Defaut}));
+    left->addWidget(ButtonGroup(controls::Gr_Gestione_Disco,
+                                {controls::Bt_Salva_Disco, controls::Bt_Leggi_Disco}));
     left->addStretch();
 }
 

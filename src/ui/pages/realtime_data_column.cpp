@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
+#include <optional>
 #include <span>
 
 #include "ui/pages/page_building.h"
@@ -16,15 +17,17 @@ namespace orvane::ui::pages {
 
 namespace {
 
+namespace controls = frontend::controls;
+
 // One measurement: caption, field and unit; a trended one also has the channel's swatch and
 // its "Ab." check box, and its caption carries the channel colour.
 struct MeasurementRow {
-    const char* caption;
-    const char* field;
+    Control<ControlKind::Label> caption;
+    FieldControl field;
     const char* unit;
-    const char* swatch = nullptr;
+    std::optional<Control<ControlKind::Label>> swatch = {};
     const QColor* colour = nullptr;
-    const char* check = nullptr;
+    std::optional<Control<ControlKind::CheckBox>> check = {};
 };
 
 // Widest value the live view writes into these fields (grid power, signed).
@@ -32,8 +35,9 @@ const QString kWidestValue = QStringLiteral("-16000.0");
 
 enum Column { CaptionColumn, SwatchColumn, FieldColumn, UnitColumn, CheckColumn };
 
-QGroupBox* MeasurementGroup(const char* name, std::span<const MeasurementRow> rows) {
-    QGroupBox* box = Group(name);
+QGroupBox* MeasurementGroup(Control<ControlKind::Group> group,
+                            std::span<const MeasurementRow> rows) {
+    QGroupBox* box = Group(group);
     QGridLayout* grid = GridIn(box);
     grid->setVerticalSpacing(2);
     // Same columns in every group, so the fields line up down the page in either language.
@@ -47,16 +51,16 @@ QGroupBox* MeasurementGroup(const char* name, std::span<const MeasurementRow> ro
     for (const MeasurementRow& row : rows) {
         QLabel* caption = Caption(row.caption);
         grid->addWidget(caption, r, CaptionColumn);
-        if (row.swatch != nullptr) {
+        if (row.swatch) {
             KeepColour(caption, *row.colour);
-            grid->addWidget(Swatch(row.swatch, *row.colour), r, SwatchColumn);
+            grid->addWidget(Swatch(*row.swatch, *row.colour), r, SwatchColumn);
         }
         widgets::NumericField* field = LiveField(row.field, kWidestValue);
         grid->addWidget(field, r, FieldColumn);
         caption->setBuddy(field);
         grid->addWidget(FixedText(QString::fromUtf8(row.unit)), r, UnitColumn);
-        if (row.check != nullptr) {
-            QCheckBox* check = CheckBox(row.check, QStringLiteral("Ab."));
+        if (row.check) {
+            QCheckBox* check = CheckBox(*row.check, QStringLiteral("Ab."));
             // "Ab." alone would not tell the eight boxes apart.
             NameFrom(check, row.caption, "Ab.");
             grid->addWidget(check, r, CheckColumn);
@@ -67,8 +71,8 @@ QGroupBox* MeasurementGroup(const char* name, std::span<const MeasurementRow> ro
 }
 
 struct LampPair {
-    const char* lamp;
-    const char* caption;
+    Control<ControlKind::Lamp> lamp;
+    Control<ControlKind::Label> caption;
 };
 
 // Lamps two to a row: lamp, caption, lamp, caption.
@@ -89,25 +93,25 @@ void AddLamps(QGridLayout* grid, int& row, std::span<const LampPair> lamps) {
 }
 
 QGroupBox* FunctionsGroup() {
-    QGroupBox* box = Group("Gr_Dati_Funzionali");
+    QGroupBox* box = Group(controls::Gr_Dati_Funzionali);
     QGridLayout* grid = GridIn(box);
     grid->setVerticalSpacing(2);
     grid->setColumnStretch(3, 1);
     int row = 0;
-    const LampPair blocked[] = {{"VrUserLed27", "Lb_Led_Blocco"},
-                                {"Ld_Rottura_Fusibile_Pann", "Lb_Led_Rott_Fuse"}};
+    const LampPair blocked[] = {{controls::VrUserLed27, controls::Lb_Led_Blocco},
+                                {controls::Ld_Rottura_Fusibile_Pann, controls::Lb_Led_Rott_Fuse}};
     AddLamps(grid, row, blocked);
 
     struct Value {
-        const char* caption;
-        const char* field;
+        Control<ControlKind::Label> caption;
+        FieldControl field;
         const char* unit;
         const char* format = nullptr;
     };
-    const Value values[] = {{"Lb_Carica_Disp", "AbNumEdit67", "%"},
-                            {"Lb_Capacit\u00E0_Att", "AbNumEdit68", "[Ah]"},
+    const Value values[] = {{controls::Lb_Carica_Disp, controls::AbNumEdit67, "%"},
+                            {controls::Lb_Capacità_Att, controls::AbNumEdit68, "[Ah]"},
                             // Hundredths of a hertz tell whether the grid is in band.
-                            {"Lb_Freq_Rete", "Ed_Freq_Rete", "[Hz]", "#0.0#"}};
+                            {controls::Lb_Freq_Rete, controls::Ed_Freq_Rete, "[Hz]", "#0.0#"}};
     for (const Value& v : values) {
         QLabel* caption = Caption(v.caption);
         widgets::NumericField* field = LiveField(v.field, kWidestValue);
@@ -125,16 +129,16 @@ QGroupBox* FunctionsGroup() {
     }
 
     const LampPair states[] = {
-        {"Ld_Fault_Batt_In_Carica", "Lb_Fault_Carica"},
-        {"Led_All_Low_Tens_Ali", "Lb_Low_Alimentazione"},
-        {"Led_Carica_Completa", "Lb_Carica_Completa"},
-        {"Led_CB_Attivo", "Lb_Carica_Batt"},
-        {"Led_All_Termico", "Lb_Allarme_Termico"},
-        {"Led_Erogoazione_Attiva", "Lb_Led_Erogazione"},
-        {"Led_Old_Batt_Scarica", "Lb_Batt_Esaurita"},
-        {"Led_Reset_Inverter", "Lb_Ld_Reset_Inverter"},
-        {"Ld_Cum_Cei021", "Lb_Cum_All_Cei021"},
-        {"VrUserLed1", "Lb_Led_All_Generico"},
+        {controls::Ld_Fault_Batt_In_Carica, controls::Lb_Fault_Carica},
+        {controls::Led_All_Low_Tens_Ali, controls::Lb_Low_Alimentazione},
+        {controls::Led_Carica_Completa, controls::Lb_Carica_Completa},
+        {controls::Led_CB_Attivo, controls::Lb_Carica_Batt},
+        {controls::Led_All_Termico, controls::Lb_Allarme_Termico},
+        {controls::Led_Erogoazione_Attiva, controls::Lb_Led_Erogazione},
+        {controls::Led_Old_Batt_Scarica, controls::Lb_Batt_Esaurita},
+        {controls::Led_Reset_Inverter, controls::Lb_Ld_Reset_Inverter},
+        {controls::Ld_Cum_Cei021, controls::Lb_Cum_All_Cei021},
+        {controls::VrUserLed1, controls::Lb_Led_All_Generico},
     };
     AddLamps(grid, row, states);
     return box;
@@ -145,40 +149,47 @@ QGroupBox* FunctionsGroup() {
 QGroupBox* BuildRealtimeDataColumn() {
     using namespace colour;
     const MeasurementRow battery[] = {
-        {"Lb_V_Batt", "AbNumEdit30", " Volt ", "Lb_Col_tr_1", &Fuchsia, "Ck_V_Batt"},
-        {"Lb_I_Batt", "AbNumEdit31", "Ampere"},
-        {"Lb_P_Batteria", "AbNumEdit60", " Watt", "Label24", &Red, "Ck_I_Batt"},
+        {controls::Lb_V_Batt, controls::AbNumEdit30, " Volt ", controls::Lb_Col_tr_1, &Fuchsia,
+         controls::Ck_V_Batt},
+        {controls::Lb_I_Batt, controls::AbNumEdit31, "Ampere"},
+        {controls::Lb_P_Batteria, controls::AbNumEdit60, " Watt", controls::Label24, &Red,
+         controls::Ck_I_Batt},
     };
     const MeasurementRow panel[] = {
-        {"Lb_V_Pann", "AbNumEdit32", " Volt"},
-        {"Lb_P_Pannello", "AbNumEdit95", " Watt", "Label25", &Orange, "Ck_P_Pann"},
+        {controls::Lb_V_Pann, controls::AbNumEdit32, " Volt"},
+        {controls::Lb_P_Pannello, controls::AbNumEdit95, " Watt", controls::Label25, &Orange,
+         controls::Ck_P_Pann},
     };
     const MeasurementRow grid[] = {
-        {"Lb_Tens_Rete", "AbNumEdit20", " Volt"},
-        {"Lb_Corr_Rete", "AbNumEdit21", "Ampere"},
-        {"Lb_Pot_Rete", "AbNumEdit22", "Watt", "Label26", &Lime, "Ck_P_Rete"},
+        {controls::Lb_Tens_Rete, controls::AbNumEdit20, " Volt"},
+        {controls::Lb_Corr_Rete, controls::AbNumEdit21, "Ampere"},
+        {controls::Lb_Pot_Rete, controls::AbNumEdit22, "Watt", controls::Label26, &Lime,
+         controls::Ck_P_Rete},
     };
     const MeasurementRow house[] = {
-        {"Lb_Tens_Casa", "AbNumEdit23", " Volt"},
-        {"Lb_Corr_Casa", "AbNumEdit24", "Ampere"},
-        {"Lb_Pot_Casa", "AbNumEdit25", "Watt", "Label27", &Yellow, "Ck_P_Casa"},
+        {controls::Lb_Tens_Casa, controls::AbNumEdit23, " Volt"},
+        {controls::Lb_Corr_Casa, controls::AbNumEdit24, "Ampere"},
+        {controls::Lb_Pot_Casa, controls::AbNumEdit25, "Watt", controls::Label27, &Yellow,
+         controls::Ck_P_Casa},
     };
     const MeasurementRow temperatures[] = {
-        {"Lb_Temp_Batteria", "AbNumEdit26", "\u00B0C"},
-        {"Lb_Temp_Erogazione", "AbNumEdit27", "\u00B0C", "Label28", &Aqua, "Ck_T_Diss"},
-        {"Lb_Diss_Carica", "AbNumEdit28", "\u00B0C", "Label29", &ButtonHighlight, "Ck_Temp_CB"},
+        {controls::Lb_Temp_Batteria, controls::AbNumEdit26, "\u00B0C"},
+        {controls::Lb_Temp_Erogazione, controls::AbNumEdit27, "\u00B0C", controls::Label28, &Aqua,
+         controls::Ck_T_Diss},
+        {controls::Lb_Diss_Carica, controls::AbNumEdit28, "\u00B0C", controls::Label29,
+         &ButtonHighlight, controls::Ck_Temp_CB},
     };
 
-    QGroupBox* column = Group("Gr_Gruppo_Dati");
+    QGroupBox* column = Group(controls::Gr_Gruppo_Dati);
     auto* groups = new QVBoxLayout(column);
     Compact(groups);
-    groups->addWidget(MeasurementGroup("Gr_Dati_Batteria", battery));
-    groups->addWidget(MeasurementGroup("Gr_Dati_Pannello", panel));
-    groups->addWidget(MeasurementGroup("Gr_Dati_Rete", grid));
-    QGroupBox* houseGroup = MeasurementGroup("Gr_Dati_Casa", house);
+    groups->addWidget(MeasurementGroup(controls::Gr_Dati_Batteria, battery));
+    groups->addWidget(MeasurementGroup(controls::Gr_Dati_Pannello, panel));
+    groups->addWidget(MeasurementGroup(controls::Gr_Dati_Rete, grid));
+    QGroupBox* houseGroup = MeasurementGroup(controls::Gr_Dati_Casa, house);
     groups->addWidget(houseGroup);
     houseGroup->hide();  // the unit's house meter is not shown; the window keeps it hidden
-    groups->addWidget(MeasurementGroup("Gr_Gruppo_Temperature", temperatures));
+    groups->addWidget(MeasurementGroup(controls::Gr_Gruppo_Temperature, temperatures));
     groups->addWidget(FunctionsGroup());
     groups->addStretch();
     column->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);

@@ -6,8 +6,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <string>
 
+#include "ui/pages/control_widgets.h"
 #include "ui/pages/page_building.h"
 #include "widgets/lamp.h"
 #include "widgets/numeric_field.h"
@@ -15,16 +15,28 @@
 
 namespace orvane::ui {
 
+namespace controls = frontend::controls;
+
 namespace {
 
 using namespace pages;
 
 const QString kWidestValue = QStringLiteral("-16000.0");
 
-// Names of one phase's controls end in its letter: `Ed_Ten_Conv_R`, `Lb_Tens_R`, ...
-std::string Of(const char* stem, char phase) {
-    return std::string(stem) + phase;
-}
+// One phase's controls; their names end in its letter.
+struct Phase {
+    Control<ControlKind::Group> group;
+    Control<ControlKind::Label> voltageCaption;
+    FieldControl voltage;
+    Control<ControlKind::Label> currentCaption;
+    FieldControl current;
+    Control<ControlKind::Label> powerCaption;
+    FieldControl power;
+    Control<ControlKind::Label> swatch;
+    Control<ControlKind::Label> lossCaption;
+    Control<ControlKind::Lamp> loss;
+    const QColor& colour;
+};
 
 // The same caption width in every group, so the fields line up down the column.
 QGridLayout* ReadingsGrid(QGroupBox* box) {
@@ -33,47 +45,54 @@ QGridLayout* ReadingsGrid(QGroupBox* box) {
     return grid;
 }
 
-QGroupBox* PhaseGroup(char phase, const QColor& colour) {
-    QGroupBox* box = Group(Of("Gr_Fase_", phase).c_str());
+QGroupBox* PhaseGroup(const Phase& phase) {
+    QGroupBox* box = Group(phase.group);
     QGridLayout* grid = ReadingsGrid(box);
     grid->setColumnStretch(3, 1);
-    AddRow(grid, 0, Caption(Of("Lb_Tens_", phase).c_str()),
-           LiveField(Of("Ed_Ten_Conv_", phase).c_str(), kWidestValue), QStringLiteral("[V]"));
-    AddRow(grid, 1, Caption(Of("Lb_Corr_", phase).c_str()),
-           LiveField(Of("Ed_Corr_Conv_", phase).c_str(), kWidestValue), QStringLiteral("[A]"));
-    AddRow(grid, 2, Caption(Of("Lb_Pot_", phase).c_str()),
-           LiveField(Of("Ed_Pot_Conv_", phase).c_str(), kWidestValue), QStringLiteral("[W]"));
+    AddRow(grid, 0, Caption(phase.voltageCaption), LiveField(phase.voltage, kWidestValue),
+           QStringLiteral("[V]"));
+    AddRow(grid, 1, Caption(phase.currentCaption), LiveField(phase.current, kWidestValue),
+           QStringLiteral("[A]"));
+    AddRow(grid, 2, Caption(phase.powerCaption), LiveField(phase.power, kWidestValue),
+           QStringLiteral("[W]"));
     // The phase's colour on `Trend_Trifase`.
-    grid->addWidget(Swatch(Of("Lb_Col_Fase_", phase).c_str(), colour), 2, 3, Qt::AlignLeft);
-    AddRow(grid, 3, Caption(Of("Lb_No_Fase_", phase).c_str()),
-           StatusLamp(Of("Ld_No_Fase_", phase).c_str()));
+    grid->addWidget(Swatch(phase.swatch, phase.colour), 2, 3, Qt::AlignLeft);
+    AddRow(grid, 3, Caption(phase.lossCaption), StatusLamp(phase.loss));
     return box;
 }
 
 QGroupBox* GlobalsGroup() {
-    QGroupBox* box = Group("Gr_Globali_Trif");
+    QGroupBox* box = Group(controls::Gr_Globali_Trif);
     QGridLayout* grid = ReadingsGrid(box);
     grid->setColumnStretch(2, 1);
-    AddRow(grid, 0, Caption("Lb_Pot_Somma"), LiveField("Ed_Conv_Pot_Somma", kWidestValue),
-           QStringLiteral("[W]"));
-    AddRow(grid, 1, Caption("Lb_Ciclico_Sinistro"), StatusLamp("Ld_Ciclico_Sin"));
+    AddRow(grid, 0, Caption(controls::Lb_Pot_Somma),
+           LiveField(controls::Ed_Conv_Pot_Somma, kWidestValue), QStringLiteral("[W]"));
+    AddRow(grid, 1, Caption(controls::Lb_Ciclico_Sinistro), StatusLamp(controls::Ld_Ciclico_Sin));
     return box;
 }
 
 }  // namespace
 
 ThreePhasePage::ThreePhasePage(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("Tab_Trifase"));
+    NameSelf(*this, controls::Tab_Trifase);
     auto* page = new QHBoxLayout(this);
     page->setContentsMargins(3, 4, 6, 3);
     page->setSpacing(6);
 
-    QGroupBox* readings = Group("Gr_Lettura_Trifase");
+    QGroupBox* readings = Group(controls::Gr_Lettura_Trifase);
     auto* groups = new QVBoxLayout(readings);
     Compact(groups);
-    groups->addWidget(PhaseGroup('R', colour::Lime));
-    groups->addWidget(PhaseGroup('S', colour::Yellow));
-    groups->addWidget(PhaseGroup('T', colour::Red));
+    using namespace frontend::controls;
+    const Phase phases[] = {
+        {Gr_Fase_R, Lb_Tens_R, Ed_Ten_Conv_R, Lb_Corr_R, Ed_Corr_Conv_R, Lb_Pot_R, Ed_Pot_Conv_R,
+         Lb_Col_Fase_R, Lb_No_Fase_R, Ld_No_Fase_R, colour::Lime},
+        {Gr_Fase_S, Lb_Tens_S, Ed_Ten_Conv_S, Lb_Corr_S, Ed_Corr_Conv_S, Lb_Pot_S, Ed_Pot_Conv_S,
+         Lb_Col_Fase_S, Lb_No_Fase_S, Ld_No_Fase_S, colour::Yellow},
+        {Gr_Fase_T, Lb_Tens_T, Ed_Ten_Conv_T, Lb_Corr_T, Ed_Corr_Conv_T, Lb_Pot_T, Ed_Pot_Conv_T,
+         Lb_Col_Fase_T, Lb_No_Fase_T, Ld_No_Fase_T, colour::Red},
+    };
+    for (const Phase& phase : phases)
+        groups->addWidget(PhaseGroup(phase));
     groups->addWidget(GlobalsGroup());
     groups->addStretch();
     readings->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
@@ -82,12 +101,11 @@ ThreePhasePage::ThreePhasePage(QWidget* parent) : QWidget(parent) {
     auto* right = new QVBoxLayout;
     right->setSpacing(4);
     page->addLayout(right, 1);
-    auto* chart = new widgets::TrendChart;
-    chart->setObjectName(QStringLiteral("Trend_Trifase"));
     // Phases R, S, T; the unfed channels 4..8 keep their design colours.
     using namespace colour;
-    DesignChart(chart,
-                {Lime, Yellow, Red, Fuchsia, Orange, Aqua, ButtonHighlight, ButtonHighlight});
+    widgets::TrendChart* chart =
+        DesignedChart(controls::Trend_Trifase,
+                      {Lime, Yellow, Red, Fuchsia, Orange, Aqua, ButtonHighlight, ButtonHighlight});
     chart->setScalesShown(false, true);
     chart->setLeftScaleChannel(0);
     chart->setRightScaleChannel(1);
@@ -95,9 +113,9 @@ ThreePhasePage::ThreePhasePage(QWidget* parent) : QWidget(parent) {
 
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(4);
-    buttons->addWidget(Button("Button1", QStringLiteral("<--")));
-    buttons->addWidget(Button("Bt_Pul_Trend_Trifase"));
-    buttons->addWidget(Button("Button3", QStringLiteral("-->")));
+    buttons->addWidget(Button(controls::Button1, QStringLiteral("<--")));
+    buttons->addWidget(Button(controls::Bt_Pul_Trend_Trifase));
+    buttons->addWidget(Button(controls::Button3, QStringLiteral("-->")));
     buttons->addStretch();
     right->addLayout(buttons);
 }

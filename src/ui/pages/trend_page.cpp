@@ -7,15 +7,18 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "ui/pages/control_widgets.h"
 #include "ui/pages/page_building.h"
 #include "ui/pages/realtime_data_column.h"
 #include "widgets/trend_chart.h"
 
 namespace orvane::ui {
 
+namespace controls = frontend::controls;
+
 TrendPage::TrendPage(QWidget* parent) : QWidget(parent) {
     using namespace pages;
-    setObjectName(QStringLiteral("Tab_Trend"));
+    NameSelf(*this, controls::Tab_Trend);
     auto* page = new QHBoxLayout(this);
     page->setContentsMargins(3, 3, 6, 3);
     page->setSpacing(6);
@@ -25,13 +28,12 @@ TrendPage::TrendPage(QWidget* parent) : QWidget(parent) {
     right->setSpacing(4);
     page->addLayout(right, 1);
 
-    auto* chart = new widgets::TrendChart;
-    chart->setObjectName(QStringLiteral("Trend_1"));
     // Channels 1..8: grid, house, battery power, battery voltage, panel power, the supply-stage
     // and charger temperatures, and the unfed eighth; each as its swatch on the left.
     using namespace colour;
-    DesignChart(chart,
-                {Lime, Yellow, Red, Fuchsia, Orange, Aqua, ButtonHighlight, ButtonHighlight});
+    widgets::TrendChart* chart =
+        DesignedChart(controls::Trend_1,
+                      {Lime, Yellow, Red, Fuchsia, Orange, Aqua, ButtonHighlight, ButtonHighlight});
     chart->setScalesShown(true, true);
     chart->setLeftScaleChannel(1);
     chart->setRightScaleChannel(3);
@@ -42,15 +44,15 @@ TrendPage::TrendPage(QWidget* parent) : QWidget(parent) {
 
     auto* controls = new QHBoxLayout;
     controls->setSpacing(4);
-    QLabel* scaleCaption = Caption("Lb_Cb_Scala_Sinistra");
-    QComboBox* scale = List("Cb_Scala");
+    QLabel* scaleCaption = Caption(controls::Lb_Cb_Scala_Sinistra);
+    QComboBox* scale = List(controls::Cb_Scala);
     scaleCaption->setBuddy(scale);
     controls->addWidget(scaleCaption);
     controls->addWidget(scale);
     controls->addSpacing(24);
-    controls->addWidget(Button("Button24", QStringLiteral("<--")));
-    controls->addWidget(Button("Bt_Clear_Trend"));
-    controls->addWidget(Button("Button23", QStringLiteral("-->")));
+    controls->addWidget(Button(controls::Button24, QStringLiteral("<--")));
+    controls->addWidget(Button(controls::Bt_Clear_Trend));
+    controls->addWidget(Button(controls::Button23, QStringLiteral("-->")));
     controls->addStretch();
     right->addLayout(controls);
 }

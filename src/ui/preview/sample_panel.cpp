@@ -15,6 +15,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "ui/pages/control_widgets.h"
 #include "ui/picture/product_picture.h"
 #include "ui/skins/skin_switcher.h"
 
@@ -160,8 +161,7 @@ QWidget* BuildSamplePanel() {
     left->addWidget(baseGroup());
     left->addStretch();
     auto* right = new QVBoxLayout;
-    auto* picture = new ProductPicture(ProductModel::Orvane);
-    picture->setObjectName(QStringLiteral("Immagine_Orvane"));
+    auto* picture = Build(frontend::controls::Immagine_Orvane, ProductModel::Orvane);
     picture->setFixedSize(340, 240);
     right->addWidget(picture, 0, Qt::AlignRight);
     right->addWidget(memoryGroup());

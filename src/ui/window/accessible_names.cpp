@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QVariant>
 
+#include "ui/pages/page_building.h"
 #include "ui/window/qt_screen.h"
 #include "widgets/spin_field.h"
 
@@ -31,10 +32,11 @@ void RefreshAccessibleNames(QWidget& window, const QtScreen& screen) {
 
     for (QWidget* widget : window.findChildren<QWidget*>()) {
         QString name;
-        const QVariant from = widget->property("orvaneNameFrom");
+        const QVariant from = widget->property(pages::kNameFromProperty);
         if (from.isValid()) {
-            name = QString::fromStdString(screen.text(from.toString().toStdString()));
-            const QString suffix = widget->property("orvaneNameSuffix").toString();
+            name = QString::fromStdString(
+                screen.captionOf(static_cast<frontend::ControlId>(from.toInt())));
+            const QString suffix = widget->property(pages::kNameSuffixProperty).toString();
             if (!suffix.isEmpty())
                 name = Spoken(name) + QLatin1Char(' ') + suffix;
         } else if (const QLabel* label = captionOf.value(widget)) {

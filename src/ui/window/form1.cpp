@@ -9,6 +9,7 @@
 
 #include "link/posix_serial_port.h"
 #include "ui/pages/advanced_page.h"
+#include "ui/pages/control_widgets.h"
 #include "ui/pages/grid_service_page.h"
 #include "ui/pages/lan_page.h"
 #include "ui/pages/link_strip.h"
@@ -26,6 +27,8 @@ namespace orvane::ui {
 
 namespace {
 
+namespace controls = frontend::controls;
+
 // The window's client area and its place on the screen before the stored one is applied.
 constexpr QSize ClientSize{1118, 720};
 constexpr QPoint DesignPosition{464, 5};
@@ -33,14 +36,14 @@ constexpr QPoint DesignPosition{464, 5};
 }  // namespace
 
 Form1::Form1(SkinSwitcher& skins, Form1Options options) : skins_(skins) {
-    setObjectName(QStringLiteral("Form1"));
+    NameSelf(*this, controls::Form1);
     buildLayout();
 
     timer1_.setObjectName(QStringLiteral("Timer1"));
     timer1_.setInterval(kPollIntervalMs);
     timer1_.setTimerType(Qt::PreciseTimer);
 
-    screen_ = std::make_unique<QtScreen>(*this, *pages_, timer1_);
+    screen_ = std::make_unique<QtScreen>(*this, *pages_);
     qtDialogs_ = std::make_unique<QtDialogs>(this);
     if (options.port == nullptr)
         ownPort_ = std::make_unique<link::PosixSerialPort>();
@@ -53,7 +56,7 @@ Form1::Form1(SkinSwitcher& skins, Form1Options options) : skins_(skins) {
 
     session_ = std::make_unique<Session>(SessionServices{
         *screen_, *screen_, options.dialogs != nullptr ? *options.dialogs : *qtDialogs_,
-        options.fileDialogs != nullptr ? *options.fileDialogs : *qtDialogs_, *this,
+        options.fileDialogs != nullptr ? *options.fileDialogs : *qtDialogs_, *this, *this,
         options.clock != nullptr ? *options.clock : *ownClock_,
         options.port != nullptr ? *options.port : *ownPort_,
         options.delay != nullptr ? *options.delay : *ownDelay_, files_, workingDirectory_,
@@ -66,9 +69,7 @@ Form1::Form1(SkinSwitcher& skins, Form1Options options) : skins_(skins) {
 
 void Form1::showWholePortEntry() {
     // A port entry names its device and may be longer than the box: the tip shows it whole.
-    auto* ports = findChild<QComboBox*>(QStringLiteral("Cb_Sel_Porta"));
-    if (ports == nullptr)
-        return;
+    auto* ports = static_cast<QComboBox*>(screen_->widget(controls::Cb_Sel_Porta));
     ports->setToolTip(ports->currentText());
     connect(ports, &QComboBox::currentTextChanged, ports, &QWidget::setToolTip);
 }
@@ -79,8 +80,7 @@ void Form1::buildLayout() {
     resize(ClientSize);
     move(DesignPosition);
 
-    pages_ = new QTabWidget(this);
-    pages_->setObjectName(QStringLiteral("Pg_Controllo"));
+    pages_ = Build(controls::Pg_Controllo, this);
     pages_->addTab(new TrendPage, QString());
     pages_->addTab(new ThreePhasePage, QString());
     pages_->addTab(new ParametersPage, QString());
@@ -97,58 +97,61 @@ void Form1::buildLayout() {
 }
 
 void Form1::connectHandlers() {
-    const auto onClick = [this](const char* name, auto handler) {
-        if (auto* button = findChild<QAbstractButton*>(QLatin1String(name)))
-            connect(button, &QAbstractButton::clicked, this, handler);
+    using frontend::ControlKind;
+    using Clickable = frontend::AnyOf<ControlKind::Button, ControlKind::LargeButton>;
+    const auto onClick = [this](Clickable button, auto handler) {
+        connect(static_cast<QAbstractButton*>(screen_->widget(button)), &QAbstractButton::clicked,
+                this, handler);
     };
     // Lists react to the operator's picks only; the program's own selections stay silent.
-    const auto onPick = [this](const char* name, auto handler) {
-        if (auto* list = findChild<QComboBox*>(QLatin1String(name)))
-            connect(list, &QComboBox::activated, this, handler);
+    const auto onPick = [this](frontend::ListControl list, auto handler) {
+        connect(static_cast<QComboBox*>(screen_->widget(list)), &QComboBox::activated, this,
+                handler);
     };
     Session& s = *session_;
 
     connect(&timer1_, &QTimer::timeout, this, &Form1::Timer1Timer);
-    onClick("Bt_Open", [&s] { s.linkControl().Bt_OpenClick(); });
+    onClick(controls::Bt_Open, [&s] { s.linkControl().Bt_OpenClick(); });
 
     // The trend charts' own controls.
-    const auto chartButtons = [&](const char* chartName, const char* older, const char* clear,
-                                  const char* newer) {
-        auto* chart = findChild<widgets::TrendChart*>(QLatin1String(chartName));
-        if (chart == nullptr)
-            return;
+    const auto chartButtons = [&](frontend::Chart which, Clickable older, Clickable clear,
+                                  Clickable newer) {
+        auto* chart =
+            static_cast<widgets::TrendChart*>(screen_->widget(frontend::ChartControl(which)));
         onClick(older, [chart] { chart->pageOlder(); });
         onClick(clear, [chart] { chart->clear(); });
         onClick(newer, [chart] { chart->pageNewer(); });
     };
-    chartButtons("Trend_1", "Button24", "Bt_Clear_Trend", "Button23");
-    chartButtons("Trend_Trifase", "Button1", "Bt_Pul_Trend_Trifase", "Button3");
-    if (auto* trend = findChild<widgets::TrendChart*>(QStringLiteral("Trend_1")))
-        onPick("Cb_Scala", [trend](int index) { trend->setLeftScaleChannel(index + 1); });
+    chartButtons(frontend::Chart::Trend1, controls::Button24, controls::Bt_Clear_Trend,
+                 controls::Button23);
+    chartButtons(frontend::Chart::Trifase, controls::Button1, controls::Bt_Pul_Trend_Trifase,
+                 controls::Button3);
+    auto* trend = static_cast<widgets::TrendChart*>(screen_->widget(controls::Trend_1));
+    onPick(controls::Cb_Scala, [trend](int index) { trend->setLeftScaleChannel(index + 1); });
 
     // Commands to the unit.
     monitor::DeviceCommands& c = s.commands();
-    onClick("Bt_Blocco", [&c] { c.Bt_BloccoClick(); });
-    onClick("Bt_Riavvio", [&c] { c.Bt_RiavvioClick(); });
-    onClick("Bt_Carica_Completa", [&c] { c.Bt_Carica_CompletaClick(); });
-    onClick("Bt_Set_Clock", [&c] { c.Bt_Set_ClockClick(); });
-    onClick("Bt_Cambio_Batteria", [&c] { c.Bt_Cambio_BatteriaClick(); });
-    onClick("Bt_Reset_Accumulo", [&c] { c.Bt_Reset_AccumuloClick(); });
-    onClick("Bt_Azzera_All_Carica", [&c] { c.Bt_Azzera_All_CaricaClick(); });
+    onClick(controls::Bt_Blocco, [&c] { c.Bt_BloccoClick(); });
+    onClick(controls::Bt_Riavvio, [&c] { c.Bt_RiavvioClick(); });
+    onClick(controls::Bt_Carica_Completa, [&c] { c.Bt_Carica_CompletaClick(); });
+    onClick(controls::Bt_Set_Clock, [&c] { c.Bt_Set_ClockClick(); });
+    onClick(controls::Bt_Cambio_Batteria, [&c] { c.Bt_Cambio_BatteriaClick(); });
+    onClick(controls::Bt_Reset_Accumulo, [&c] { c.Bt_Reset_AccumuloClick(); });
+    onClick(controls::Bt_Azzera_All_Carica, [&c] { c.Bt_Azzera_All_CaricaClick(); });
 
     // Parameters: the unit's memory, the defaults, the battery type and the files.
-    onClick("Bt_Scrivi_Eeprom",
+    onClick(controls::Bt_Scrivi_Eeprom,
             [this, &s] { blocking([&s] { s.parameterExport().Bt_Scrivi_EepromClick(); }); });
-    onClick("Bt_Importa",
+    onClick(controls::Bt_Importa,
             [this, &s] { blocking([&s] { s.parameterImport().Bt_ImportaClick(); }); });
-    onClick("Bt_Defaut", [&s] { s.parameterDefaults().Bt_DefautClick(); });
-    onPick("Cb_Tipo_Batt", [&s] { s.freeConfiguration().Cb_Tipo_BattChange(); });
-    onClick("Bt_Salva_Disco", [&s] { s.parameterFiles().Bt_Salva_DiscoClick(); });
-    onClick("Bt_Leggi_Disco", [&s] { s.parameterFiles().Bt_Leggi_DiscoClick(); });
+    onClick(controls::Bt_Defaut, [&s] { s.parameterDefaults().Bt_DefautClick(); });
+    onPick(controls::Cb_Tipo_Batt, [&s] { s.freeConfiguration().Cb_Tipo_BattChange(); });
+    onClick(controls::Bt_Salva_Disco, [&s] { s.parameterFiles().Bt_Salva_DiscoClick(); });
+    onClick(controls::Bt_Leggi_Disco, [&s] { s.parameterFiles().Bt_Leggi_DiscoClick(); });
 
     // The program's own settings.
-    onPick("Combo_Skin", [&s] { s.Combo_SkinChange(); });
-    onPick("Cb_Sel_Lingua", [this, &s] {
+    onPick(controls::Combo_Skin, [&s] { s.Combo_SkinChange(); });
+    onPick(controls::Cb_Sel_Lingua, [this, &s] {
         s.Cb_Sel_LinguaChange();
         refreshAccessibleNames();
     });
@@ -199,6 +202,13 @@ int Form1::left() const {
 
 int Form1::top() const {
     return y();
+}
+
+void Form1::setRunning(bool running) {
+    if (!running)
+        timer1_.stop();
+    else if (!timer1_.isActive())
+        timer1_.start();
 }
 
 bool Form1::applySkin(std::string_view name) {

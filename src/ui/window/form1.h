@@ -1,7 +1,8 @@
 // The program's one window: the page control `Pg_Controllo` with its six pages, the link
-// strip under it and the poll timer `Timer1`. It only wires: the pages build the controls,
-// QtScreen lets the cores write and read them by name, and every event handler forwards to
-// the session, which owns the program's state and logic.
+// strip under it and the poll timer `Timer1`. It only wires: the pages build the controls
+// from the control table, QtScreen lets the cores write and read them by handle, the timer
+// runs while the link control says so, and every event handler forwards to the session,
+// which owns the program's state and logic.
 //
 // Construction builds the controls and runs FormCreate (settings, lists, position, skin);
 // the first show runs FormShow (defaults, texts, start state); closing runs FormCloseQuery.
@@ -15,6 +16,7 @@
 #include <vector>
 
 #include "link/port_table.h"
+#include "monitor/poll_timer.h"
 #include "storage/file_system.h"
 #include "storage/working_directory.h"
 #include "ui/core/session.h"
@@ -35,16 +37,16 @@ class SkinSwitcher;
 
 // What a test may put in place of the real machine; each left empty is the real one.
 struct Form1Options {
-    link::SerialPort* port = nullptr;             // the termios port
-    link::Delay* delay = nullptr;                 // real sleeps
-    monitor::OperatorDialogs* dialogs = nullptr;  // Qt message boxes
-    storage::FileDialogs* fileDialogs = nullptr;  // Qt file dialogs
-    const monitor::LocalClock* clock = nullptr;   // the PC's clock
+    link::SerialPort* port = nullptr;              // the termios port
+    link::Delay* delay = nullptr;                  // real sleeps
+    frontend::OperatorDialogs* dialogs = nullptr;  // Qt message boxes
+    frontend::FileDialogs* fileDialogs = nullptr;  // Qt file dialogs
+    const monitor::LocalClock* clock = nullptr;    // the PC's clock
     // The serial devices present; empty: the devices this machine has.
     std::function<std::vector<link::SerialDevice>()> presentDevices;
 };
 
-class Form1 final : public QWidget, private WindowFrame {
+class Form1 final : public QWidget, private WindowFrame, private monitor::PollTimer {
     Q_OBJECT
 
   public:
@@ -68,6 +70,8 @@ class Form1 final : public QWidget, private WindowFrame {
     int left() const override;
     int top() const override;
     bool applySkin(std::string_view name) override;
+    // monitor::PollTimer
+    void setRunning(bool running) override;
 
     void buildLayout();
     void connectHandlers();

@@ -7,14 +7,14 @@
 
 #include <QString>
 
-#include "monitor/operator_dialogs.h"
-#include "storage/file_dialogs.h"
+#include "frontend/file_dialogs.h"
+#include "frontend/operator_dialogs.h"
 
 class QWidget;
 
 namespace orvane::ui {
 
-class QtDialogs final : public monitor::OperatorDialogs, public storage::FileDialogs {
+class QtDialogs final : public frontend::OperatorDialogs, public frontend::FileDialogs {
   public:
     explicit QtDialogs(QWidget* parent) : parent_(parent) {}
 

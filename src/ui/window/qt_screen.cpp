@@ -11,8 +11,10 @@
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QTabWidget>
-#include <QTimer>
 
+#include <stdexcept>
+
+#include "ui/pages/control_widgets.h"
 #include "ui/window/qt_text.h"
 #include "widgets/digit_group.h"
 #include "widgets/lamp.h"
@@ -23,91 +25,112 @@
 
 namespace orvane::ui {
 
-QtScreen::QtScreen(QWidget& window, QTabWidget& pages, QTimer& timer)
-    : window_(window), pages_(pages), timer_(timer) {}
+using frontend::AnyControl;
+using frontend::ControlCount;
+using frontend::ControlId;
+using frontend::ControlInfo;
+using frontend::ControlKind;
+using frontend::ControlTable;
+using frontend::IndexOf;
 
-QWidget* QtScreen::find(std::string_view control) const {
-    // Looked up by the core's own text: a tick writes about a hundred names.
-    if (const auto it = cache_.find(control); it != cache_.end() && it->second)
-        return it->second;
-    const QString name = ToQString(control);
-    QWidget* widget = window_.objectName() == name ? &window_ : window_.findChild<QWidget*>(name);
-    if (widget == nullptr) {
-        missing_.emplace(control);
-        return nullptr;
+QtScreen::QtScreen(QWidget& window, QTabWidget& pages) : window_(window), pages_(pages) {
+    std::string wrong;
+    for (std::size_t i = 0; i < ControlCount; ++i) {
+        const ControlInfo& info = ControlTable[i];
+        const QString name = ToQString(info.name);
+        QWidget* widget = info.kind == ControlKind::Window
+                              ? (window.objectName() == name ? &window : nullptr)
+                              : window.findChild<QWidget*>(name);
+        const bool fits =
+            widget != nullptr &&
+            (info.kind == ControlKind::Window ||
+             (info.kind == ControlKind::Page ? pageIndex(widget) >= 0
+                                             : widget->metaObject() == &WidgetClassOf(info.kind)));
+        if (!fits) {
+            wrong += ' ';
+            wrong += info.name;
+            wrong += widget == nullptr
+                         ? " (missing)"
+                         : std::string(" (") + widget->metaObject()->className() + ')';
+        }
+        widgets_[i] = widget;
     }
-    cache_.insert_or_assign(std::string(control), widget);
-    return widget;
+    if (!wrong.empty())
+        throw std::logic_error("controls missing from the window or of another class:" + wrong);
+}
+
+QWidget* QtScreen::widget(AnyControl control) const {
+    return widgets_[IndexOf(control.id())];
 }
 
 template <class T>
-T* QtScreen::as(std::string_view control) const {
-    return qobject_cast<T*>(find(control));
+T* QtScreen::as(AnyControl control) const {
+    // Each widget's class was checked against its kind at construction.
+    return static_cast<T*>(widget(control));
 }
 
 int QtScreen::pageIndex(const QWidget* widget) const {
     return widget == nullptr ? -1 : pages_.indexOf(const_cast<QWidget*>(widget));
 }
 
-widgets::TrendChart* QtScreen::chart(monitor::Chart which) const {
-    return as<widgets::TrendChart>(which == monitor::Chart::Trend1 ? "Trend_1" : "Trend_Trifase");
+widgets::TrendChart* QtScreen::chart(frontend::Chart which) const {
+    return as<widgets::TrendChart>(frontend::ChartControl(which));
 }
 
-void QtScreen::setNumber(std::string_view control, double value) {
-    if (auto* field = as<widgets::NumericField>(control))
-        field->setValue(value);
+void QtScreen::setNumber(frontend::NumberControl control, double value) {
+    as<widgets::NumericField>(control)->setValue(value);
 }
 
-void QtScreen::setLamp(std::string_view control, bool active) {
-    QWidget* widget = find(control);
-    if (auto* lamp = qobject_cast<widgets::Lamp*>(widget))
-        lamp->setActive(active);
-    else if (auto* button = qobject_cast<QAbstractButton*>(widget))
-        button->setChecked(active);
+void QtScreen::setLamp(frontend::LampControl control, bool active) {
+    as<widgets::Lamp>(control)->setActive(active);
 }
 
-void QtScreen::setDigits(std::string_view control, double value) {
-    if (auto* digits = as<widgets::DigitGroup>(control))
-        digits->setValue(value);
+void QtScreen::setDigits(frontend::DigitsControl control, double value) {
+    as<widgets::DigitGroup>(control)->setValue(value);
 }
 
-void QtScreen::setText(std::string_view control, std::string_view text) {
-    QWidget* widget = find(control);
-    if (widget == nullptr)
-        return;
+void QtScreen::setText(frontend::TextControl control, std::string_view text) {
+    QWidget* w = widget(control);
     const QString t = ToQString(text);
-    if (widget == &window_) {
-        window_.setWindowTitle(t);
-    } else if (const int page = pageIndex(widget); page >= 0) {
-        pages_.setTabText(page, t);
-    } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
-        group->setTitle(t);
-    } else if (auto* label = qobject_cast<QLabel*>(widget)) {
-        if (label->text() != t)  // the firmware label is written on every tick
-            label->setText(t);
-    } else if (auto* styled = qobject_cast<widgets::StyledLabel*>(widget)) {
-        styled->setText(t);
-    } else if (auto* matrix = qobject_cast<widgets::LedMatrixLine*>(widget)) {
-        matrix->setText(t);
-    } else if (auto* trend = qobject_cast<widgets::TrendChart*>(widget)) {
-        trend->setCaption(t);
-    } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-        button->setText(t);
-    } else if (auto* field = qobject_cast<widgets::NumericField*>(widget)) {
-        (void)field;  // a numeric field takes numbers only
-    } else if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
-        edit->setText(t);
+    switch (Describe(control.id()).kind) {
+        case ControlKind::Window:
+            window_.setWindowTitle(t);
+            break;
+        case ControlKind::Page:
+            pages_.setTabText(pageIndex(w), t);
+            break;
+        case ControlKind::Group:
+            static_cast<QGroupBox*>(w)->setTitle(t);
+            break;
+        case ControlKind::Label:
+            if (auto* label = static_cast<QLabel*>(w); label->text() != t)
+                label->setText(t);  // the firmware label is written on every tick
+            break;
+        case ControlKind::StyledLabel:
+            static_cast<widgets::StyledLabel*>(w)->setText(t);
+            break;
+        case ControlKind::MatrixLine:
+            static_cast<widgets::LedMatrixLine*>(w)->setText(t);
+            break;
+        case ControlKind::TrendChart:
+            static_cast<widgets::TrendChart*>(w)->setCaption(t);
+            break;
+        case ControlKind::TextField:
+            static_cast<QLineEdit*>(w)->setText(t);
+            break;
+        default:  // the buttons and boxes
+            static_cast<QAbstractButton*>(w)->setText(t);
+            break;
     }
 }
 
-void QtScreen::setAutoScroll(std::string_view control, bool on) {
-    if (auto* matrix = as<widgets::LedMatrixLine>(control))
-        matrix->setAutoScroll(on);
+void QtScreen::setAutoScroll(frontend::MatrixControl control, bool on) {
+    as<widgets::LedMatrixLine>(control)->setAutoScroll(on);
 }
 
-void QtScreen::setChecked(std::string_view control, bool checked) {
+void QtScreen::setChecked(frontend::CheckControl control, bool checked) {
     auto* button = as<QAbstractButton>(control);
-    if (button == nullptr || button->isChecked() == checked)
+    if (button->isChecked() == checked)
         return;
     // The checked radio button of a pair refuses to be unchecked; the unit's flags may
     // still say "neither", and the window must show what the set holds.
@@ -120,10 +143,8 @@ void QtScreen::setChecked(std::string_view control, bool checked) {
         radio->setAutoExclusive(true);
 }
 
-void QtScreen::setListItems(std::string_view control, std::span<const std::string> items) {
+void QtScreen::setListItems(frontend::ListControl control, std::span<const std::string> items) {
     auto* list = as<QComboBox>(control);
-    if (list == nullptr)
-        return;
     const QSignalBlocker quiet(list);
     list->clear();
     QStringList texts;
@@ -139,56 +160,50 @@ void QtScreen::setListItems(std::string_view control, std::span<const std::strin
                            popup->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
 }
 
-void QtScreen::setListIndex(std::string_view control, int index) {
+void QtScreen::setListIndex(frontend::ListControl control, int index) {
     auto* list = as<QComboBox>(control);
-    if (list == nullptr)
-        return;
     const QSignalBlocker quiet(list);
     list->setCurrentIndex(index >= 0 && index < list->count() ? index : -1);
 }
 
-void QtScreen::setVisible(std::string_view control, bool visible) {
-    QWidget* widget = find(control);
-    if (widget == nullptr)
-        return;
-    if (const int page = pageIndex(widget); page >= 0)
+void QtScreen::setVisible(AnyControl control, bool visible) {
+    QWidget* w = widget(control);
+    if (const int page = pageIndex(w); page >= 0)
         pages_.setTabVisible(page, visible);
     else
-        widget->setVisible(visible);
+        w->setVisible(visible);
 }
 
-void QtScreen::setEnabled(std::string_view control, bool enabled) {
-    if (QWidget* widget = find(control))
-        widget->setEnabled(enabled);
+void QtScreen::setEnabled(AnyControl control, bool enabled) {
+    widget(control)->setEnabled(enabled);
 }
 
-void QtScreen::setDate(std::string_view control, monitor::CalendarDate date) {
-    const QDate value(date.year, date.month, date.day);
-    if (auto* edit = as<QDateEdit>(control); edit != nullptr && value.isValid())
-        edit->setDate(value);
+void QtScreen::setDate(frontend::DateControl control, frontend::CalendarDate date) {
+    if (const QDate value(date.year, date.month, date.day); value.isValid())
+        as<QDateEdit>(control)->setDate(value);
 }
 
-void QtScreen::setTrendValue(monitor::Chart which, int channel, float value) {
+void QtScreen::setTrendValue(frontend::Chart which, int channel, float value) {
     if (auto* c = chart(which))
         c->setChannelValue(channel, value);
 }
 
-void QtScreen::setTrendVisible(monitor::Chart which, int channel, bool visible) {
+void QtScreen::setTrendVisible(frontend::Chart which, int channel, bool visible) {
     if (auto* c = chart(which))
         c->setChannelVisible(channel, visible);
 }
 
-void QtScreen::setTrendRange(monitor::Chart which, int channel, double from, double to) {
+void QtScreen::setTrendRange(frontend::Chart which, int channel, double from, double to) {
     if (auto* c = chart(which))
         c->setChannelRange(channel, from, to);
 }
 
-void QtScreen::setTrendUnit(monitor::Chart which, int channel, std::string_view unit) {
+void QtScreen::setTrendUnit(frontend::Chart which, int channel, std::string_view unit) {
     if (auto* c = chart(which))
         c->setChannelUnit(channel, ToQString(unit));
 }
 
-void QtScreen::setTrendScales(monitor::Chart which, int leftChannel, int rightChannel) {
+void QtScreen::setTrendScales(frontend::Chart which, int leftChannel, int rightChannel) {
     if (auto* c = chart(which)) {
         c->setLeftScaleChannel(leftChannel);
         c->setRightScaleChannel(rightChannel);
@@ -196,76 +211,81 @@ void QtScreen::setTrendScales(monitor::Chart which, int leftChannel, int rightCh
 }
 
 void QtScreen::setTrendRecording(bool on) {
-    for (monitor::Chart which : {monitor::Chart::Trend1, monitor::Chart::Trifase})
+    for (frontend::Chart which : {frontend::Chart::Trend1, frontend::Chart::Trifase})
         if (auto* c = chart(which))
             c->setRecording(on);
 }
 
-void QtScreen::setPollTimer(bool enabled) {
-    if (!enabled)
-        timer_.stop();
-    else if (!timer_.isActive())
-        timer_.start();
+double QtScreen::number(frontend::NumberControl control) const {
+    return as<widgets::NumericField>(control)->value();
 }
 
-double QtScreen::number(std::string_view control) const {
-    const auto* field = as<widgets::NumericField>(control);
-    return field != nullptr ? field->value() : 0.0;
+bool QtScreen::isChecked(frontend::CheckControl control) const {
+    return as<QAbstractButton>(control)->isChecked();
 }
 
-bool QtScreen::isChecked(std::string_view control) const {
-    const auto* button = as<QAbstractButton>(control);
-    return button != nullptr && button->isChecked();
+int QtScreen::listIndex(frontend::ListControl control) const {
+    return as<QComboBox>(control)->currentIndex();
 }
 
-int QtScreen::listIndex(std::string_view control) const {
-    const auto* list = as<QComboBox>(control);
-    return list != nullptr ? list->currentIndex() : -1;
+std::string QtScreen::text(frontend::TextControl control) const {
+    return captionOf(control.id());
 }
 
-std::string QtScreen::text(std::string_view control) const {
-    const QWidget* widget = find(control);
+std::string QtScreen::captionOf(ControlId id) const {
+    const QWidget* w = widgets_[IndexOf(id)];
     QString t;
-    if (widget == nullptr)
-        return {};
-    if (widget == &window_)
-        t = window_.windowTitle();
-    else if (const int page = pageIndex(widget); page >= 0)
-        t = pages_.tabText(page);
-    else if (const auto* group = qobject_cast<const QGroupBox*>(widget))
-        t = group->title();
-    else if (const auto* label = qobject_cast<const QLabel*>(widget))
-        t = label->text();
-    else if (const auto* styled = qobject_cast<const widgets::StyledLabel*>(widget))
-        t = styled->text();
-    else if (const auto* matrix = qobject_cast<const widgets::LedMatrixLine*>(widget))
-        t = matrix->text();
-    else if (const auto* trend = qobject_cast<const widgets::TrendChart*>(widget))
-        t = trend->caption();
-    else if (const auto* button = qobject_cast<const QAbstractButton*>(widget))
-        t = button->text();
-    else if (const auto* edit = qobject_cast<const QLineEdit*>(widget))
-        t = edit->text();
-    else if (const auto* list = qobject_cast<const QComboBox*>(widget))
-        t = list->currentText();
+    switch (Describe(id).kind) {
+        case ControlKind::Window:
+            t = window_.windowTitle();
+            break;
+        case ControlKind::Page:
+            t = pages_.tabText(pageIndex(w));
+            break;
+        case ControlKind::Group:
+            t = static_cast<const QGroupBox*>(w)->title();
+            break;
+        case ControlKind::Label:
+            t = static_cast<const QLabel*>(w)->text();
+            break;
+        case ControlKind::StyledLabel:
+            t = static_cast<const widgets::StyledLabel*>(w)->text();
+            break;
+        case ControlKind::MatrixLine:
+            t = static_cast<const widgets::LedMatrixLine*>(w)->text();
+            break;
+        case ControlKind::TrendChart:
+            t = static_cast<const widgets::TrendChart*>(w)->caption();
+            break;
+        case ControlKind::TextField:
+            t = static_cast<const QLineEdit*>(w)->text();
+            break;
+        case ControlKind::List:
+            t = static_cast<const QComboBox*>(w)->currentText();
+            break;
+        case ControlKind::Button:
+        case ControlKind::LargeButton:
+        case ControlKind::CheckBox:
+        case ControlKind::RadioButton:
+        case ControlKind::CheckLamp:
+            t = static_cast<const QAbstractButton*>(w)->text();
+            break;
+        default:
+            break;
+    }
     return t.toStdString();
 }
 
-bool QtScreen::isVisible(std::string_view control) const {
-    const QWidget* widget = find(control);
-    if (widget == nullptr)
-        return false;
-    if (const int page = pageIndex(widget); page >= 0)
+bool QtScreen::isVisible(AnyControl control) const {
+    const QWidget* w = widget(control);
+    if (const int page = pageIndex(w); page >= 0)
         return pages_.isTabVisible(page);
     // The control's own setting, as the cores set it, whether or not the window is shown.
-    return !widget->isHidden();
+    return !w->isHidden();
 }
 
-monitor::CalendarDate QtScreen::date(std::string_view control) const {
-    const auto* edit = as<QDateEdit>(control);
-    if (edit == nullptr)
-        return {};
-    const QDate d = edit->date();
+frontend::CalendarDate QtScreen::date(frontend::DateControl control) const {
+    const QDate d = as<QDateEdit>(control)->date();
     return {d.year(), d.month(), d.day()};
 }
 

@@ -1,22 +1,21 @@
-// The cores' view of the Qt window: every write and read names a control by its object
-// name, and this class finds the widget and speaks to it in its own terms (a page's tab, a
-// group's title, a numeric field's value, a lamp's state, a chart's channel). Names are
-// looked up once and kept, since the live view writes about a hundred controls per tick.
-// A name with no widget behind it is remembered (missingControls) and otherwise ignored, so
-// a gap in the layout never stops the program. Programmatic writes never raise the window's
-// change handlers: those listen to the operator's actions only.
+// The cores' view of the Qt window: every write and read names a control by its handle, and
+// this class speaks to the widget in its own terms (a page's tab, a group's title, a numeric
+// field's value, a lamp's state, a chart's channel). Construction finds the widget of every
+// control in the control table once and checks its class; a control that is missing or of
+// another class is a fault of the pages, reported by a std::logic_error that names every
+// such control (in every build: the table and the pages are built from one source, so a
+// mismatch can only come from a page that forgot a control, and a window that silently drops
+// writes would hide it). Programmatic writes never raise the window's change handlers: those
+// listen to the operator's actions only.
 // Owned by the window; window thread only.
 #pragma once
 
-#include <QPointer>
-#include <map>
-#include <set>
+#include <array>
 #include <string>
 
-#include "monitor/screen.h"
+#include "frontend/screen.h"
 
 class QTabWidget;
-class QTimer;
 class QWidget;
 
 namespace orvane::widgets {
@@ -25,55 +24,53 @@ class TrendChart;
 
 namespace orvane::ui {
 
-class QtScreen final : public monitor::Screen, public monitor::ScreenReader {
+class QtScreen final : public frontend::Screen, public frontend::ScreenReader {
   public:
-    // `window` answers to "Form1" (its title) and holds every named control; `pages` is the
-    // page control whose pages' captions and visibility are their tabs'; `timer` is `Timer1`.
-    QtScreen(QWidget& window, QTabWidget& pages, QTimer& timer);
+    // `window` is `Form1` and holds every control of the table; `pages` is the page control
+    // whose pages' captions and visibility are their tabs'. Both must outlive this object.
+    QtScreen(QWidget& window, QTabWidget& pages);
 
-    void setNumber(std::string_view control, double value) override;
-    void setLamp(std::string_view control, bool active) override;
-    void setDigits(std::string_view control, double value) override;
-    void setText(std::string_view control, std::string_view text) override;
-    void setAutoScroll(std::string_view control, bool on) override;
-    void setChecked(std::string_view control, bool checked) override;
-    void setListItems(std::string_view control, std::span<const std::string> items) override;
-    void setListIndex(std::string_view control, int index) override;
-    void setVisible(std::string_view control, bool visible) override;
-    void setEnabled(std::string_view control, bool enabled) override;
-    void setDate(std::string_view control, monitor::CalendarDate date) override;
-    void setTrendValue(monitor::Chart chart, int channel, float value) override;
-    void setTrendVisible(monitor::Chart chart, int channel, bool visible) override;
-    void setTrendRange(monitor::Chart chart, int channel, double from, double to) override;
-    void setTrendUnit(monitor::Chart chart, int channel, std::string_view unit) override;
-    void setTrendScales(monitor::Chart chart, int leftChannel, int rightChannel) override;
+    void setNumber(frontend::NumberControl control, double value) override;
+    void setLamp(frontend::LampControl control, bool active) override;
+    void setDigits(frontend::DigitsControl control, double value) override;
+    void setText(frontend::TextControl control, std::string_view text) override;
+    void setAutoScroll(frontend::MatrixControl control, bool on) override;
+    void setChecked(frontend::CheckControl control, bool checked) override;
+    void setListItems(frontend::ListControl control, std::span<const std::string> items) override;
+    void setListIndex(frontend::ListControl control, int index) override;
+    void setVisible(frontend::AnyControl control, bool visible) override;
+    void setEnabled(frontend::AnyControl control, bool enabled) override;
+    void setDate(frontend::DateControl control, frontend::CalendarDate date) override;
+    void setTrendValue(frontend::Chart chart, int channel, float value) override;
+    void setTrendVisible(frontend::Chart chart, int channel, bool visible) override;
+    void setTrendRange(frontend::Chart chart, int channel, double from, double to) override;
+    void setTrendUnit(frontend::Chart chart, int channel, std::string_view unit) override;
+    void setTrendScales(frontend::Chart chart, int leftChannel, int rightChannel) override;
     void setTrendRecording(bool on) override;
-    void setPollTimer(bool enabled) override;
 
-    double number(std::string_view control) const override;
-    bool isChecked(std::string_view control) const override;
-    int listIndex(std::string_view control) const override;
-    std::string text(std::string_view control) const override;
-    bool isVisible(std::string_view control) const override;
-    monitor::CalendarDate date(std::string_view control) const override;
+    double number(frontend::NumberControl control) const override;
+    bool isChecked(frontend::CheckControl control) const override;
+    int listIndex(frontend::ListControl control) const override;
+    std::string text(frontend::TextControl control) const override;
+    bool isVisible(frontend::AnyControl control) const override;
+    frontend::CalendarDate date(frontend::DateControl control) const override;
 
-    // Names asked for that no widget carries; empty in a complete window.
-    const std::set<std::string>& missingControls() const { return missing_; }
+    // The text a control shows (a list: its current entry), or nothing for a control without
+    // one; accessible names are built from it.
+    std::string captionOf(frontend::ControlId id) const;
 
-    // The widget named `control`, or null.
-    QWidget* find(std::string_view control) const;
+    // The widget of a control.
+    QWidget* widget(frontend::AnyControl control) const;
 
   private:
     template <class T>
-    T* as(std::string_view control) const;
+    T* as(frontend::AnyControl control) const;
     int pageIndex(const QWidget* widget) const;
-    widgets::TrendChart* chart(monitor::Chart which) const;
+    widgets::TrendChart* chart(frontend::Chart which) const;
 
     QWidget& window_;
     QTabWidget& pages_;
-    QTimer& timer_;
-    mutable std::map<std::string, QPointer<QWidget>, std::less<>> cache_;
-    mutable std::set<std::string> missing_;
+    std::array<QWidget*, frontend::ControlCount> widgets_{};  // by ControlId
 };
 
 }  // namespace orvane::ui
