@@ -6,6 +6,8 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -16,10 +18,20 @@
 namespace orvane::testing {
 
 class FakeScreen final : public monitor::Screen, public monitor::ScreenReader {
-public:
-    void setNumber(std::string_view c, double v) override { numbers[std::string(c)] = v; ++writes; }
-    void setLamp(std::string_view c, bool on) override { lamps[std::string(c)] = on; ++writes; }
-    void setDigits(std::string_view c, double v) override { digits[std::string(c)] = v; ++writes; }
+  public:
+    void setNumber(std::string_view c, double v) override {
+        numbers[std::string(c)] = v;
+        notNumbers.erase(std::string(c));
+        ++writes;
+    }
+    void setLamp(std::string_view c, bool on) override {
+        lamps[std::string(c)] = on;
+        ++writes;
+    }
+    void setDigits(std::string_view c, double v) override {
+        digits[std::string(c)] = v;
+        ++writes;
+    }
     void setText(std::string_view c, std::string_view t) override {
         texts[std::string(c)] = std::string(t);
         ++writes;
@@ -33,7 +45,9 @@ public:
     void setListIndex(std::string_view c, int i) override { indices[std::string(c)] = i; }
     void setVisible(std::string_view c, bool v) override { visible[std::string(c)] = v; }
     void setEnabled(std::string_view c, bool e) override { enabled[std::string(c)] = e; }
-    void setDate(std::string_view c, monitor::CalendarDate d) override { dates[std::string(c)] = d; }
+    void setDate(std::string_view c, monitor::CalendarDate d) override {
+        dates[std::string(c)] = d;
+    }
     void setTrendValue(monitor::Chart chart, int ch, float v) override {
         trendValues[{chart, ch}] = v;
     }
@@ -52,7 +66,11 @@ public:
     void setTrendRecording(bool on) override { recording = on; }
     void setPollTimer(bool on) override { timerEnabled = on; }
 
-    double number(std::string_view c) const override { return find(numbers, c, 0.0); }
+    std::optional<double> number(std::string_view c) const override {
+        if (notNumbers.count(c) != 0)
+            return std::nullopt;
+        return find(numbers, c, 0.0);
+    }
     bool isChecked(std::string_view c) const override { return find(checks, c, false); }
     int listIndex(std::string_view c) const override { return find(indices, c, -1); }
     std::string text(std::string_view c) const override { return find(texts, c, std::string()); }
@@ -62,6 +80,8 @@ public:
     }
 
     std::map<std::string, double, std::less<>> numbers, digits;
+    // Fields showing operator text that is not a number, until a number is written.
+    std::set<std::string, std::less<>> notNumbers;
     std::map<std::string, bool, std::less<>> lamps, scroll, checks, visible, enabled;
     std::map<std::string, std::string, std::less<>> texts;
     std::map<std::string, std::vector<std::string>, std::less<>> lists;
@@ -76,7 +96,7 @@ public:
     bool timerEnabled = false;
     long writes = 0;
 
-private:
+  private:
     template <class Map, class T>
     static T find(const Map& m, std::string_view c, T fallback) {
         auto it = m.find(c);
@@ -88,7 +108,7 @@ private:
 // script is empty, so an unexpected question never proceeds). `observe`, when set, is asked
 // at each box for something the test wants to know about that moment (e.g. the cursor).
 class FakeOperator final : public monitor::OperatorDialogs {
-public:
+  public:
     enum class Kind { Information, Error, Question };
     struct Box {
         Kind kind;
@@ -100,7 +120,8 @@ public:
     void showError(std::string_view t) override { record(Kind::Error, t); }
     bool askYesNo(std::string_view t) override {
         record(Kind::Question, t);
-        if (answers.empty()) return false;
+        if (answers.empty())
+            return false;
         const bool yes = answers.front();
         answers.pop_front();
         return yes;
@@ -110,14 +131,14 @@ public:
     std::deque<bool> answers;
     std::function<bool()> observe;
 
-private:
+  private:
     void record(Kind kind, std::string_view t) {
         boxes.push_back({kind, std::string(t), observe ? observe() : false});
     }
 };
 
 class FakeClock final : public monitor::LocalClock {
-public:
+  public:
     monitor::LocalTime now() const override { return time; }
     monitor::LocalTime time{2024, 12, 9, 14, 5, 33};
 };

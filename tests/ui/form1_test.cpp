@@ -172,6 +172,41 @@ TEST_F(WindowTest, savedParametersComeBackAfterTheDefaults) {
     EXPECT_EQ(capacity->value(), defaultCapacity + 20);
 }
 
+// What the operator types reaches neither the unit nor a file as another number.
+TEST_F(WindowTest, typedTextAFieldCannotHoldIsKeptAndRefusedAtExportAndSave) {
+    open();
+    window_->pages().setCurrentWidget(control("Tab_Parametri"));
+    struct Case {
+        const char* field;
+        const char* typed;
+        const char* message;
+    };
+    for (const Case& c :
+         {Case{"Ed_Capacita", "1e30", "Errore n\u00B0 1 in Impostazione Parametri"},
+          Case{"Ed_Ind_1", "300", "Indirizzo IP: ogni ottetto deve essere un numero da 0 a 255"},
+          Case{"Ed_Max_W_Mppt", "--5",
+               "Massima Potenza Mppt: il valore deve essere un numero da 0 a 65535"}}) {
+        auto* field = control<widgets::NumericField>(c.field);
+        const double before = field->value();
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field, QString::fromLatin1(c.typed));
+        field->clearFocus();
+        EXPECT_EQ(field->text(), QString::fromLatin1(c.typed));
+
+        dialogs_.boxes.clear();
+        dialogs_.answers = {true};
+        click("Bt_Scrivi_Eeprom");
+        click("Bt_Salva_Disco");
+        ASSERT_EQ(dialogs_.boxes.size(), 3u) << c.field;
+        EXPECT_EQ(dialogs_.boxes[1].kind, Box::Error);
+        EXPECT_EQ(dialogs_.boxes[1].text, c.message);
+        EXPECT_EQ(dialogs_.boxes[2].text, c.message);
+        EXPECT_TRUE(fileDialogs_.proposedName.empty()) << "no file dialog";
+        field->setValue(before);
+    }
+}
+
 TEST_F(WindowTest, theDefaultsQuestionIsARealYesNoBox) {
     open(/*realDialogs=*/true);
     auto* capacity = control<widgets::NumericField>("Ed_Capacita");
