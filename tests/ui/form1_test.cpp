@@ -207,6 +207,30 @@ TEST_F(WindowTest, typedTextAFieldCannotHoldIsKeptAndRefusedAtExportAndSave) {
     }
 }
 
+TEST_F(WindowTest, aLanguageSwitchKeepsTheSelectedTypesAndTheSaveWritesThem) {
+    open();
+    pick("Cb_Tipo_Batt", 4);
+    pick("Cb_Sel_Lingua", 1);
+    EXPECT_EQ(text("Cb_Tipo_Batt"), "Free Parameters");
+    EXPECT_FALSE(control("Gr_Par_Avanzati")->isHidden());
+    EXPECT_FALSE(control("Gr_Conf_Libera")->isHidden());
+    EXPECT_EQ(text("Lb_Soglia_Finecarica"), "End-charge Threshold: ");
+
+    pick("Cb_Tipo_Batt", 6);
+    pick("Cb_Tipo_Inverter", 3);
+    pick("Cb_Sel_Lingua", 0);
+    EXPECT_EQ(text("Cb_Tipo_Batt"), "Pylontech Litio");
+    EXPECT_EQ(text("Cb_Tipo_Inverter"), "Tipo D");
+    EXPECT_TRUE(control("Gr_Conf_Libera")->isHidden());
+
+    fileDialogs_.answers = {folder_.file("kept")};
+    click("Bt_Salva_Disco");
+    std::ifstream in(folder_.file("kept.ovn"), std::ios::binary);
+    const std::string saved(std::istreambuf_iterator<char>(in), {});
+    EXPECT_NE(saved.find("TIPO_BATT=6\r\n"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("TIPO_INVERTER=3\r\n"), std::string::npos) << saved;
+}
+
 TEST_F(WindowTest, theDefaultsQuestionIsARealYesNoBox) {
     open(/*realDialogs=*/true);
     auto* capacity = control<widgets::NumericField>("Ed_Capacita");
