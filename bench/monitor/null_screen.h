@@ -7,7 +7,7 @@
 namespace orvane::bench {
 
 class NullScreen final : public monitor::Screen, public monitor::ScreenReader {
-public:
+  public:
     void setNumber(std::string_view, double) override {}
     void setLamp(std::string_view, bool) override {}
     void setDigits(std::string_view, double) override {}
@@ -27,7 +27,7 @@ public:
     void setTrendRecording(bool) override {}
     void setPollTimer(bool) override {}
 
-    double number(std::string_view) const override { return 0; }
+    std::optional<double> number(std::string_view) const override { return 0.0; }
     bool isChecked(std::string_view) const override { return false; }
     int listIndex(std::string_view) const override { return 0; }
     std::string text(std::string_view) const override { return {}; }

@@ -26,8 +26,12 @@ ClockSetting ClockSettingPayload(CalendarDate date, double hour, double minute, 
 }
 
 ClockSetting ReadClockSetting(const ScreenReader& fields) {
-    return ClockSettingPayload(fields.date("Sel_Data"), fields.number("Num_Ora"),
-                               fields.number("Num_Minuti"), fields.number("Num_Secondi"));
+    // The clock's spin fields refuse keys that are no number, so they always hold one.
+    auto held = [&fields](std::string_view control) {
+        return fields.number(control).value_or(std::nan(""));
+    };
+    return ClockSettingPayload(fields.date("Sel_Data"), held("Num_Ora"), held("Num_Minuti"),
+                               held("Num_Secondi"));
 }
 
 void FollowPcClock(Screen& fields, const LocalClock& clock) {

@@ -4,6 +4,7 @@
 // tests' recording fake; every call happens on the window thread. Texts are UTF-8.
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -19,19 +20,19 @@ struct CalendarDate {
 enum class Chart { Trend1, Trifase };  // `Trend_1`, `Trend_Trifase`
 
 class Screen {
-public:
+  public:
     virtual ~Screen() = default;
 
-    virtual void setNumber(std::string_view control, double value) = 0;   // numeric, spin
+    virtual void setNumber(std::string_view control, double value) = 0;  // numeric, spin
     virtual void setLamp(std::string_view control, bool active) = 0;
-    virtual void setDigits(std::string_view control, double value) = 0;   // seven-segment
+    virtual void setDigits(std::string_view control, double value) = 0;  // seven-segment
     // Labels, captions (buttons, groups, pages, the window title as "Form1"), text fields
     // and the LED-matrix line `Vr_String`.
     virtual void setText(std::string_view control, std::string_view text) = 0;
-    virtual void setAutoScroll(std::string_view control, bool on) = 0;   // `Vr_String`
+    virtual void setAutoScroll(std::string_view control, bool on) = 0;    // `Vr_String`
     virtual void setChecked(std::string_view control, bool checked) = 0;  // check, radio
     virtual void setListItems(std::string_view control,
-                              std::span<const std::string> items) = 0;   // empties, refills
+                              std::span<const std::string> items) = 0;    // empties, refills
     virtual void setListIndex(std::string_view control, int index) = 0;   // -1: none
     virtual void setVisible(std::string_view control, bool visible) = 0;  // pages: their tab
     virtual void setEnabled(std::string_view control, bool enabled) = 0;
@@ -49,10 +50,11 @@ public:
 };
 
 class ScreenReader {
-public:
+  public:
     virtual ~ScreenReader() = default;
 
-    virtual double number(std::string_view control) const = 0;
+    // Nothing while the field shows text the operator typed that is not a number.
+    virtual std::optional<double> number(std::string_view control) const = 0;
     virtual bool isChecked(std::string_view control) const = 0;
     virtual int listIndex(std::string_view control) const = 0;  // -1: none selected
     virtual std::string text(std::string_view control) const = 0;

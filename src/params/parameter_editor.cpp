@@ -1,7 +1,6 @@
 #include "params/parameter_editor.h"
 
 #include "params/field_table.h"
-#include "params/parameter_checks.h"
 
 namespace orvane::params {
 
@@ -10,13 +9,18 @@ ParameterEditor::ParameterEditor(ParameterSet& set, monitor::Screen& screen,
                                  FreeConfigurationLayout& layout)
     : set_(set), screen_(screen), input_(input), layout_(layout) {}
 
-void ParameterEditor::collect(const FieldDescriptor& d) {
+void ParameterEditor::collect(const FieldDescriptor& d, std::vector<RefusedValue>& refused) {
     const std::span<std::uint8_t> block = set_.bytes(d.block);
     switch (d.kind) {
         case FieldKind::Numeric:
-        case FieldKind::Octet:
-            WriteField(block, d, LowBits(input_.number(d.control), d.storedBits()));
+        case FieldKind::Octet: {
+            const std::optional<double> typed = input_.number(d.control);
+            if (const auto reason = WhyUnstorable(typed, d.storedBits()))
+                refused.push_back({d.field, *reason});
+            else
+                WriteField(block, d, LowBits(*typed, d.storedBits()));
             break;
+        }
         case FieldKind::List:
             WriteField(block, d, ListValue(input_.listIndex(d.control), d));
             break;
@@ -29,14 +33,16 @@ void ParameterEditor::collect(const FieldDescriptor& d) {
     }
 }
 
-std::uint8_t ParameterEditor::CollectParameters() {
+CollectedParameters ParameterEditor::CollectParameters() {
+    CollectedParameters collected;
     for (Block b : {Block::Network, Block::Config, Block::FreeParam, Block::GridService})
         for (const FieldDescriptor& d : FieldsOf(b))
-            collect(d);
+            collect(d, collected.refused);
     const FieldDescriptor& name = Describe(Field::netbiosName);
-    if (!StoreNetbiosText(input_.text(name.control), set_.OutgoingNetbiosName))
-        return 1;
-    return CheckNetbiosName(set_.OutgoingNetbiosName);
+    collected.nameResult = StoreNetbiosText(input_.text(name.control), set_.OutgoingNetbiosName)
+                               ? CheckNetbiosName(set_.OutgoingNetbiosName)
+                               : 1;
+    return collected;
 }
 
 void ParameterEditor::show(const FieldDescriptor& d) {

@@ -14,21 +14,21 @@ std::string IncompatibleFirmwareMessage(const ui::Language& language) {
     return text;
 }
 
-std::string ValidationMessage(const ui::Language& language, std::uint8_t configResult,
-                              std::uint8_t freeParamResult, std::uint8_t gridServiceResult,
-                              std::uint8_t nameResult) {
+std::string ValidationMessage(const ui::Language& language, const ValidationResults& results) {
     auto numbered = [&language](std::uint8_t n, int tailRow) {
         return std::string(language.text(ui::row::ErrorNumber)) + std::to_string(n) +
                std::string(language.text(tailRow));
     };
     std::string message;
-    if (configResult != 0)
-        message = numbered(configResult, ui::row::InParametersSetting);
-    if (freeParamResult != 0)
-        message = numbered(freeParamResult, ui::row::InFreeParametersSetting);
-    if (gridServiceResult != 0)
-        message = numbered(gridServiceResult, ui::row::InGridServicesSetting);
-    if (nameResult != 0)
+    if (results.refusalRow != 0)
+        message = std::string(language.text(results.refusalRow));
+    if (results.config != 0)
+        message = numbered(results.config, ui::row::InParametersSetting);
+    if (results.freeParam != 0)
+        message = numbered(results.freeParam, ui::row::InFreeParametersSetting);
+    if (results.gridService != 0)
+        message = numbered(results.gridService, ui::row::InGridServicesSetting);
+    if (results.name != 0)
         message = std::string(language.text(ui::row::NetbiosNameError));
     return message;
 }

@@ -61,6 +61,8 @@ SpinField::SpinField(QWidget* parent)
     setFormat(QStringLiteral("#0#"));
     setLowerLimit(0);
     setUpperLimit(99);
+    // The clock setting goes out without a check: only numbers inside the limits get in.
+    refuseKeysOutsideLimits();
     up_->setObjectName(QStringLiteral("up"));
     down_->setObjectName(QStringLiteral("down"));
     // Auto-repeat emits pressed again on every repeat, so pressed alone drives the steps.

@@ -25,7 +25,9 @@ struct ParameterWindow {
         defaults.LoadDefaultParameters();
         editor.ShowParameters();
     }
-    void type(Field f, double value) { screen.numbers[std::string(Describe(f).control)] = value; }
+    void type(Field f, double value) { screen.setNumber(Describe(f).control, value); }
+    // The operator's text in the field is no number ("12a", "1e30", emptied).
+    void typeNoNumber(Field f) { screen.notNumbers.insert(std::string(Describe(f).control)); }
     void pick(Field f, int index) { screen.indices[std::string(Describe(f).control)] = index; }
     void tick(Field f, bool on) { screen.checks[std::string(Describe(f).control)] = on; }
     void typeName(std::string text) { screen.texts["Ed_Nome_Netbios"] = std::move(text); }

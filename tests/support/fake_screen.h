@@ -7,6 +7,8 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -20,6 +22,7 @@ class FakeScreen final : public monitor::Screen, public monitor::ScreenReader {
   public:
     void setNumber(std::string_view c, double v) override {
         numbers[std::string(c)] = v;
+        notNumbers.erase(std::string(c));
         ++writes;
     }
     void setLamp(std::string_view c, bool on) override {
@@ -65,7 +68,11 @@ class FakeScreen final : public monitor::Screen, public monitor::ScreenReader {
     void setTrendRecording(bool on) override { recording = on; }
     void setPollTimer(bool on) override { timerEnabled = on; }
 
-    double number(std::string_view c) const override { return find(numbers, c, 0.0); }
+    std::optional<double> number(std::string_view c) const override {
+        if (notNumbers.count(c) != 0)
+            return std::nullopt;
+        return find(numbers, c, 0.0);
+    }
     bool isChecked(std::string_view c) const override { return find(checks, c, false); }
     int listIndex(std::string_view c) const override { return find(indices, c, -1); }
     std::string text(std::string_view c) const override { return find(texts, c, std::string()); }
@@ -75,6 +82,8 @@ class FakeScreen final : public monitor::Screen, public monitor::ScreenReader {
     }
 
     std::map<std::string, double, std::less<>> numbers, digits;
+    // Fields showing operator text that is not a number, until a number is written.
+    std::set<std::string, std::less<>> notNumbers;
     std::map<std::string, bool, std::less<>> lamps, scroll, checks, visible, enabled;
     std::map<std::string, std::string, std::less<>> texts;
     std::map<std::string, std::vector<std::string>, std::less<>> textWrites;  // every one, in order

@@ -172,6 +172,65 @@ TEST_F(WindowTest, savedParametersComeBackAfterTheDefaults) {
     EXPECT_EQ(capacity->value(), defaultCapacity + 20);
 }
 
+// What the operator types reaches neither the unit nor a file as another number.
+TEST_F(WindowTest, typedTextAFieldCannotHoldIsKeptAndRefusedAtExportAndSave) {
+    open();
+    window_->pages().setCurrentWidget(control("Tab_Parametri"));
+    struct Case {
+        const char* field;
+        const char* typed;
+        const char* message;
+    };
+    for (const Case& c :
+         {Case{"Ed_Capacita", "1e30", "Errore n\u00B0 1 in Impostazione Parametri"},
+          Case{"Ed_Ind_1", "300", "Indirizzo IP: ogni ottetto deve essere un numero da 0 a 255"},
+          Case{"Ed_Max_W_Mppt", "--5",
+               "Massima Potenza Mppt: il valore deve essere un numero da 0 a 65535"}}) {
+        auto* field = control<widgets::NumericField>(c.field);
+        const double before = field->value();
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field, QString::fromLatin1(c.typed));
+        field->clearFocus();
+        EXPECT_EQ(field->text(), QString::fromLatin1(c.typed));
+
+        dialogs_.boxes.clear();
+        dialogs_.answers = {true};
+        click("Bt_Scrivi_Eeprom");
+        click("Bt_Salva_Disco");
+        ASSERT_EQ(dialogs_.boxes.size(), 3u) << c.field;
+        EXPECT_EQ(dialogs_.boxes[1].kind, Box::Error);
+        EXPECT_EQ(dialogs_.boxes[1].text, c.message);
+        EXPECT_EQ(dialogs_.boxes[2].text, c.message);
+        EXPECT_TRUE(fileDialogs_.proposedName.empty()) << "no file dialog";
+        field->setValue(before);
+    }
+}
+
+TEST_F(WindowTest, aLanguageSwitchKeepsTheSelectedTypesAndTheSaveWritesThem) {
+    open();
+    pick("Cb_Tipo_Batt", 4);
+    pick("Cb_Sel_Lingua", 1);
+    EXPECT_EQ(text("Cb_Tipo_Batt"), "Free Parameters");
+    EXPECT_FALSE(control("Gr_Par_Avanzati")->isHidden());
+    EXPECT_FALSE(control("Gr_Conf_Libera")->isHidden());
+    EXPECT_EQ(text("Lb_Soglia_Finecarica"), "End-charge Threshold: ");
+
+    pick("Cb_Tipo_Batt", 6);
+    pick("Cb_Tipo_Inverter", 3);
+    pick("Cb_Sel_Lingua", 0);
+    EXPECT_EQ(text("Cb_Tipo_Batt"), "Pylontech Litio");
+    EXPECT_EQ(text("Cb_Tipo_Inverter"), "Tipo D");
+    EXPECT_TRUE(control("Gr_Conf_Libera")->isHidden());
+
+    fileDialogs_.answers = {folder_.file("kept")};
+    click("Bt_Salva_Disco");
+    std::ifstream in(folder_.file("kept.ovn"), std::ios::binary);
+    const std::string saved(std::istreambuf_iterator<char>(in), {});
+    EXPECT_NE(saved.find("TIPO_BATT=6\r\n"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("TIPO_INVERTER=3\r\n"), std::string::npos) << saved;
+}
+
 TEST_F(WindowTest, theDefaultsQuestionIsARealYesNoBox) {
     open(/*realDialogs=*/true);
     auto* capacity = control<widgets::NumericField>("Ed_Capacita");

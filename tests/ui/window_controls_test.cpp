@@ -57,9 +57,10 @@ void CollectWrittenNames(std::set<std::string>& names) {
     testing::FakeScreen screen;
     Language language;
     monitor::PollState poll;
-    ApplyLanguage(screen, language, false, poll);
+    params::FreeConfigurationLayout layout(screen, screen, language);
+    ApplyLanguage(screen, screen, layout, language, false, poll);
     params::ShowLimitLabels(screen, params::LimitLabelGroup::GridService, Italian);
-    params::FreeConfigurationLayout(screen, screen, language).ShowFreeConfiguration();
+    layout.ShowFreeConfiguration();
     for (const auto& [name, text] : screen.texts)
         names.insert(name);
     for (const auto& [name, items] : screen.lists)
@@ -198,9 +199,9 @@ class WindowControls : public ::testing::Test {
     void applyLanguage(int languageIndex, bool freeConfiguration) {
         language.LanguageIndex = languageIndex;
         monitor::PollState poll;
-        ApplyLanguage(*screen, language, false, poll);
-        params::ShowLimitLabels(*screen, params::LimitLabelGroup::GridService, languageIndex);
         params::FreeConfigurationLayout layout(*screen, *screen, language);
+        ApplyLanguage(*screen, *screen, layout, language, false, poll);
+        params::ShowLimitLabels(*screen, params::LimitLabelGroup::GridService, languageIndex);
         if (freeConfiguration)
             layout.ShowFreeConfiguration();
         else

@@ -3,7 +3,10 @@
 // the unit simulator), polls the unit for a while so the pages show live data, and grabs
 // each page. Used by scripts/screenshots.
 //
-//   orvane-window-shots --port /dev/pts/7 --out build/screenshots [--seconds 8]
+//   orvane-window-shots --port /dev/pts/7 --out build/screenshots [--seconds 8] [--skin N]
+//
+// --skin chooses the stored skin by its position in the skin list (0, "Windows", when left
+// out).
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
@@ -42,6 +45,7 @@ struct Options {
     QString port;
     QString out;
     int seconds = 8;
+    int skin = 0;
 };
 
 bool Parse(const QStringList& args, Options& options) {
@@ -52,6 +56,8 @@ bool Parse(const QStringList& args, Options& options) {
             options.out = args[i + 1];
         else if (args[i] == QLatin1String("--seconds"))
             options.seconds = args[i + 1].toInt();
+        else if (args[i] == QLatin1String("--skin"))
+            options.skin = args[i + 1].toInt();
         else
             return false;
     }
@@ -72,7 +78,9 @@ int main(int argc, char* argv[]) {
     QApplication::setFont(orvane::ui::ProgramFont());
     Options options;
     if (!Parse(QApplication::arguments(), options)) {
-        std::fprintf(stderr, "usage: orvane-window-shots --port DEVICE --out DIR [--seconds N]\n");
+        std::fprintf(stderr,
+                     "usage: orvane-window-shots --port DEVICE --out DIR [--seconds N] "
+                     "[--skin N]\n");
         return 2;
     }
     const QString out = QDir(options.out).absolutePath();
@@ -81,7 +89,10 @@ int main(int argc, char* argv[]) {
     QTemporaryDir work;
     QFile ini(work.filePath(QStringLiteral("Charger.INI")));
     if (!work.isValid() || !ini.open(QIODevice::WriteOnly) ||
-        ini.write(QStringLiteral("[PORTE]\r\nCOM1=%1\r\n").arg(options.port).toLocal8Bit()) < 0) {
+        ini.write(QStringLiteral("[GENERALE]\r\nSKIN=%1\r\n[PORTE]\r\nCOM1=%2\r\n")
+                      .arg(options.skin)
+                      .arg(options.port)
+                      .toLocal8Bit()) < 0) {
         std::fprintf(stderr, "cannot prepare a working directory\n");
         return 1;
     }

@@ -36,12 +36,13 @@ constexpr std::array<ChannelSetup, 8> TrendChannels{{
 // The three phases share the grid range, split three ways.
 constexpr double PhaseRange = 16000 / 3;
 
-constexpr std::array<std::string_view, 4> ProductPictures{
-    "Immagine_Kelvora", "Immagine_Orvane", "Immagine_Mirdal", "Immagine_Tessop"};
+constexpr std::array<std::string_view, 4> ProductPictures{"Immagine_Kelvora", "Immagine_Orvane",
+                                                          "Immagine_Mirdal", "Immagine_Tessop"};
 
 std::vector<std::string> Rows(const Language& language, int first, int last) {
     std::vector<std::string> items;
-    for (int row = first; row <= last; ++row) items.emplace_back(language.text(row));
+    for (int row = first; row <= last; ++row)
+        items.emplace_back(language.text(row));
     return items;
 }
 
@@ -55,10 +56,20 @@ void RefillList(Screen& screen, std::string_view list, const std::vector<std::st
     screen.setListIndex(list, select);
 }
 
+// Refills a parameter list and selects again what was selected; returns that entry.
+int RefillKeepingSelection(Screen& screen, const monitor::ScreenReader& shown,
+                           std::string_view list, const std::vector<std::string>& items) {
+    const int selected = shown.listIndex(list);
+    const int kept = selected >= 0 && selected < static_cast<int>(items.size()) ? selected : 0;
+    RefillList(screen, list, items, kept);
+    return kept;
+}
+
 }  // namespace
 
-void ApplyLanguage(Screen& screen, const Language& language, bool linkStarted,
-                   monitor::PollState& poll) {
+void ApplyLanguage(Screen& screen, const monitor::ScreenReader& shown,
+                   params::FreeConfigurationLayout& layout, const Language& language,
+                   bool linkStarted, monitor::PollState& poll) {
     const bool italian = language.LanguageIndex == Italian;
 
     // Captions of pages, groups, labels and buttons.
@@ -93,9 +104,14 @@ void ApplyLanguage(Screen& screen, const Language& language, bool linkStarted,
 
     RefillList(screen, "Cb_Scala", Rows(language, 149, 155), 0);
     RefillList(screen, "Cb_Sel_Lingua", {"Italiano", "English"}, language.LanguageIndex);
-    // Emptying a list leaves nothing selected, so both type lists end on their first entry.
-    RefillList(screen, "Cb_Tipo_Batt", Rows(language, 136, 142), 0);
-    RefillList(screen, "Cb_Tipo_Inverter", Rows(language, 143, 148), 0);
+    const int batteryType =
+        RefillKeepingSelection(screen, shown, "Cb_Tipo_Batt",
+                               Rows(language, row::BatteryTypeFirst, row::BatteryTypeFirst + 6));
+    RefillKeepingSelection(screen, shown, "Cb_Tipo_Inverter",
+                           Rows(language, row::InverterTypeFirst, row::InverterTypeFirst + 5));
+    // The free groups were hidden above; they come back, captioned anew, with their type.
+    if (batteryType == params::FreeConfigurationType)
+        layout.ShowFreeConfiguration();
 
     params::ShowLimitLabels(screen, params::LimitLabelGroup::Language, language.LanguageIndex);
 

@@ -208,9 +208,13 @@ void QtScreen::setPollTimer(bool enabled) {
         timer_.start();
 }
 
-double QtScreen::number(std::string_view control) const {
+std::optional<double> QtScreen::number(std::string_view control) const {
     const auto* field = as<widgets::NumericField>(control);
-    return field != nullptr ? field->value() : 0.0;
+    if (field == nullptr)
+        return 0.0;
+    if (!field->holdsNumber())
+        return std::nullopt;
+    return field->value();
 }
 
 bool QtScreen::isChecked(std::string_view control) const {

@@ -50,7 +50,7 @@ class QtScreen final : public monitor::Screen, public monitor::ScreenReader {
     void setTrendRecording(bool on) override;
     void setPollTimer(bool enabled) override;
 
-    double number(std::string_view control) const override;
+    std::optional<double> number(std::string_view control) const override;
     bool isChecked(std::string_view control) const override;
     int listIndex(std::string_view control) const override;
     std::string text(std::string_view control) const override;
