@@ -20,6 +20,7 @@
 #include "ui/window/qt_dialogs.h"
 #include "ui/window/qt_screen.h"
 #include "ui/window/qt_text.h"
+#include "ui/window/window_placement.h"
 #include "widgets/trend_chart.h"
 
 namespace orvane::ui {
@@ -190,7 +191,9 @@ void Form1::closeEvent(QCloseEvent* event) {
 }
 
 void Form1::moveTo(int left, int top) {
-    move(left, top);
+    // The frame's size includes the title bar once the window is shown.
+    const QRect wanted(QPoint(left, top), frameGeometry().size());
+    move(FittedPosition(wanted, AvailableAreaFor(wanted)));
 }
 
 int Form1::left() const {
