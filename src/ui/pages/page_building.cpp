@@ -5,10 +5,10 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPalette>
 #include <QPushButton>
+#include <QStringList>
 
-#include "ui/skins/skin_switcher.h"
+#include "ui/pages/channel_label.h"
 #include "widgets/lamp.h"
 #include "widgets/numeric_field.h"
 #include "widgets/trend_chart.h"
@@ -63,18 +63,11 @@ QLabel* FixedText(const QString& text, const char* name) {
 }
 
 QLabel* Swatch(const char* name, const QColor& colour) {
-    QLabel* swatch = FixedText(QStringLiteral("    "), name);
-    KeepColour(swatch, colour);
-    return swatch;
+    return Named(new ChannelLabel(QStringLiteral("    "), colour), name);
 }
 
-void KeepColour(QLabel* label, const QColor& colour) {
-    label->setAutoFillBackground(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, colour);
-    palette.setColor(QPalette::WindowText, Qt::black);
-    label->setPalette(palette);
-    MarkFixedColour(label);
+QLabel* ColourCaption(const char* name, const QColor& colour) {
+    return Named(new ChannelLabel(QString(), colour), name);
 }
 
 widgets::NumericField* LiveField(const char* name, const QString& widest) {

@@ -60,9 +60,10 @@ void Compact(QLayout* layout);
 // Labels.
 QLabel* Caption(const char* name);                                   // the window writes its text
 QLabel* FixedText(const QString& text, const char* name = nullptr);  // design text
-QLabel* Swatch(const char* name, const QColor& colour);              // "    " in a channel colour
-// Paints a label's background in `colour` (text black) and keeps it so under every skin.
-void KeepColour(QLabel* label, const QColor& colour);
+// In a channel colour under every skin (see channel_label.h): a swatch ("    ") and a
+// caption the window writes.
+QLabel* Swatch(const char* name, const QColor& colour);
+QLabel* ColourCaption(const char* name, const QColor& colour);
 
 // Inputs and indicators.
 // `widest` is the widest text the field has to show, e.g. "-16000.0"; every parameter value
