@@ -2,10 +2,12 @@
 // simulated unit, language and skin changes, and the parameter buttons, all through the real
 // controls.
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
 
+#include "ui/pages/port_list.h"
 #include "widgets/digit_group.h"
 #include "widgets/lamp.h"
 #include "widgets/numeric_field.h"
@@ -170,6 +172,25 @@ TEST_F(WindowTest, savedParametersComeBackAfterTheDefaults) {
     click("Bt_Leggi_Disco");
     EXPECT_EQ(fileDialogs_.openFilter, "Orvane Files (*.ovn)");
     EXPECT_EQ(capacity->value(), defaultCapacity + 20);
+}
+
+// Adapter names are long; the closed list has room for what tells the adapter apart.
+TEST_F(WindowTest, theClosedPortListShowsTheAdapterAndTheTipAndOpenListTheWholeEntry) {
+    const std::string byId = "/dev/serial/by-id/usb-FTDI_USB-RS485_Cable_FT0ABCDE-if00-port0";
+    devices_ = {{byId, "FTDI USB-RS485 Cable"}};
+    open();
+    auto* ports = control<ui::PortList>("Cb_Sel_Porta");
+    ASSERT_NE(ports, nullptr);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);  // the strip laid out
+    const QString whole =
+        QString::fromStdString("COM 1 \u2014 " + byId + " (FTDI USB-RS485 Cable)");
+    EXPECT_EQ(ports->currentText(), whole);
+    EXPECT_EQ(ports->shownText(), QString::fromUtf8("COM 1 \u2014 FTDI USB-RS485 Cable"));
+    EXPECT_EQ(ports->toolTip(), whole);
+    ports->showPopup();
+    EXPECT_GE(ports->view()->viewport()->width(),
+              ports->view()->fontMetrics().horizontalAdvance(whole));
+    ports->hidePopup();
 }
 
 TEST_F(WindowTest, theDefaultsQuestionIsARealYesNoBox) {

@@ -133,6 +133,7 @@ std::string ExpectedClass(const std::string& name) {
         {"Ck_Agg_Clock", "orvane::widgets::CheckLamp"},
         {"Ed_Nome_Netbios", "QLineEdit"},
         {"Ed_Combo_Ritardo", "QComboBox"},
+        {"Cb_Sel_Porta", "orvane::ui::PortList"},
         {"Sel_Data", "QDateEdit"},
         {"Vr_String", "orvane::widgets::LedMatrixLine"},
     };

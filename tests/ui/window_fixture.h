@@ -1,6 +1,7 @@
 // The real window in the test process: a scratch working directory (where Charger.INI and
 // Salvataggi/ live), the unit simulator bound to "COM 1", message boxes and file dialogs
-// answered by the test, and no serial device of this machine in the port list.
+// answered by the test, and the serial devices the test lays out (none unless told) in
+// place of this machine's.
 // Test thread only.
 #pragma once
 
@@ -91,7 +92,7 @@ class WindowTest : public ::testing::Test {
             options.dialogs = &dialogs_;
             options.fileDialogs = &fileDialogs_;
         }
-        options.presentDevices = [] { return std::vector<link::SerialDevice>{}; };
+        options.presentDevices = [this] { return devices_; };
         window_ = std::make_unique<ui::Form1>(skins_, options);
         window_->show();
         return *window_;
@@ -133,6 +134,7 @@ class WindowTest : public ::testing::Test {
     ui::SkinSwitcher skins_;
     FakeOperator dialogs_;  // observes whether the wait cursor is up at each box
     ScriptedFileDialogs fileDialogs_;
+    std::vector<link::SerialDevice> devices_;  // what the port list finds on the machine
     std::unique_ptr<ui::Form1> window_;
 
   private:

@@ -12,4 +12,5 @@ target_sources(orvane_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/advanced_page.cpp
   ${CMAKE_CURRENT_LIST_DIR}/grid_service_page.cpp
   ${CMAKE_CURRENT_LIST_DIR}/link_strip.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/port_list.cpp
 )

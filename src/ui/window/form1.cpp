@@ -13,6 +13,7 @@
 #include "ui/pages/lan_page.h"
 #include "ui/pages/link_strip.h"
 #include "ui/pages/parameters_page.h"
+#include "ui/pages/port_list.h"
 #include "ui/pages/three_phase_page.h"
 #include "ui/pages/trend_page.h"
 #include "ui/skins/skin_switcher.h"
@@ -62,14 +63,18 @@ Form1::Form1(SkinSwitcher& skins, Form1Options options) : skins_(skins) {
 
     connectHandlers();
     session_->FormCreate();
-    showWholePortEntry();
+    labelPortEntries();
 }
 
-void Form1::showWholePortEntry() {
-    // A port entry names its device and may be longer than the box: the tip shows it whole.
-    auto* ports = findChild<QComboBox*>(QStringLiteral("Cb_Sel_Porta"));
+void Form1::labelPortEntries() {
+    // The closed box shows the short label of the chosen entry; the tip the whole of it.
+    auto* ports = findChild<PortList*>(QStringLiteral("Cb_Sel_Porta"));
     if (ports == nullptr)
         return;
+    for (int index = 0; index < ports->count(); ++index)
+        ports->setItemData(index, ToQString(session_->ports().entryLabel(index)),
+                           PortList::LabelRole);
+    ports->updateGeometry();
     ports->setToolTip(ports->currentText());
     connect(ports, &QComboBox::currentTextChanged, ports, &QWidget::setToolTip);
 }
