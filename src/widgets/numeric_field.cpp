@@ -124,6 +124,15 @@ void NumericField::addAccessibleState(QAccessible::State& state) const {
     state.focusable = true;
 }
 
+std::optional<AccessibleNumber> NumericField::accessibleNumber() const {
+    AccessibleNumber number{value_, std::nullopt, std::nullopt, 0.0};
+    if (lowerOn_)
+        number.minimum = lower_;
+    if (upperOn_)
+        number.maximum = upper_;
+    return number;
+}
+
 void NumericField::focusOutEvent(QFocusEvent* event) {
     // Leaving with a half-typed number puts the held value back on show.
     showValue();

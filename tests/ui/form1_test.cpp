@@ -200,14 +200,15 @@ TEST_F(WindowTest, theDefaultsQuestionIsARealYesNoBox) {
     capacity->setValue(defaultCapacity + 20);
     QString asked;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QTimer::singleShot(0, [&] {
+    control<QAbstractButton>("Bt_Defaut")->click();  // queues its handler
+    QTimer::singleShot(0, [&] {                      // runs inside the box the handler opens
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
         asked = box->text();
         icon = box->icon();
         box->button(QMessageBox::Yes)->click();
     });
-    click("Bt_Defaut");
+    runQueuedHandlers();
     EXPECT_EQ(asked, QStringLiteral("Si vogliono caricare i dati di default ?"));
     EXPECT_EQ(icon, QMessageBox::Question);
     EXPECT_EQ(capacity->value(), defaultCapacity);

@@ -368,20 +368,22 @@ TEST_F(WindowControls, everyInputAndIndicatorIsNamedByACaption) {
             continue;
         ++checked;
         const std::string name = w->objectName().toStdString();
-        const QString from = w->property("orvaneNameFrom").toString();
-        if (from.isEmpty()) {
+        const QStringList sources = w->property("orvaneNameFrom").toStringList();
+        if (sources.isEmpty()) {
             EXPECT_TRUE(captioned.contains(w)) << name << " has no caption";
             continue;
         }
         EXPECT_FALSE(captioned.contains(w)) << name << " is named twice";
-        QWidget* source = window.findChild<QWidget*>(from);
-        if (source == nullptr && from == w->objectName())
-            source = w;  // a chart is named by its own caption
-        ASSERT_NE(source, nullptr) << name << " is named by a missing " << from.toStdString();
-        EXPECT_TRUE(qobject_cast<QLabel*>(source) || qobject_cast<QGroupBox*>(source) ||
-                    qobject_cast<widgets::StyledLabel*>(source) ||
-                    qobject_cast<widgets::TrendChart*>(source))
-            << name << " is named by " << from.toStdString() << ", which has no caption";
+        for (const QString& from : sources) {
+            QWidget* source = window.findChild<QWidget*>(from);
+            if (source == nullptr && from == w->objectName())
+                source = w;  // a chart is named by its own caption
+            ASSERT_NE(source, nullptr) << name << " is named by a missing " << from.toStdString();
+            EXPECT_TRUE(qobject_cast<QLabel*>(source) || qobject_cast<QGroupBox*>(source) ||
+                        qobject_cast<widgets::StyledLabel*>(source) ||
+                        qobject_cast<widgets::TrendChart*>(source))
+                << name << " is named by " << from.toStdString() << ", which has no caption";
+        }
     }
     EXPECT_GT(checked, 100);  // the walk really reached the pages
 }

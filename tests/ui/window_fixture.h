@@ -75,11 +75,13 @@ class WindowTest : public ::testing::Test {
         std::filesystem::current_path(previousDirectory_);
     }
 
-    // Charger.INI before the window is made; `withUnit` binds "COM 1" to a simulator.
-    void settings(const std::string& general, bool withUnit = false) {
+    // Charger.INI before the window is made; `withUnit` binds "COM 1" to a simulator started
+    // with `simArguments`.
+    void settings(const std::string& general, bool withUnit = false,
+                  std::vector<std::string> simArguments = {}) {
         std::string ini = "[GENERALE]\r\n" + general;
         if (withUnit) {
-            sim_ = std::make_unique<UnitSimProcess>();
+            sim_ = std::make_unique<UnitSimProcess>(std::move(simArguments));
             EXPECT_TRUE(sim_->ready()) << sim_->error();
             ini += "[PORTE]\r\nCOM1=" + sim_->slavePath() + "\r\n";
         }
@@ -103,10 +105,15 @@ class WindowTest : public ::testing::Test {
         return window_->findChild<T*>(QLatin1String(name));
     }
     std::string text(const char* name) const { return window_->screen().text(name); }
+    // Clicks a button and runs the handler the click queued.
     void click(const char* name) const {
         QAbstractButton* button = control<QAbstractButton>(name);
         ASSERT_NE(button, nullptr) << name;
         button->click();
+        runQueuedHandlers();
+    }
+    static void runQueuedHandlers() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
     }
     // The operator picks entry `index` of a list.
     void pick(const char* name, int index) const {

@@ -120,9 +120,17 @@ void FitText(QWidget* field, const QString& widest) {
 }
 
 void NameFrom(QWidget* control, const char* source, const char* suffix) {
-    control->setProperty(kNameFromProperty, QString::fromUtf8(source));
+    NameFrom(control, {source});
     if (suffix != nullptr)
         control->setProperty(kNameSuffixProperty, QString::fromLatin1(suffix));
+}
+
+void NameFrom(QWidget* control, std::initializer_list<const char*> sources) {
+    QStringList names;
+    for (const char* source : sources)
+        if (source != nullptr)
+            names.append(QString::fromUtf8(source));
+    control->setProperty(kNameFromProperty, names);
 }
 
 QLabel* AddRow(QGridLayout* grid, int row, QLabel* caption, QWidget* control, const QString& unit) {
