@@ -163,9 +163,13 @@ def main():
         if not showing(tab):
             check_hidden_tab(tabs, tab, problems)
             continue
-        extents = tab.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-        if extents.width <= 0 or extents.height <= 0:
-            problems.append(f"page tab {tab.name!r} is announced as showing but takes no room")
+        try:
+            extents = tab.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        except NotImplementedError:
+            problems.append(f"page tab {tab.name!r} cannot say where it is")
+        else:
+            if extents.width <= 0 or extents.height <= 0:
+                problems.append(f"page tab {tab.name!r} is announced as showing but takes no room")
         if not show_page(tab):
             print(f"page {tab.name!r} has no action to show it")
             unnamed.append("page without action")
@@ -199,7 +203,8 @@ def check_page(app, page, roles, unnamed, problems, checked):
             continue  # captions name the controls; their own text is their name
         if not name:
             unnamed.append(f"{role} on {page}")
-        if role == "push button" and node.parent is not None and name == node.parent.name:
+        if role == "push button" and node.parent is not None and name and \
+                " ".join(name.split()) == " ".join((node.parent.name or "").split()):
             problems.append(f"button {name!r} on {page} is named after its group")
         if role in ("text", "spin button"):
             check_field(node, page, problems)
