@@ -50,10 +50,6 @@ QSize PortList::sizeHint() const {
     return sizeForText(bounded).expandedTo(QComboBox::minimumSizeHint());
 }
 
-QSize PortList::minimumSizeHint() const {
-    return QComboBox::minimumSizeHint();
-}
-
 void PortList::showPopup() {
     QAbstractItemView* list = view();
     int widest = 0;

@@ -21,7 +21,6 @@ class PortList final : public QComboBox {
 
     // Wide enough for the longest label, within a bound that keeps the strip in the window.
     QSize sizeHint() const override;
-    QSize minimumSizeHint() const override;
 
     // Opens the list as wide as its longest entry.
     void showPopup() override;
