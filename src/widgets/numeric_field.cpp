@@ -162,6 +162,15 @@ void NumericField::addAccessibleState(QAccessible::State& state) const {
     state.focusable = true;
 }
 
+std::optional<AccessibleNumber> NumericField::accessibleNumber() const {
+    AccessibleNumber number{value_, std::nullopt, std::nullopt, 0.0};
+    if (lowerOn_)
+        number.minimum = lower_;
+    if (upperOn_)
+        number.maximum = upper_;
+    return number;
+}
+
 void NumericField::focusOutEvent(QFocusEvent* event) {
     // Leaving a half-typed number where keys are refused puts the held value back on show;
     // elsewhere the operator's text stays as typed.

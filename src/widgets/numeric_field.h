@@ -44,6 +44,7 @@ class NumericField : public QLineEdit, public AccessibleIndicator {
     QAccessible::Role accessibleRole() const override { return QAccessible::EditableText; }
     QString accessibleValue() const override { return text(); }
     void addAccessibleState(QAccessible::State& state) const override;
+    std::optional<AccessibleNumber> accessibleNumber() const override;
 
   signals:
     // The operator changed the value by typing or stepping (not emitted for setValue()).

@@ -128,4 +128,10 @@ void SpinField::wheelEvent(QWheelEvent* event) {
     event->accept();
 }
 
+std::optional<AccessibleNumber> SpinField::accessibleNumber() const {
+    std::optional<AccessibleNumber> number = NumericField::accessibleNumber();
+    number->step = step_;
+    return number;
+}
+
 }  // namespace orvane::widgets

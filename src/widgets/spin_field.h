@@ -29,6 +29,7 @@ class SpinField : public NumericField {
     QSize sizeHint() const override;
 
     QAccessible::Role accessibleRole() const override { return QAccessible::SpinBox; }
+    std::optional<AccessibleNumber> accessibleNumber() const override;
 
   public slots:
     void stepUp();

@@ -2,10 +2,12 @@
 // simulated unit, language and skin changes, and the parameter buttons, all through the real
 // controls.
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
 
+#include "ui/pages/port_list.h"
 #include "widgets/digit_group.h"
 #include "widgets/lamp.h"
 #include "widgets/numeric_field.h"
@@ -231,6 +233,25 @@ TEST_F(WindowTest, aLanguageSwitchKeepsTheSelectedTypesAndTheSaveWritesThem) {
     EXPECT_NE(saved.find("TIPO_INVERTER=3\r\n"), std::string::npos) << saved;
 }
 
+// Adapter names are long; the closed list has room for what tells the adapter apart.
+TEST_F(WindowTest, theClosedPortListShowsTheAdapterAndTheTipAndOpenListTheWholeEntry) {
+    const std::string byId = "/dev/serial/by-id/usb-FTDI_USB-RS485_Cable_FT0ABCDE-if00-port0";
+    devices_ = {{byId, "FTDI USB-RS485 Cable"}};
+    open();
+    auto* ports = control<ui::PortList>("Cb_Sel_Porta");
+    ASSERT_NE(ports, nullptr);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);  // the strip laid out
+    const QString whole =
+        QString::fromStdString("COM 1 \u2014 " + byId + " (FTDI USB-RS485 Cable)");
+    EXPECT_EQ(ports->currentText(), whole);
+    EXPECT_EQ(ports->shownText(), QString::fromUtf8("COM 1 \u2014 FTDI USB-RS485 Cable"));
+    EXPECT_EQ(ports->toolTip(), whole);
+    ports->showPopup();
+    EXPECT_GE(ports->view()->viewport()->width(),
+              ports->view()->fontMetrics().horizontalAdvance(whole));
+    ports->hidePopup();
+}
+
 TEST_F(WindowTest, theDefaultsQuestionIsARealYesNoBox) {
     open(/*realDialogs=*/true);
     auto* capacity = control<widgets::NumericField>("Ed_Capacita");
@@ -238,14 +259,15 @@ TEST_F(WindowTest, theDefaultsQuestionIsARealYesNoBox) {
     capacity->setValue(defaultCapacity + 20);
     QString asked;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QTimer::singleShot(0, [&] {
+    control<QAbstractButton>("Bt_Defaut")->click();  // queues its handler
+    QTimer::singleShot(0, [&] {                      // runs inside the box the handler opens
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
         asked = box->text();
         icon = box->icon();
         box->button(QMessageBox::Yes)->click();
     });
-    click("Bt_Defaut");
+    runQueuedHandlers();
     EXPECT_EQ(asked, QStringLiteral("Si vogliono caricare i dati di default ?"));
     EXPECT_EQ(icon, QMessageBox::Question);
     EXPECT_EQ(capacity->value(), defaultCapacity);

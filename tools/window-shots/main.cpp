@@ -3,10 +3,7 @@
 // the unit simulator), polls the unit for a while so the pages show live data, and grabs
 // each page. Used by scripts/screenshots.
 //
-//   orvane-window-shots --port /dev/pts/7 --out build/screenshots [--seconds 8] [--skin N]
-//
-// --skin chooses the stored skin by its position in the skin list (0, "Windows", when left
-// out).
+//   orvane-window-shots --port /dev/pts/7 --out build/screenshots [--seconds 8] [--skin Carbon]
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
@@ -19,6 +16,7 @@
 #include <string_view>
 
 #include "monitor/operator_dialogs.h"
+#include "storage/skin_names.h"
 #include "ui/skins/skin_switcher.h"
 #include "ui/window/form1.h"
 #include "ui/window/program_font.h"
@@ -45,8 +43,16 @@ struct Options {
     QString port;
     QString out;
     int seconds = 8;
-    int skin = 0;
+    int skin = 0;  // position in `SkinNames`, as Charger.INI stores it
 };
+
+int SkinPosition(const QString& name) {
+    const auto& names = orvane::storage::SkinNames;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        if (name == QString::fromUtf8(names[i].data(), static_cast<qsizetype>(names[i].size())))
+            return static_cast<int>(i);
+    return -1;
+}
 
 bool Parse(const QStringList& args, Options& options) {
     for (qsizetype i = 1; i + 1 < args.size(); i += 2) {
@@ -57,11 +63,12 @@ bool Parse(const QStringList& args, Options& options) {
         else if (args[i] == QLatin1String("--seconds"))
             options.seconds = args[i + 1].toInt();
         else if (args[i] == QLatin1String("--skin"))
-            options.skin = args[i + 1].toInt();
+            options.skin = SkinPosition(args[i + 1]);
         else
             return false;
     }
-    return !options.port.isEmpty() && !options.out.isEmpty() && args.size() % 2 == 1;
+    return !options.port.isEmpty() && !options.out.isEmpty() && options.skin >= 0 &&
+           args.size() % 2 == 1;
 }
 
 void Pick(orvane::ui::Form1& window, const char* list, int index) {
@@ -80,7 +87,7 @@ int main(int argc, char* argv[]) {
     if (!Parse(QApplication::arguments(), options)) {
         std::fprintf(stderr,
                      "usage: orvane-window-shots --port DEVICE --out DIR [--seconds N] "
-                     "[--skin N]\n");
+                     "[--skin NAME]\n");
         return 2;
     }
     const QString out = QDir(options.out).absolutePath();

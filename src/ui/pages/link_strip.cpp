@@ -1,6 +1,5 @@
 #include "ui/pages/link_strip.h"
 
-#include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -8,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "ui/pages/page_building.h"
+#include "ui/pages/port_list.h"
 #include "widgets/lamp.h"
 #include "widgets/led_matrix_line.h"
 
@@ -23,10 +23,8 @@ QGroupBox* LinkGroup() {
     Compact(row);
     row->setSpacing(6);
     QLabel* portCaption = FixedText(QStringLiteral("Porta "), "Label1");
-    QComboBox* port = List("Cb_Sel_Porta");
-    // An entry may name its device path; keep the strip's width and let the list show it.
-    port->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    port->setMinimumContentsLength(12);
+    auto* port = new PortList;
+    port->setObjectName(QStringLiteral("Cb_Sel_Porta"));
     portCaption->setBuddy(port);
     row->addWidget(portCaption);
     row->addWidget(port);

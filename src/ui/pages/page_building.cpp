@@ -5,10 +5,10 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPalette>
 #include <QPushButton>
+#include <QStringList>
 
-#include "ui/skins/skin_switcher.h"
+#include "ui/pages/channel_label.h"
 #include "widgets/lamp.h"
 #include "widgets/numeric_field.h"
 #include "widgets/trend_chart.h"
@@ -63,18 +63,11 @@ QLabel* FixedText(const QString& text, const char* name) {
 }
 
 QLabel* Swatch(const char* name, const QColor& colour) {
-    QLabel* swatch = FixedText(QStringLiteral("    "), name);
-    KeepColour(swatch, colour);
-    return swatch;
+    return Named(new ChannelLabel(QStringLiteral("    "), colour), name);
 }
 
-void KeepColour(QLabel* label, const QColor& colour) {
-    label->setAutoFillBackground(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, colour);
-    palette.setColor(QPalette::WindowText, Qt::black);
-    label->setPalette(palette);
-    MarkFixedColour(label);
+QLabel* ColourCaption(const char* name, const QColor& colour) {
+    return Named(new ChannelLabel(QString(), colour), name);
 }
 
 widgets::NumericField* LiveField(const char* name, const QString& widest) {
@@ -127,9 +120,17 @@ void FitText(QWidget* field, const QString& widest) {
 }
 
 void NameFrom(QWidget* control, const char* source, const char* suffix) {
-    control->setProperty(kNameFromProperty, QString::fromUtf8(source));
+    NameFrom(control, {source});
     if (suffix != nullptr)
         control->setProperty(kNameSuffixProperty, QString::fromLatin1(suffix));
+}
+
+void NameFrom(QWidget* control, std::initializer_list<const char*> sources) {
+    QStringList names;
+    for (const char* source : sources)
+        if (source != nullptr)
+            names.append(QString::fromUtf8(source));
+    control->setProperty(kNameFromProperty, names);
 }
 
 QLabel* AddRow(QGridLayout* grid, int row, QLabel* caption, QWidget* control, const QString& unit) {

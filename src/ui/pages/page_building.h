@@ -5,14 +5,16 @@
 //
 // Accessible names follow the captions, so they follow the language: a caption label that
 // names one control becomes its buddy; a control without a caption of its own points at the
-// label or group that names it through the property `orvaneNameFrom` (plus a fixed,
-// language-free `orvaneNameSuffix` where several controls share one caption).
+// labels or group that name it through the property `orvaneNameFrom` (a list of object
+// names, whose captions are read in order), plus a fixed, language-free `orvaneNameSuffix`
+// where several controls share one caption.
 //
 // Everything built here belongs to the widget it is placed in; GUI thread only.
 #pragma once
 
 #include <QColor>
 #include <QString>
+#include <initializer_list>
 
 class QCheckBox;
 class QComboBox;
@@ -60,9 +62,10 @@ void Compact(QLayout* layout);
 // Labels.
 QLabel* Caption(const char* name);                                   // the window writes its text
 QLabel* FixedText(const QString& text, const char* name = nullptr);  // design text
-QLabel* Swatch(const char* name, const QColor& colour);              // "    " in a channel colour
-// Paints a label's background in `colour` (text black) and keeps it so under every skin.
-void KeepColour(QLabel* label, const QColor& colour);
+// In a channel colour under every skin (see channel_label.h): a swatch ("    ") and a
+// caption the window writes.
+QLabel* Swatch(const char* name, const QColor& colour);
+QLabel* ColourCaption(const char* name, const QColor& colour);
 
 // Inputs and indicators.
 // `widest` is the widest text the field has to show, e.g. "-16000.0"; every parameter value
@@ -81,6 +84,9 @@ void FitText(QWidget* field, const QString& widest);
 
 // Accessible-name links (see above).
 void NameFrom(QWidget* control, const char* source, const char* suffix = nullptr);
+// Named by several captions in a row, e.g. a caption of two lines and its column's heading;
+// null sources are left out.
+void NameFrom(QWidget* control, std::initializer_list<const char*> sources);
 
 // Grid rows: caption, control, optional unit label; the caption names the control. Returns
 // the row's unit label, if any.

@@ -45,12 +45,11 @@ QGroupBox* MeasurementGroup(const char* name, std::span<const MeasurementRow> ro
 
     int r = 0;
     for (const MeasurementRow& row : rows) {
-        QLabel* caption = Caption(row.caption);
+        QLabel* caption =
+            row.swatch != nullptr ? ColourCaption(row.caption, *row.colour) : Caption(row.caption);
         grid->addWidget(caption, r, CaptionColumn);
-        if (row.swatch != nullptr) {
-            KeepColour(caption, *row.colour);
+        if (row.swatch != nullptr)
             grid->addWidget(Swatch(row.swatch, *row.colour), r, SwatchColumn);
-        }
         widgets::NumericField* field = LiveField(row.field, kWidestValue);
         grid->addWidget(field, r, FieldColumn);
         caption->setBuddy(field);

@@ -3,8 +3,10 @@
 #include <QAbstractButton>
 #include <QHash>
 #include <QLabel>
+#include <QStringList>
 #include <QVariant>
 
+#include "ui/pages/page_building.h"
 #include "ui/window/qt_screen.h"
 #include "widgets/spin_field.h"
 
@@ -21,6 +23,20 @@ QString Spoken(QString caption) {
     return caption.trimmed();
 }
 
+// The captions of the linked controls in order, then the fixed suffix.
+QString LinkedName(const QWidget& widget, const QtScreen& screen) {
+    QStringList parts;
+    for (const QString& source : widget.property(pages::kNameFromProperty).toStringList()) {
+        const QString part = Spoken(QString::fromStdString(screen.text(source.toStdString())));
+        if (!part.isEmpty())
+            parts.append(part);
+    }
+    const QString suffix = widget.property(pages::kNameSuffixProperty).toString();
+    if (!suffix.isEmpty())
+        parts.append(suffix);
+    return parts.join(QLatin1Char(' '));
+}
+
 }  // namespace
 
 void RefreshAccessibleNames(QWidget& window, const QtScreen& screen) {
@@ -31,18 +47,12 @@ void RefreshAccessibleNames(QWidget& window, const QtScreen& screen) {
 
     for (QWidget* widget : window.findChildren<QWidget*>()) {
         QString name;
-        const QVariant from = widget->property("orvaneNameFrom");
-        if (from.isValid()) {
-            name = QString::fromStdString(screen.text(from.toString().toStdString()));
-            const QString suffix = widget->property("orvaneNameSuffix").toString();
-            if (!suffix.isEmpty())
-                name = Spoken(name) + QLatin1Char(' ') + suffix;
-        } else if (const QLabel* label = captionOf.value(widget)) {
-            name = label->text();
-        } else {
+        if (widget->property(pages::kNameFromProperty).isValid())
+            name = LinkedName(*widget, screen);
+        else if (const QLabel* label = captionOf.value(widget))
+            name = Spoken(label->text());
+        else
             continue;
-        }
-        name = Spoken(name);
         if (widget->accessibleName() != name)
             widget->setAccessibleName(name);
         // A spin field's step buttons are named after the field they step.

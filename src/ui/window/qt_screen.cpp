@@ -1,7 +1,6 @@
 #include "ui/window/qt_screen.h"
 
 #include <QAbstractButton>
-#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QGroupBox>
@@ -9,7 +8,6 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSignalBlocker>
-#include <QStyle>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -132,11 +130,6 @@ void QtScreen::setListItems(std::string_view control, std::span<const std::strin
         texts.append(QString::fromStdString(item));
     list->addItems(texts);
     list->setCurrentIndex(-1);  // a refilled list has nothing selected until it is told
-    // The open list shows whole entries even where the closed box is narrower (the port
-    // list names its devices).
-    QAbstractItemView* popup = list->view();
-    popup->setMinimumWidth(popup->sizeHintForColumn(0) + 2 * popup->frameWidth() +
-                           popup->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
 }
 
 void QtScreen::setListIndex(std::string_view control, int index) {
