@@ -26,7 +26,7 @@ class NullScreen final : public frontend::Screen, public frontend::ScreenReader 
     void setTrendScales(frontend::Chart, int, int) override {}
     void setTrendRecording(bool) override {}
 
-    double number(frontend::NumberControl) const override { return 0; }
+    std::optional<double> number(frontend::NumberControl) const override { return 0.0; }
     bool isChecked(frontend::CheckControl) const override { return false; }
     int listIndex(frontend::ListControl) const override { return 0; }
     std::string text(frontend::TextControl) const override { return {}; }

@@ -240,6 +240,12 @@ const std::array<CatalogueRow, CatalogueRowCount> MessageCatalogue{{
     /* 232 */ {{"Impossibile eseguire per errore in versione FW", "Impossible to proceed. Firmware version error", ""}},
     /* 233 */ {{"Questa operazione azzera tutti i dati di batteria,SI VUOLE PROCEDERE?", "This operation reset all batteries data. Do you want to proceed?", ""}},
     /* 234 */ {{"Questa operazione azzera tutti i dati di accumulo,SI VUOLE PROCEDERE?", "This operation reset all storage data. Do you want to proceed?", ""}},
+    /* 235 */ {{"Indirizzo IP: ogni ottetto deve essere un numero da 0 a 255", "IP Address: each octet must be a number from 0 to 255", ""}},
+    /* 236 */ {{"Subnet Mask: ogni ottetto deve essere un numero da 0 a 255", "Subnet Mask: each octet must be a number from 0 to 255", ""}},
+    /* 237 */ {{"Gateway: ogni ottetto deve essere un numero da 0 a 255", "Gateway: each octet must be a number from 0 to 255", ""}},
+    /* 238 */ {{"DNS: ogni ottetto deve essere un numero da 0 a 255", "DNS: each octet must be a number from 0 to 255", ""}},
+    /* 239 */ {{"Server Locale: ogni ottetto deve essere un numero da 0 a 255", "Local Server: each octet must be a number from 0 to 255", ""}},
+    /* 240 */ {{"Massima Potenza Mppt: il valore deve essere un numero da 0 a 65535", "Mppt Max. Power: the value must be a number from 0 to 65535", ""}},
 }};
 // clang-format on
 

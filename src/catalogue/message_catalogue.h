@@ -1,4 +1,4 @@
-// Every language-dependent text of the program: 234 rows, slot 0 Italian, slot 1 English,
+// Every language-dependent text of the program: 240 rows, slot 0 Italian, slot 1 English,
 // slot 2 empty. A process-wide constant table (no Qt), read from the window thread.
 // Texts are UTF-8; the 8-bit code page only exists at the file and NetBIOS boundaries.
 #pragma once
@@ -8,7 +8,7 @@
 
 namespace orvane::catalogue {
 
-inline constexpr int CatalogueRowCount = 234;
+inline constexpr int CatalogueRowCount = 240;
 inline constexpr int Italian = 0;
 inline constexpr int English = 1;
 
@@ -19,10 +19,10 @@ struct CatalogueRow {
     std::array<std::string_view, 3> slot;
 };
 
-// Rows 1..234 are entries 0..233.
+// Rows 1..240 are entries 0..239.
 extern const std::array<CatalogueRow, CatalogueRowCount> MessageCatalogue;
 
-// Row `row` (1..234) in slot `languageIndex`; empty for a row or slot outside the table.
+// Row `row` (1..240) in slot `languageIndex`; empty for a row or slot outside the table.
 std::string_view CatalogueText(int row, int languageIndex);
 
 // Middle words of some limit labels.
@@ -69,6 +69,13 @@ inline constexpr int CommandFirmwareRefusal = 230;
 inline constexpr int CommandPortRefusal = 231;
 inline constexpr int ConfirmBatteryReset = 233;
 inline constexpr int ConfirmStorageReset = 234;
+// Refusals of a typed value an unchecked field cannot hold, naming its row.
+inline constexpr int IpAddressRefused = 235;
+inline constexpr int SubnetMaskRefused = 236;
+inline constexpr int GatewayRefused = 237;
+inline constexpr int DnsServerRefused = 238;
+inline constexpr int LocalServerRefused = 239;
+inline constexpr int MpptPowerRefused = 240;
 }  // namespace row
 
 }  // namespace orvane::catalogue

@@ -21,13 +21,15 @@ enum class ControlKind : std::uint8_t {
     Page,         // one tab; its text and visibility are the tab's
     Group,        // group box; its text is the title
     Label,
-    StyledLabel,  // raised or engraved caption
+    ChannelLabel,  // label filled with a trend channel's colour: swatch or coloured caption
+    StyledLabel,   // raised or engraved caption
     Button,
     LargeButton,  // coloured command button
     CheckBox,
     RadioButton,
     CheckLamp,  // check box drawn as a lamp
     List,       // drop-down list
+    PortList,   // the port list, whose closed box shows short labels
     NumericField,
     SpinField,  // numeric field with step buttons
     TextField,

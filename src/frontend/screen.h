@@ -35,14 +35,14 @@ using LampControl = Control<ControlKind::Lamp>;
 using DigitsControl = Control<ControlKind::DigitGroup>;
 // Captions (the window's title, pages, groups, labels, buttons, boxes, charts), text fields
 // and the LED-matrix line.
-using TextControl =
-    AnyOf<ControlKind::Window, ControlKind::Page, ControlKind::Group, ControlKind::Label,
-          ControlKind::StyledLabel, ControlKind::Button, ControlKind::LargeButton,
-          ControlKind::CheckBox, ControlKind::RadioButton, ControlKind::CheckLamp,
-          ControlKind::MatrixLine, ControlKind::TrendChart, ControlKind::TextField>;
+using TextControl = AnyOf<ControlKind::Window, ControlKind::Page, ControlKind::Group,
+                          ControlKind::Label, ControlKind::ChannelLabel, ControlKind::StyledLabel,
+                          ControlKind::Button, ControlKind::LargeButton, ControlKind::CheckBox,
+                          ControlKind::RadioButton, ControlKind::CheckLamp, ControlKind::MatrixLine,
+                          ControlKind::TrendChart, ControlKind::TextField>;
 using MatrixControl = Control<ControlKind::MatrixLine>;
 using CheckControl = AnyOf<ControlKind::CheckBox, ControlKind::RadioButton, ControlKind::CheckLamp>;
-using ListControl = Control<ControlKind::List>;
+using ListControl = AnyOf<ControlKind::List, ControlKind::PortList>;
 using DateControl = Control<ControlKind::DatePicker>;
 
 // A control whose text is a catalogue row, with its entry of the table's caption column.
@@ -125,7 +125,8 @@ class ScreenReader {
   public:
     virtual ~ScreenReader() = default;
 
-    virtual double number(NumberControl control) const = 0;
+    // Nothing while the field shows text the operator typed that is not a number.
+    virtual std::optional<double> number(NumberControl control) const = 0;
     virtual bool isChecked(CheckControl control) const = 0;
     virtual int listIndex(ListControl control) const = 0;  // -1: none selected
     virtual std::string text(TextControl control) const = 0;

@@ -12,9 +12,12 @@ using ReceiveArea = std::array<std::uint8_t, ReceiveAreaSize>;
 
 // Frame start inside the received run, or nothing while the first bytes do not tell yet.
 std::optional<std::size_t> KnownStart(StartRule rule, std::span<const std::uint8_t> got) {
-    if (got.empty()) return std::nullopt;
-    if (got[0] == 0x00 || rule == StartRule::SkipLeadingZero) return FrameStart(rule, got[0], 0xFF);
-    if (got.size() < 2) return std::nullopt;
+    if (got.empty())
+        return std::nullopt;
+    if (got[0] == 0x00 || rule == StartRule::SkipLeadingZero)
+        return FrameStart(rule, got[0], 0xFF);
+    if (got.size() < 2)
+        return std::nullopt;
     return FrameStart(rule, got[0], got[1]);
 }
 
@@ -24,7 +27,8 @@ DeviceLink::DeviceLink(SerialPort& port, const PortTable& ports, Delay& delay)
     : port_(port), ports_(ports), delay_(delay) {}
 
 bool DeviceLink::OpenPort(std::uint8_t index) {
-    if (open_) ClosePort();
+    if (open_)
+        ClosePort();
     if (index >= PortCount) {
         lastOpenError_ = OpenError::IndexOutOfRange;
         return false;
@@ -36,6 +40,9 @@ bool DeviceLink::OpenPort(std::uint8_t index) {
     }
     lastOpenError_ = port_.open(*path);
     open_ = lastOpenError_ == OpenError::None;
+    // The system raises RTS when it opens a port; the bus stays free until the first request.
+    if (open_ && !port_.kernelDrivesRts())
+        port_.setRts(false);
     return open_;
 }
 
@@ -48,18 +55,30 @@ bool DeviceLink::ClosePort() {
 }
 
 std::uint8_t DeviceLink::SendFrame(std::uint8_t length) {
-    port_.setRts(true);
-    if (!open_) return 0;
+    if (!open_)
+        return 0;
     // Stale input (a late answer to an earlier request) must go before the request leaves;
     // once it is on the line, the unit's answer may arrive at any moment.
     port_.discardInput();
     // 0xFF is BuildFrame's refusal, not a length: never send past the buffer.
     const std::size_t bytes = std::min<std::size_t>(length, tx_.size());
-    return static_cast<std::uint8_t>(port_.write(std::span(tx_.data(), bytes)));
+    // Where the kernel does not switch the RS-485 direction, the link does what a toggle-mode
+    // driver does: our line driver is on only while the request goes out, and off again
+    // before the answer can start.
+    const bool toggle = !port_.kernelDrivesRts();
+    if (toggle)
+        port_.setRts(true);
+    const std::size_t written = port_.write(std::span(tx_.data(), bytes));
+    if (toggle) {
+        port_.drainOutput();
+        port_.setRts(false);
+    }
+    return static_cast<std::uint8_t>(written);
 }
 
 void DeviceLink::purge() {
-    if (!open_) return;
+    if (!open_)
+        return;
     // write() returns while the request is still in the UART. Discarding output now would
     // cut it short, so wait until it has gone out, then drop the input received meanwhile:
     // the local echo that some RS-485 adapters return of our own request.
@@ -69,17 +88,19 @@ void DeviceLink::purge() {
 
 std::size_t DeviceLink::readAnswer(std::span<std::uint8_t> into, StartRule rule,
                                    std::size_t usedBytes) {
-    if (!open_) return 0;
+    if (!open_)
+        return 0;
     ReadComplete complete;
     if (earlyCompletion_) {
         // Complete once the frame (by its own length byte) is in and it covers every byte
         // the routine looks at; an implausible length leaves the plain time-outs in charge.
         complete = [rule, usedBytes, size = into.size()](std::span<const std::uint8_t> got) {
             const std::optional<std::size_t> start = KnownStart(rule, got);
-            if (!start || got.size() <= *start + LengthByte) return false;
+            if (!start || got.size() <= *start + LengthByte)
+                return false;
             const std::size_t length = got[*start + LengthByte];
-            const bool plausible = length >= std::max(FrameOverhead, usedBytes) &&
-                                   *start + length <= size;
+            const bool plausible =
+                length >= std::max(FrameOverhead, usedBytes) && *start + length <= size;
             return plausible && got.size() >= *start + length;
         };
     }
@@ -89,63 +110,68 @@ std::size_t DeviceLink::readAnswer(std::span<std::uint8_t> into, StartRule rule,
 std::uint8_t DeviceLink::MemoryWrite(const std::uint8_t* data, std::uint16_t address,
                                      std::uint8_t count, std::uint8_t unitAddress) {
     count = std::min(count, MaxMemoryWriteBytes);
-    const std::uint8_t length =
-        BuildFrame(tx_, unitAddress, MasterAddress, function::MemoryWrite, data, count,
-                   static_cast<std::uint8_t>(address & 0xFF), static_cast<std::uint8_t>(address >> 8));
+    const std::uint8_t length = BuildFrame(tx_, unitAddress, MasterAddress, function::MemoryWrite,
+                                           data, count, static_cast<std::uint8_t>(address & 0xFF),
+                                           static_cast<std::uint8_t>(address >> 8));
     SendFrame(length);
     purge();
-    port_.setRts(true);
     ReceiveArea raw{};
     // The answer's status is byte 6: bytes 0..6 must be in.
-    const std::size_t received =
-        readAnswer(std::span(raw.data(), std::size_t{count} + 8), StartRule::SkipLeadingZero,
-                   PayloadStart + 1);
-    port_.setRts(false);
-    if (received == 0) return write_result::NoAnswer;
+    const std::size_t received = readAnswer(std::span(raw.data(), std::size_t{count} + 8),
+                                            StartRule::SkipLeadingZero, PayloadStart + 1);
+    if (received == 0)
+        return write_result::NoAnswer;
 
     const std::size_t start = FrameStart(StartRule::SkipLeadingZero, raw[0], raw[1]);
     std::copy_n(raw.begin() + static_cast<std::ptrdiff_t>(start), answer_.size(), answer_.begin());
-    if (!AnswerIntact(answer_)) return write_result::BadChecksum;
-    if (answer_[FunctionByte] != function::MemoryWrite) return write_result::WrongFunction;
+    if (!AnswerIntact(answer_))
+        return write_result::BadChecksum;
+    if (answer_[FunctionByte] != function::MemoryWrite)
+        return write_result::WrongFunction;
     const std::uint8_t status = answer_[PayloadStart];
-    if (status == 1) return write_result::Ok;
+    if (status == 1)
+        return write_result::Ok;
     // Statuses 252..255 would wrap into 0..3 and a refusal would read as success or as
     // another failure; they saturate at 255 instead.
-    if (status > 0xFF - write_result::StatusBase) return 0xFF;
+    if (status > 0xFF - write_result::StatusBase)
+        return 0xFF;
     return static_cast<std::uint8_t>(status + write_result::StatusBase);
 }
 
 std::uint8_t DeviceLink::MemoryRead(std::uint8_t* destination, std::uint16_t address,
                                     std::uint8_t count, std::uint8_t unitAddress) {
-    if (count > MaxPayloadLength) return read_result::NoData;
+    if (count > MaxPayloadLength)
+        return read_result::NoData;
     const std::uint8_t request[1] = {count};
     ReceiveArea raw{};
-    const std::uint8_t length =
-        BuildFrame(tx_, unitAddress, MasterAddress, function::MemoryRead, request, 1,
-                   static_cast<std::uint8_t>(address & 0xFF), static_cast<std::uint8_t>(address >> 8));
+    const std::uint8_t length = BuildFrame(tx_, unitAddress, MasterAddress, function::MemoryRead,
+                                           request, 1, static_cast<std::uint8_t>(address & 0xFF),
+                                           static_cast<std::uint8_t>(address >> 8));
     SendFrame(length);
     purge();
-    port_.setRts(true);
     delay_.waitMs(AnswerTurnaroundMs);
     const std::size_t received =
         readAnswer(std::span(raw.data(), std::size_t{count} + 8),
                    StartRule::SkipLeadingZeroOrRepeat, PayloadStart + count);
-    port_.setRts(false);
-    if (received == 0) return read_result::NoAnswer;
+    if (received == 0)
+        return read_result::NoAnswer;
 
     const std::size_t start = FrameStart(StartRule::SkipLeadingZeroOrRepeat, raw[0], raw[1]);
     std::copy_n(raw.begin() + static_cast<std::ptrdiff_t>(start), answer_.size(), answer_.begin());
-    if (!AnswerIntact(answer_)) return read_result::BadChecksum;
-    if (answer_[FunctionByte] != function::MemoryRead) return read_result::WrongFunction;
-    if (answer_[LengthByte] == FrameOverhead) return read_result::NoData;
+    if (!AnswerIntact(answer_))
+        return read_result::BadChecksum;
+    if (answer_[FunctionByte] != function::MemoryRead)
+        return read_result::WrongFunction;
+    if (answer_[LengthByte] == FrameOverhead)
+        return read_result::NoData;
     std::copy_n(answer_.begin() + PayloadStart, count, destination);
     return read_result::Ok;
 }
 
 std::uint8_t DeviceLink::Exchange(std::uint8_t unitAddress, std::uint8_t masterAddress,
                                   std::uint8_t functionCode, std::span<std::uint8_t> buffer,
-                                  std::uint8_t n, std::uint8_t addressLow,
-                                  std::uint8_t addressHigh, std::uint8_t m) {
+                                  std::uint8_t n, std::uint8_t addressLow, std::uint8_t addressHigh,
+                                  std::uint8_t m) {
     const std::size_t frameBytes = std::size_t{m} + 8;
     // A request or answer payload above 233 bytes cannot fit a frame; a buffer too small
     // for the request or the answer is the caller's mistake. None of them sends anything.
@@ -154,26 +180,24 @@ std::uint8_t DeviceLink::Exchange(std::uint8_t unitAddress, std::uint8_t masterA
         return exchange_result::BadLength;
 
     ReceiveArea raw{};
-    const std::uint8_t length =
-        BuildFrame(tx_, unitAddress, masterAddress, functionCode, buffer.data(), n, addressLow,
-                   addressHigh);
+    const std::uint8_t length = BuildFrame(tx_, unitAddress, masterAddress, functionCode,
+                                           buffer.data(), n, addressLow, addressHigh);
     SendFrame(length);
     std::fill_n(buffer.begin(), m, 0);
     purge();
-    port_.setRts(true);
     delay_.waitMs(AnswerTurnaroundMs);
-    const std::size_t received =
-        readAnswer(std::span(raw.data(), frameBytes), StartRule::SkipLeadingZeroOrRepeat,
-                   PayloadStart + m);
-    port_.setRts(false);
+    const std::size_t received = readAnswer(std::span(raw.data(), frameBytes),
+                                            StartRule::SkipLeadingZeroOrRepeat, PayloadStart + m);
 
     const std::size_t start = FrameStart(StartRule::SkipLeadingZeroOrRepeat, raw[0], raw[1]);
     std::copy_n(raw.begin() + static_cast<std::ptrdiff_t>(start), frameBytes, buffer.begin());
     const std::size_t answerLength = buffer[LengthByte];
-    if (answerLength == 0 || answerLength > frameBytes) return exchange_result::BadLength;
-    if (received < FrameOverhead) return exchange_result::TooShort;
+    if (answerLength == 0 || answerLength > frameBytes)
+        return exchange_result::BadLength;
+    if (received < FrameOverhead)
+        return exchange_result::TooShort;
     return AnswerIntact(buffer.first(frameBytes)) ? exchange_result::Ok
-                                                   : exchange_result::BadChecksum;
+                                                  : exchange_result::BadChecksum;
 }
 
 }  // namespace orvane::link

@@ -1,7 +1,9 @@
 // The program's single link to the unit: the open port, the 240-byte transmit buffer and
 // the three request/answer transactions with their one-byte result codes. Owned by the
 // window (through the session) for the whole run; used from the window thread only.
-// Transactions block until their answer has been read; they never retry.
+// Transactions block until their answer has been read; they never retry. RTS, which an
+// RS-485 adapter may take as its direction, is up only while a request is sent (by the
+// kernel in its RS-485 mode, else by the link) and never while an answer may come.
 #pragma once
 
 #include <cstdint>
@@ -44,7 +46,7 @@ inline constexpr std::uint8_t MaxMemoryWriteBytes = 64;
 inline constexpr unsigned AnswerTurnaroundMs = 3;
 
 class DeviceLink {
-public:
+  public:
     // `port`, `ports` and `delay` must outlive the link.
     DeviceLink(SerialPort& port, const PortTable& ports, Delay& delay);
     DeviceLink(const DeviceLink&) = delete;
@@ -59,7 +61,8 @@ public:
     OpenError lastOpenError() const { return lastOpenError_; }
 
     // Sends the first `length` bytes of the transmit buffer; returns the count written,
-    // reduced to 8 bits. Nothing is written while no port is open.
+    // reduced to 8 bits. Nothing is written while no port is open. Without the kernel's
+    // RS-485 mode it returns once the request has left the line, with RTS dropped.
     std::uint8_t SendFrame(std::uint8_t length);
 
     std::uint8_t MemoryWrite(const std::uint8_t* data, std::uint16_t address, std::uint8_t count,
@@ -72,9 +75,8 @@ public:
     // `buffer` holds the request payload (first n bytes) on entry and the answer frame
     // (m + 8 bytes from frame byte 0) on return; it must hold max(n, m + 8) bytes.
     std::uint8_t Exchange(std::uint8_t unitAddress, std::uint8_t masterAddress,
-                          std::uint8_t functionCode, std::span<std::uint8_t> buffer,
-                          std::uint8_t n, std::uint8_t addressLow, std::uint8_t addressHigh,
-                          std::uint8_t m);
+                          std::uint8_t functionCode, std::span<std::uint8_t> buffer, std::uint8_t n,
+                          std::uint8_t addressLow, std::uint8_t addressHigh, std::uint8_t m);
 
     FrameBuffer& transmitBuffer() { return tx_; }
     const FrameBuffer& transmitBuffer() const { return tx_; }
@@ -83,7 +85,7 @@ public:
     // 25 ms line silence. On by default; results are identical either way.
     void setEarlyCompletion(bool on) { earlyCompletion_ = on; }
 
-private:
+  private:
     std::size_t readAnswer(std::span<std::uint8_t> into, StartRule rule, std::size_t usedBytes);
     void purge();
 

@@ -21,7 +21,7 @@ struct SerialDevice {
 };
 
 class PortTable {
-public:
+  public:
     // "COM 1".."COM 11"; empty for an index outside the table.
     static std::string PortName(int index);
 
@@ -34,13 +34,20 @@ public:
     std::optional<std::string> devicePath(int index) const;
     // The list text: "COM 1 — /dev/ttyUSB0 (FTDI USB-RS485)" or "COM 4 — none".
     std::string entryText(int index) const;
+    // The same entry short enough for the closed list, by what tells its device apart: an
+    // adapter's description or the readable part of its by-id name ("COM 1 — FTDI
+    // USB-RS485 Cable"), otherwise the kernel's name ("COM 2 — ttyS0").
+    std::string entryLabel(int index) const;
 
-private:
+  private:
     struct Entry {
         std::string path;
         std::string description;
         bool configured = false;
     };
+    // "COM n — " and what `device` says of the entry's device, or "none".
+    template <class DeviceText>
+    std::string entry(int index, DeviceText device) const;
     std::array<Entry, PortCount> entries_{};
 };
 

@@ -251,8 +251,8 @@ void PosixSerialPort::discardInput() {
 
 void PosixSerialPort::setRts(bool raised) {
     // In RS-485 mode the kernel raises RTS for each transmission and drops it after the
-    // last stop bit, as the unit expects. An explicit request would fight it and could
-    // hold our line driver on while the answer comes in.
+    // last stop bit, as the unit expects. A request would fight it and could hold our line
+    // driver on while the answer comes in.
     if (fd_ < 0 || vanished_ || rs485Enabled_)
         return;
     int rts = TIOCM_RTS;

@@ -25,6 +25,7 @@ class PosixSerialPort final : public SerialPort {
     std::size_t write(std::span<const std::uint8_t> bytes) override;
     void drainOutput() override;
     void discardInput() override;
+    bool kernelDrivesRts() const override { return rs485Enabled_; }
     void setRts(bool raised) override;
     std::size_t read(std::span<std::uint8_t> into, const ReadTimeouts& timeouts,
                      const ReadComplete& complete) override;
@@ -32,8 +33,6 @@ class PosixSerialPort final : public SerialPort {
     // True once the device has gone away (adapter unplugged, the far side of a pty
     // closed). Every transfer then fails at once until the port is closed.
     bool vanished() const { return vanished_; }
-    // True when the kernel drives RTS around each transmission (RS-485 mode).
-    bool kernelDrivesRts() const { return rs485Enabled_; }
 
   private:
     OpenError configure();

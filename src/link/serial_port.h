@@ -37,7 +37,7 @@ struct ReadTimeouts {
 using ReadComplete = std::function<bool(std::span<const std::uint8_t> received)>;
 
 class SerialPort {
-public:
+  public:
     virtual ~SerialPort() = default;
 
     // Opens and configures the device (19200 8N1 raw, no flow control, DTR off, RS-485
@@ -52,7 +52,11 @@ public:
     virtual void drainOutput() = 0;
     // Drops whatever has been received and not yet read.
     virtual void discardInput() = 0;
-    // Explicit RTS request / release. Failures are ignored by callers.
+    // True when the driver itself raises RTS for each transmission and drops it after the
+    // last stop bit (the kernel's RS-485 mode).
+    virtual bool kernelDrivesRts() const = 0;
+    // Raises or drops RTS; ignored while the kernel drives it. Failures are ignored by
+    // callers.
     virtual void setRts(bool raised) = 0;
     // Blocking read of up to `into.size()` bytes under `timeouts`; `complete`, when given,
     // may end it early. Returns the count received. A vanished device returns 0 at once.

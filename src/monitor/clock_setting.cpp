@@ -29,9 +29,12 @@ ClockSetting ClockSettingPayload(frontend::CalendarDate date, double hour, doubl
 }
 
 ClockSetting ReadClockSetting(const frontend::ScreenReader& fields) {
-    return ClockSettingPayload(fields.date(controls::Sel_Data), fields.number(controls::Num_Ora),
-                               fields.number(controls::Num_Minuti),
-                               fields.number(controls::Num_Secondi));
+    // The clock's spin fields refuse keys that are no number, so they always hold one.
+    auto held = [&fields](frontend::NumberControl control) {
+        return fields.number(control).value_or(std::nan(""));
+    };
+    return ClockSettingPayload(fields.date(controls::Sel_Data), held(controls::Num_Ora),
+                               held(controls::Num_Minuti), held(controls::Num_Secondi));
 }
 
 void FollowPcClock(frontend::Screen& fields, const LocalClock& clock) {

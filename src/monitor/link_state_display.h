@@ -13,7 +13,8 @@ namespace orvane::monitor {
 // "%2d.%2d.%2d": each number right-aligned in two characters (" 1. 7. 3").
 std::string FirmwareLabel(const PollState& poll);
 
-// Errors scroll at once; "Comunicazione OK" comes back only after three calm ticks.
+// Errors scroll at once, the communication error before the firmware error and both in one
+// line while both hold; "Comunicazione OK" comes back only after three calm ticks.
 // Updates `LinkOkDelay`.
 void ShowLinkState(PollState& poll, frontend::Screen& screen, const catalogue::Language& language);
 

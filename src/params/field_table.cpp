@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 
+#include "catalogue/message_catalogue.h"
 #include "params/codepage.h"
 
 namespace orvane::params {
@@ -12,12 +13,15 @@ namespace {
 
 using F = Field;
 using K = FieldKind;
-using NumberField = frontend::Control<frontend::ControlKind::NumericField>;
+using NumberField = NumberFieldControl;
 using namespace frontend::controls;
 
+// `refusalRow` names the address the octet belongs to.
 constexpr FieldDescriptor Octet(F f, std::string_view name, std::uint8_t offset,
-                                NumberField control) {
-    return {f, name, Block::Network, offset, 1, K::Octet, control};
+                                NumberField control, int refusalRow) {
+    FieldDescriptor d{f, name, Block::Network, offset, 1, K::Octet, control};
+    d.refusalRow = refusalRow;
+    return d;
 }
 
 constexpr FieldDescriptor Flag(
@@ -75,6 +79,7 @@ constexpr FieldDescriptor MaxMpptPower() {
     FieldDescriptor d{F::maxMpptPowerW, "maxMpptPowerW", Block::Config, 8, 2,
                       K::Numeric,       Ed_Max_W_Mppt};
     d.accepted = {500, 6000, 0, 0};
+    d.refusalRow = catalogue::row::MpptPowerRefused;
     return d;
 }
 
@@ -85,31 +90,36 @@ constexpr FieldDescriptor OvervoltageStart() {
     return d;
 }
 
+constexpr int Ip = catalogue::row::IpAddressRefused;
+constexpr int Subnet = catalogue::row::SubnetMaskRefused;
+constexpr int Gateway = catalogue::row::GatewayRefused;
+constexpr int Dns = catalogue::row::DnsServerRefused;
+constexpr int LocalServer = catalogue::row::LocalServerRefused;
 constexpr Block G = Block::GridService;
 constexpr Block C = Block::Config;
 
 // Block by block in the order of `Block`, each in offset order.
 constexpr std::array<FieldDescriptor, FieldCount> Table{{
-    Octet(F::ipAddress1, "ipAddress1", 0, Ed_Ind_1),
-    Octet(F::ipAddress2, "ipAddress2", 1, Ed_Ind_2),
-    Octet(F::ipAddress3, "ipAddress3", 2, Ed_Ind_3),
-    Octet(F::ipAddress4, "ipAddress4", 3, Ed_Ind_4),
-    Octet(F::subnetMask1, "subnetMask1", 4, Ed_Sub_1),
-    Octet(F::subnetMask2, "subnetMask2", 5, Ed_Sub_2),
-    Octet(F::subnetMask3, "subnetMask3", 6, Ed_Sub_3),
-    Octet(F::subnetMask4, "subnetMask4", 7, Ed_Sub_4),
-    Octet(F::gateway1, "gateway1", 8, Ed_Gh_1),
-    Octet(F::gateway2, "gateway2", 9, Ed_Gh_2),
-    Octet(F::gateway3, "gateway3", 10, Ed_Gh_3),
-    Octet(F::gateway4, "gateway4", 11, Ed_Gh_4),
-    Octet(F::dnsServer1, "dnsServer1", 12, Ed_Dns_1),
-    Octet(F::dnsServer2, "dnsServer2", 13, Ed_Dns_2),
-    Octet(F::dnsServer3, "dnsServer3", 14, Ed_Dns_3),
-    Octet(F::dnsServer4, "dnsServer4", 15, Ed_Dns_4),
-    Octet(F::localServer1, "localServer1", 16, Ed_Ser_Loc_1),
-    Octet(F::localServer2, "localServer2", 17, Ed_Ser_Loc_2),
-    Octet(F::localServer3, "localServer3", 18, Ed_Ser_Loc_3),
-    Octet(F::localServer4, "localServer4", 19, Ed_Ser_Loc_4),
+    Octet(F::ipAddress1, "ipAddress1", 0, Ed_Ind_1, Ip),
+    Octet(F::ipAddress2, "ipAddress2", 1, Ed_Ind_2, Ip),
+    Octet(F::ipAddress3, "ipAddress3", 2, Ed_Ind_3, Ip),
+    Octet(F::ipAddress4, "ipAddress4", 3, Ed_Ind_4, Ip),
+    Octet(F::subnetMask1, "subnetMask1", 4, Ed_Sub_1, Subnet),
+    Octet(F::subnetMask2, "subnetMask2", 5, Ed_Sub_2, Subnet),
+    Octet(F::subnetMask3, "subnetMask3", 6, Ed_Sub_3, Subnet),
+    Octet(F::subnetMask4, "subnetMask4", 7, Ed_Sub_4, Subnet),
+    Octet(F::gateway1, "gateway1", 8, Ed_Gh_1, Gateway),
+    Octet(F::gateway2, "gateway2", 9, Ed_Gh_2, Gateway),
+    Octet(F::gateway3, "gateway3", 10, Ed_Gh_3, Gateway),
+    Octet(F::gateway4, "gateway4", 11, Ed_Gh_4, Gateway),
+    Octet(F::dnsServer1, "dnsServer1", 12, Ed_Dns_1, Dns),
+    Octet(F::dnsServer2, "dnsServer2", 13, Ed_Dns_2, Dns),
+    Octet(F::dnsServer3, "dnsServer3", 14, Ed_Dns_3, Dns),
+    Octet(F::dnsServer4, "dnsServer4", 15, Ed_Dns_4, Dns),
+    Octet(F::localServer1, "localServer1", 16, Ed_Ser_Loc_1, LocalServer),
+    Octet(F::localServer2, "localServer2", 17, Ed_Ser_Loc_2, LocalServer),
+    Octet(F::localServer3, "localServer3", 18, Ed_Ser_Loc_3, LocalServer),
+    Octet(F::localServer4, "localServer4", 19, Ed_Ser_Loc_4, LocalServer),
     Flag(F::staticAddress, "staticAddress", Block::Network, 20, 0, Rd_Statico, Rd_Dinamico),
     Flag(F::localServerSelected, "localServerSelected", Block::Network, 20, 1, Ck_Ser_Locale,
          Ck_Ser_Remoto),
@@ -215,6 +225,15 @@ constexpr bool BlocksContiguousAndOrdered() {
 }
 static_assert(BlocksContiguousAndOrdered(), "FieldsOf and the checks rely on this order");
 
+constexpr bool EveryTypedNumberCanBeRefused() {
+    for (const FieldDescriptor& d : Table)
+        if ((d.kind == K::Numeric || d.kind == K::Octet) && !d.accepted.tested() &&
+            d.refusalRow == 0)
+            return false;
+    return true;
+}
+static_assert(EveryTypedNumberCanBeRefused(), "a value a field cannot hold needs a message");
+
 constexpr std::array<OrderRule, 2> Rules{{
     {F::overFreqStart, F::overFreqMax, 6, F::insertionDelayMs},
     {F::underFreqMin, F::underFreqStart, 7, F::insertionDelayMs},
@@ -259,6 +278,17 @@ std::uint32_t LowBits(double typed, unsigned bits) {
     if (r < 0)
         r += modulus;
     return static_cast<std::uint32_t>(r);
+}
+
+std::optional<Unstorable> WhyUnstorable(std::optional<double> typed, unsigned bits) {
+    if (!typed || !std::isfinite(*typed))
+        return Unstorable::NotANumber;
+    const double whole = std::trunc(*typed);
+    if (whole < 0)
+        return Unstorable::BelowZero;
+    if (whole >= std::ldexp(1.0, static_cast<int>(bits)))
+        return Unstorable::TooLarge;
+    return std::nullopt;
 }
 
 std::uint32_t ListValue(int index, const FieldDescriptor& d) {

@@ -95,7 +95,7 @@ inline constexpr std::size_t FieldCount = static_cast<std::size_t>(Field::unitId
 
 enum class FieldKind : std::uint8_t {
     Numeric,      // numeric edit, unsigned little-endian integer
-    Octet,        // one network-address octet edit; never checked
+    Octet,        // one network-address octet edit; no range check beyond 0..255
     List,         // list index (times `step`) of a list control
     FlagBit,      // one bit of a flag byte, a check box or radio button
     Text,         // the NetBIOS name: 8-bit text ending in a NUL when shorter than the block
@@ -112,17 +112,18 @@ struct Accepted {
     std::uint8_t highError = 0;
     bool zeroAllowed = false;
 
-    bool tested() const { return lowError != 0 || highError != 0; }
+    constexpr bool tested() const { return lowError != 0 || highError != 0; }
 };
 
 // The control that edits or shows a field; which one a kind uses is fixed by the table's
 // builders (numeric and octet fields and the identifier in a numeric field, lists in a list,
 // flag bits in a check box or radio button, the name in a text field).
+using NumberFieldControl = frontend::Control<frontend::ControlKind::NumericField>;
 using FlagControl =
     frontend::AnyOf<frontend::ControlKind::CheckBox, frontend::ControlKind::RadioButton>;
+using TextFieldControl = frontend::Control<frontend::ControlKind::TextField>;
 using FieldControl =
-    std::variant<frontend::Control<frontend::ControlKind::NumericField>, frontend::ListControl,
-                 FlagControl, frontend::Control<frontend::ControlKind::TextField>>;
+    std::variant<NumberFieldControl, frontend::ListControl, FlagControl, TextFieldControl>;
 
 struct FieldDescriptor {
     Field field;
@@ -139,6 +140,9 @@ struct FieldDescriptor {
     std::uint8_t step = 1;         // List: stored value = index x step
     std::uint8_t listEntries = 0;  // List: entries of the control
     Accepted accepted = {};
+    // Numeric fields without a tested range: the catalogue row that refuses a typed value
+    // the field cannot hold (tested fields refuse it with their own error number).
+    int refusalRow = 0;
 
     std::uint16_t address() const { return LayoutOf(block).address + offset; }
     // The control of this kind of field.
@@ -174,6 +178,12 @@ std::span<const OrderRule> OrderRules();
 // (two's complement for negatives, so -1 gives all ones). Computed exactly for any double;
 // NaN and the infinities, which have no integer part, give 0.
 std::uint32_t LowBits(double typed, unsigned bits);
+// Why a typed value cannot go into its field as it stands. The whole part (truncated toward
+// zero, as the field keeps it) must fit the field's bits: a value the low bits would turn
+// into another number (300 in an octet, 260 panels, -1 W) is refused, not wrapped.
+enum class Unstorable : std::uint8_t { NotANumber, BelowZero, TooLarge };
+// Nothing when `typed` (nothing: the control holds no number) fits `bits` bits.
+std::optional<Unstorable> WhyUnstorable(std::optional<double> typed, unsigned bits);
 // A list index (-1: nothing selected) as its field stores it: index x step, low bits.
 std::uint32_t ListValue(int index, const FieldDescriptor& d);
 // The list entry a stored value selects: value / step, or -1 when the list has no such entry.

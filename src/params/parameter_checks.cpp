@@ -19,17 +19,29 @@ bool NameByteAccepted(std::uint8_t b) {
            b == '-' || b == '.' || b == '_';
 }
 
+const RefusedValue* Find(std::span<const RefusedValue> refused, Field f) {
+    for (const RefusedValue& r : refused)
+        if (r.field == f)
+            return &r;
+    return nullptr;
+}
+
 }  // namespace
 
-std::uint8_t CheckBlock(Block b, std::span<const std::uint8_t> bytes) {
+std::uint8_t CheckBlock(Block b, std::span<const std::uint8_t> bytes,
+                        std::span<const RefusedValue> refused) {
     std::uint8_t result = 0;
     for (const FieldDescriptor& d : FieldsOf(b)) {
         if (d.accepted.tested()) {
-            if (const std::uint8_t e = RangeError(ReadField(bytes, d), d.accepted))
+            if (const RefusedValue* r = Find(refused, d.field))
+                result =
+                    r->reason == Unstorable::TooLarge ? d.accepted.highError : d.accepted.lowError;
+            else if (const std::uint8_t e = RangeError(ReadField(bytes, d), d.accepted))
                 result = e;
         }
         for (const OrderRule& rule : OrderRules()) {
-            if (rule.testedAfter != d.field)
+            if (rule.testedAfter != d.field || Find(refused, rule.lower) != nullptr ||
+                Find(refused, rule.upper) != nullptr)
                 continue;
             const std::uint32_t lower = ReadField(bytes, Describe(rule.lower));
             const std::uint32_t upper = ReadField(bytes, Describe(rule.upper));
@@ -50,6 +62,19 @@ std::uint8_t CheckFreeParamBlock(FreeParamBytes block) {
 
 std::uint8_t CheckGridServiceBlock(GridServiceBytes block) {
     return CheckBlock(Block::GridService, block);
+}
+
+ValidationResults CheckCollectedParameters(const ParameterSet& set,
+                                           const CollectedParameters& collected) {
+    ValidationResults results;
+    for (const RefusedValue& r : collected.refused)
+        if (const FieldDescriptor& d = Describe(r.field); !d.accepted.tested())
+            results.refusalRow = d.refusalRow;
+    results.config = CheckBlock(Block::Config, set.ConfigBlock, collected.refused);
+    results.freeParam = CheckBlock(Block::FreeParam, set.FreeParamBlock, collected.refused);
+    results.gridService = CheckBlock(Block::GridService, set.GridServiceBlock, collected.refused);
+    results.name = collected.nameResult;
+    return results;
 }
 
 std::uint8_t CheckNetbiosName(std::span<const std::uint8_t, NetbiosNameSize> name) {

@@ -1,28 +1,26 @@
 #include "params/parameter_editor.h"
 
 #include "params/field_table.h"
-#include "params/parameter_checks.h"
 
 namespace orvane::params {
-
-namespace {
-using NumberField = frontend::Control<frontend::ControlKind::NumericField>;
-using TextField = frontend::Control<frontend::ControlKind::TextField>;
-}  // namespace
 
 ParameterEditor::ParameterEditor(ParameterSet& set, frontend::Screen& screen,
                                  const frontend::ScreenReader& input,
                                  FreeConfigurationLayout& layout)
     : set_(set), screen_(screen), input_(input), layout_(layout) {}
 
-void ParameterEditor::collect(const FieldDescriptor& d) {
+void ParameterEditor::collect(const FieldDescriptor& d, std::vector<RefusedValue>& refused) {
     const std::span<std::uint8_t> block = set_.bytes(d.block);
     switch (d.kind) {
         case FieldKind::Numeric:
-        case FieldKind::Octet:
-            WriteField(block, d,
-                       LowBits(input_.number(d.controlAs<NumberField>()), d.storedBits()));
+        case FieldKind::Octet: {
+            const std::optional<double> typed = input_.number(d.controlAs<NumberFieldControl>());
+            if (const auto reason = WhyUnstorable(typed, d.storedBits()))
+                refused.push_back({d.field, *reason});
+            else
+                WriteField(block, d, LowBits(*typed, d.storedBits()));
             break;
+        }
         case FieldKind::List:
             WriteField(block, d,
                        ListValue(input_.listIndex(d.controlAs<frontend::ListControl>()), d));
@@ -36,14 +34,17 @@ void ParameterEditor::collect(const FieldDescriptor& d) {
     }
 }
 
-std::uint8_t ParameterEditor::CollectParameters() {
+CollectedParameters ParameterEditor::CollectParameters() {
+    CollectedParameters collected;
     for (Block b : {Block::Network, Block::Config, Block::FreeParam, Block::GridService})
         for (const FieldDescriptor& d : FieldsOf(b))
-            collect(d);
+            collect(d, collected.refused);
     const FieldDescriptor& name = Describe(Field::netbiosName);
-    if (!StoreNetbiosText(input_.text(name.controlAs<TextField>()), set_.OutgoingNetbiosName))
-        return 1;
-    return CheckNetbiosName(set_.OutgoingNetbiosName);
+    collected.nameResult =
+        StoreNetbiosText(input_.text(name.controlAs<TextFieldControl>()), set_.OutgoingNetbiosName)
+            ? CheckNetbiosName(set_.OutgoingNetbiosName)
+            : 1;
+    return collected;
 }
 
 void ParameterEditor::show(const FieldDescriptor& d) {
@@ -52,7 +53,7 @@ void ParameterEditor::show(const FieldDescriptor& d) {
         case FieldKind::Numeric:
         case FieldKind::Octet:
         case FieldKind::DisplayOnly:
-            screen_.setNumber(d.controlAs<NumberField>(), value);
+            screen_.setNumber(d.controlAs<NumberFieldControl>(), value);
             break;
         case FieldKind::List:
             screen_.setListIndex(d.controlAs<frontend::ListControl>(), ListIndex(value, d));
@@ -64,7 +65,7 @@ void ParameterEditor::show(const FieldDescriptor& d) {
             screen_.setChecked(d.controlAs<FlagControl>(), value != 0);
             break;
         case FieldKind::Text:
-            screen_.setText(d.controlAs<TextField>(), NetbiosText(set_.NetbiosNameBlock));
+            screen_.setText(d.controlAs<TextFieldControl>(), NetbiosText(set_.NetbiosNameBlock));
             break;
     }
 }

@@ -2,16 +2,18 @@
 // the operator typed into the blocks, ShowParameters copies the blocks into the controls.
 // Both walk the field table. Owned by the session; window thread only.
 //
-// A typed value travels: control (a double) -> truncated toward zero -> low bits of the
-// field -> little-endian bytes at the field's offset in its block; export then writes the
-// block image to the block's memory address.
+// A typed value travels: control (a double) -> truncated toward zero -> little-endian bytes
+// at the field's offset in its block; export then writes the block image to the block's
+// memory address. A control holding no number, or a whole part the field's bits cannot
+// hold, is reported instead and its bytes stay, so the checks refuse it.
 #pragma once
 
-#include <cstdint>
+#include <vector>
 
 #include "frontend/screen.h"
 #include "params/field_table.h"
 #include "params/free_configuration_layout.h"
+#include "params/parameter_checks.h"
 #include "params/parameter_set.h"
 
 namespace orvane::params {
@@ -23,15 +25,15 @@ class ParameterEditor {
                     const frontend::ScreenReader& input, FreeConfigurationLayout& layout);
 
     // Controls -> network, outgoing name, configuration, free-parameter and grid-service
-    // blocks. Identity, reserved bytes and unnamed flag bits stay. Returns the name check:
-    // 0 = acceptable, 1 = refused (a refused byte, or a name longer than 16 bytes, which
-    // leaves the outgoing name as it was).
-    std::uint8_t CollectParameters();
+    // blocks. Identity, reserved bytes and unnamed flag bits stay. Reports the name check
+    // (0 = acceptable, 1 = refused: a refused byte, or a name longer than 16 bytes, which
+    // leaves the outgoing name as it was) and the typed values it could not store.
+    CollectedParameters CollectParameters();
     // All six blocks -> controls, then the layout of the battery type.
     void ShowParameters();
 
   private:
-    void collect(const FieldDescriptor& d);
+    void collect(const FieldDescriptor& d, std::vector<RefusedValue>& refused);
     void show(const FieldDescriptor& d);
     void showBlock(Block b);
 

@@ -66,12 +66,9 @@ void ParameterExport::ExportParameters() {
     if (c_.link.IsPortOpen())
         c_.linkControl.StopLink();
 
-    // All four run every time, also for blocks this export will not write.
-    const std::uint8_t name = editor_.CollectParameters();
-    const std::uint8_t config = CheckConfigBlock(set_.ConfigBlock);
-    const std::uint8_t freeParams = CheckFreeParamBlock(set_.FreeParamBlock);
-    const std::uint8_t grid = CheckGridServiceBlock(set_.GridServiceBlock);
-    const std::string refusal = ValidationMessage(c_.language, config, freeParams, grid, name);
+    // Every check runs, also for blocks this export will not write.
+    const std::string refusal =
+        ValidationMessage(c_.language, CheckCollectedParameters(set_, editor_.CollectParameters()));
     if (!refusal.empty()) {
         c_.dialogs.showError(refusal);
         return;

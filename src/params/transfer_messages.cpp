@@ -14,21 +14,22 @@ std::string IncompatibleFirmwareMessage(const catalogue::Language& language) {
     return text;
 }
 
-std::string ValidationMessage(const catalogue::Language& language, std::uint8_t configResult,
-                              std::uint8_t freeParamResult, std::uint8_t gridServiceResult,
-                              std::uint8_t nameResult) {
+std::string ValidationMessage(const catalogue::Language& language,
+                              const ValidationResults& results) {
     auto numbered = [&language](std::uint8_t n, int tailRow) {
         return std::string(language.text(catalogue::row::ErrorNumber)) + std::to_string(n) +
                std::string(language.text(tailRow));
     };
     std::string message;
-    if (configResult != 0)
-        message = numbered(configResult, catalogue::row::InParametersSetting);
-    if (freeParamResult != 0)
-        message = numbered(freeParamResult, catalogue::row::InFreeParametersSetting);
-    if (gridServiceResult != 0)
-        message = numbered(gridServiceResult, catalogue::row::InGridServicesSetting);
-    if (nameResult != 0)
+    if (results.refusalRow != 0)
+        message = std::string(language.text(results.refusalRow));
+    if (results.config != 0)
+        message = numbered(results.config, catalogue::row::InParametersSetting);
+    if (results.freeParam != 0)
+        message = numbered(results.freeParam, catalogue::row::InFreeParametersSetting);
+    if (results.gridService != 0)
+        message = numbered(results.gridService, catalogue::row::InGridServicesSetting);
+    if (results.name != 0)
         message = std::string(language.text(catalogue::row::NetbiosNameError));
     return message;
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "catalogue/message_catalogue.h"
+#include "params/parameter_checks.h"
 
 namespace orvane::params {
 
@@ -17,11 +18,11 @@ inline constexpr std::uint8_t RequiredFirmwareBuild = 0;
 // "Versione firmware incompatibile con la " + " 1. 7. 0" + " impossibile procedere".
 std::string IncompatibleFirmwareMessage(const catalogue::Language& language);
 
-// The refusal of a set that failed a check, or empty when all four results are 0. Each
-// non-zero result replaces the text of the ones before it, in the order configuration,
-// free parameters, grid services, name: the last applicable text is the one shown.
-std::string ValidationMessage(const catalogue::Language& language, std::uint8_t configResult,
-                              std::uint8_t freeParamResult, std::uint8_t gridServiceResult,
-                              std::uint8_t nameResult);
+// The refusal of a set that failed a check, or empty when it passed. Each failure replaces
+// the text of the ones before it, in the order refused value of a field without a tested
+// range (its own row), configuration, free parameters, grid services, name: the last
+// applicable text is the one shown.
+std::string ValidationMessage(const catalogue::Language& language,
+                              const ValidationResults& results);
 
 }  // namespace orvane::params

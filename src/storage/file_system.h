@@ -46,8 +46,12 @@ class FileSystem {
     virtual SaveTarget inspectTarget(const std::string& path) = 0;
     // A new, empty file in the folder of `target` with a name no other file has, with the
     // permissions of the existing target or the default ones; null when the folder does not
-    // exist or does not accept new files.
+    // exist or does not accept new files. It counts as in use until the object goes.
     virtual std::unique_ptr<OutputFile> createTemporaryBeside(const SaveTarget& target) = 0;
+    // Deletes the temporaries of `target` that saves killed before their rename left behind,
+    // whichever process made them; one still in use by a save is kept, and so is every
+    // other file.
+    virtual void removeLeftoverTemporaries(const SaveTarget& target) = 0;
     // Puts `from` in place of `to` in one step, so readers see the old or the new file.
     virtual bool replace(const std::string& from, const std::string& to) = 0;
     virtual void remove(const std::string& path) = 0;
@@ -58,6 +62,7 @@ class PosixFileSystem final : public FileSystem {
     FileRead readFile(const std::string& path) override;
     SaveTarget inspectTarget(const std::string& path) override;
     std::unique_ptr<OutputFile> createTemporaryBeside(const SaveTarget& target) override;
+    void removeLeftoverTemporaries(const SaveTarget& target) override;
     bool replace(const std::string& from, const std::string& to) override;
     void remove(const std::string& path) override;
 };

@@ -16,6 +16,7 @@ SaveOutcome SaveWholeFile(FileSystem& files, const std::string& path, std::strin
     // Renaming over a file would succeed even where the user protected the file itself.
     if (target.exists && !target.writable)
         return SaveOutcome::CannotWrite;
+    files.removeLeftoverTemporaries(target);
     const auto temporary = files.createTemporaryBeside(target);
     if (!temporary)
         return SaveOutcome::CannotOpen;

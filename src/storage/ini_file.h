@@ -1,6 +1,7 @@
 // INI files on disk: read whole, saved whole. A save writes the complete new image into a
 // temporary file beside the target, flushes it to the disk and renames it over the target,
 // so an interrupted or failed save leaves the old file exactly as it was, never a torn one.
+// The temporaries that killed saves left beside a file go at its next save.
 // Free functions; window thread.
 #pragma once
 

@@ -26,14 +26,15 @@ ParameterFiles::ParameterFiles(params::ParameterSet& set, params::ParameterEdito
       language_(language) {}
 
 void ParameterFiles::Bt_Salva_DiscoClick() {
+    // A shown identifier typed over with something that is no number names the file after
+    // the identifier the set holds.
+    const std::optional<double> shownId = window_.number(
+        params::Describe(params::Field::unitId).controlAs<params::NumberFieldControl>());
     const std::string proposed =
-        DefaultParameterFileName(clock_.now(), window_.number(frontend::controls::Ed_Id_Orvane));
+        DefaultParameterFileName(clock_.now(), shownId.value_or(set_.get(params::Field::unitId)));
 
-    const std::uint8_t nameCheck = editor_.CollectParameters();
-    const std::string failure =
-        params::ValidationMessage(language_, params::CheckConfigBlock(set_.ConfigBlock),
-                                  params::CheckFreeParamBlock(set_.FreeParamBlock),
-                                  params::CheckGridServiceBlock(set_.GridServiceBlock), nameCheck);
+    const std::string failure = params::ValidationMessage(
+        language_, params::CheckCollectedParameters(set_, editor_.CollectParameters()));
     if (!failure.empty()) {
         dialogs_.showError(failure);
         return;

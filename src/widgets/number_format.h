@@ -23,8 +23,10 @@ namespace orvane::widgets {
 std::string formatNumber(double value, std::string_view pattern, char decimalPoint = '.');
 
 // Accepts an optional sign, digits and at most one decimal comma or point, with blanks
-// around; at least one digit. Everything else (exponents, "nan", "inf", thousands
-// separators) and anything too large for a finite double gives nothing.
+// around; at least one digit. The zero before the separator may be left out, as people
+// write it by hand: ",5" is 0.5 like "0,5". Everything else (a second sign, a trailing
+// sign, exponents, "0x1F", "nan", "inf", thousands separators) and anything too large for
+// a finite double gives nothing.
 std::optional<double> parseTypedNumber(std::string_view text);
 
 // Whether text could still become a number as the operator goes on typing ("", "-", "1,").

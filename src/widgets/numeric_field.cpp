@@ -1,38 +1,62 @@
 #include "widgets/numeric_field.h"
 
+#include <QPainter>
 #include <QValidator>
 #include <cmath>
+#include <optional>
 
 #include "widgets/number_format.h"
 
 namespace orvane::widgets {
 namespace {
 
-// Lets through only what is, or can still become, a plain decimal number.
-class TypedNumberValidator final : public QValidator {
+std::optional<double> TypedNumber(const QString& typed) {
+    const QByteArray text = typed.toLatin1();
+    if (typed.size() != text.size())
+        return std::nullopt;  // nothing beyond Latin-1 is a digit
+    return parseTypedNumber({text.constData(), static_cast<std::size_t>(text.size())});
+}
+
+// Lets through only what is, or can still become, a number inside the field's limits.
+class LimitedNumberValidator final : public QValidator {
   public:
-    using QValidator::QValidator;
+    explicit LimitedNumberValidator(NumericField* field) : QValidator(field), field_(field) {}
+
     State validate(QString& input, int&) const override {
+        if (const std::optional<double> number = TypedNumber(input))
+            return withinLimits(*number) ? Acceptable : Invalid;
         const QByteArray text = input.toLatin1();
-        if (input.size() != text.size())
-            return Invalid;  // nothing beyond Latin-1 is a digit
-        if (parseTypedNumber({text.constData(), static_cast<std::size_t>(text.size())})) {
-            return Acceptable;
-        }
-        return isNumberPrefix({text.constData(), static_cast<std::size_t>(text.size())})
+        return input.size() == text.size() &&
+                       isNumberPrefix({text.constData(), static_cast<std::size_t>(text.size())})
                    ? Intermediate
                    : Invalid;
     }
+
+  private:
+    bool withinLimits(double number) const {
+        return (!field_->hasLowerLimit() || number >= field_->lowerLimit()) &&
+               (!field_->hasUpperLimit() || number <= field_->upperLimit());
+    }
+
+    const NumericField* field_;
 };
+
+// Drawn over any skin around a field whose text is not a number.
+const QColor NotANumberFrame(200, 0, 0);
 
 }  // namespace
 
 NumericField::NumericField(QWidget* parent) : QLineEdit(parent) {
     installWidgetAccessibility();
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    setValidator(new TypedNumberValidator(this));
     setText(QString::fromStdString(formatNumber(value_, format_.toStdString(), point_)));
     connect(this, &QLineEdit::textEdited, this, &NumericField::takeTypedText);
+}
+
+void NumericField::refuseKeysOutsideLimits() {
+    refusesKeys_ = true;
+    setValidator(new LimitedNumberValidator(this));
+    // A finished entry is shown in the field's format.
     connect(this, &QLineEdit::editingFinished, this, &NumericField::showValue);
 }
 
@@ -48,6 +72,7 @@ void NumericField::setValue(double value) {
     if (!std::isfinite(value))
         return;
     value_ = clamped(value);
+    setHoldsNumber(true);
     showValue();
 }
 
@@ -60,12 +85,24 @@ void NumericField::showValue() {
     notifyAccessibleValue(this);
 }
 
+void NumericField::setHoldsNumber(bool holds) {
+    if (holds == holdsNumber_)
+        return;
+    holdsNumber_ = holds;
+    update();
+}
+
 void NumericField::takeTypedText(const QString& typed) {
-    const QByteArray text = typed.toLatin1();
-    const auto number = parseTypedNumber({text.constData(), static_cast<std::size_t>(text.size())});
-    if (!number)
-        return;  // half-typed ("-", "12,"): keep the last value until it is a number
-    value_ = clamped(*number);
+    const std::optional<double> number = TypedNumber(typed);
+    if (!number) {
+        // A field that refuses keys holds its last value while a number is half-typed
+        // ("-", "12,"); any other field keeps the text and knows it is no number.
+        if (!refusesKeys_)
+            setHoldsNumber(false);
+        return;
+    }
+    value_ = *number;  // as typed: limits never turn it into another number
+    setHoldsNumber(true);
     emit valueEdited(value_);
 }
 
@@ -73,6 +110,7 @@ void NumericField::applyOperatorValue(double value) {
     if (!std::isfinite(value))
         return;
     value_ = clamped(value);
+    setHoldsNumber(true);
     showValue();
     emit valueEdited(value_);
 }
@@ -124,10 +162,30 @@ void NumericField::addAccessibleState(QAccessible::State& state) const {
     state.focusable = true;
 }
 
+std::optional<AccessibleNumber> NumericField::accessibleNumber() const {
+    AccessibleNumber number{value_, std::nullopt, std::nullopt, 0.0};
+    if (lowerOn_)
+        number.minimum = lower_;
+    if (upperOn_)
+        number.maximum = upper_;
+    return number;
+}
+
 void NumericField::focusOutEvent(QFocusEvent* event) {
-    // Leaving with a half-typed number puts the held value back on show.
-    showValue();
+    // Leaving a half-typed number where keys are refused puts the held value back on show;
+    // elsewhere the operator's text stays as typed.
+    if (refusesKeys_)
+        showValue();
     QLineEdit::focusOutEvent(event);
+}
+
+void NumericField::paintEvent(QPaintEvent* event) {
+    QLineEdit::paintEvent(event);
+    if (holdsNumber_)
+        return;
+    QPainter painter(this);
+    painter.setPen(QPen(NotANumberFrame, 2));
+    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
 }
 
 }  // namespace orvane::widgets

@@ -1,9 +1,12 @@
 // A numeric field: holds a double Value and shows it through a picture format ("#0.#" by
-// default, see number_format.h). Switched-on limits clamp every value set, by the program
-// or typed. The operator may type digits with a decimal comma or point; anything that is
-// not such a number cannot be entered, so the field never holds NaN or infinity. Writing
-// the value it already shows does not repaint (the live view rewrites ~100 fields every
-// 75 ms). Owned by its parent widget; window thread only.
+// default, see number_format.h). Switched-on limits clamp the values the program sets.
+// What the operator types stays exactly as typed: a number (digits with a decimal comma or
+// point, blanks around) becomes the value at once, limits or not; any other text ("12a",
+// "1e30", an emptied field) leaves the field marked as holding no number until it is
+// corrected or the program sets a value, so the checks that read it can refuse it. The
+// field never holds NaN or infinity. Writing the value it already shows does not repaint
+// (the live view rewrites ~100 fields every 75 ms). Owned by its parent widget; window
+// thread only.
 #pragma once
 
 #include <QLineEdit>
@@ -21,6 +24,9 @@ class NumericField : public QLineEdit, public AccessibleIndicator {
 
     double value() const { return value_; }
     void setValue(double value);  // clamped; NaN and infinity are refused
+    // False while the field shows operator text that is not a number; value() then still
+    // answers the last number it held.
+    bool holdsNumber() const { return holdsNumber_; }
 
     QString format() const { return format_; }
     void setFormat(const QString& pattern);
@@ -38,6 +44,7 @@ class NumericField : public QLineEdit, public AccessibleIndicator {
     QAccessible::Role accessibleRole() const override { return QAccessible::EditableText; }
     QString accessibleValue() const override { return text(); }
     void addAccessibleState(QAccessible::State& state) const override;
+    std::optional<AccessibleNumber> accessibleNumber() const override;
 
   signals:
     // The operator changed the value by typing or stepping (not emitted for setValue()).
@@ -45,13 +52,19 @@ class NumericField : public QLineEdit, public AccessibleIndicator {
 
   protected:
     void focusOutEvent(QFocusEvent* event) override;
-    // Used by the spin field's steps: clamps, shows and reports like typing does.
+    void paintEvent(QPaintEvent* event) override;
+    // Used by the spin field's steps: clamps, shows and reports.
     void applyOperatorValue(double value);
+    // From now on a key that would leave anything but a number inside the switched-on
+    // limits has no effect, and leaving a half-typed number ("-", "") shows the held value
+    // again: for fields whose value goes out without a check (the clock setting).
+    void refuseKeysOutsideLimits();
 
   private:
     double clamped(double value) const;
     void showValue();
     void takeTypedText(const QString& text);
+    void setHoldsNumber(bool holds);
 
     double value_ = 0.0;
     QString format_ = QStringLiteral("#0.#");
@@ -60,6 +73,8 @@ class NumericField : public QLineEdit, public AccessibleIndicator {
     double upper_ = 0.0;
     bool lowerOn_ = false;
     bool upperOn_ = false;
+    bool holdsNumber_ = true;
+    bool refusesKeys_ = false;
 };
 
 }  // namespace orvane::widgets

@@ -61,6 +61,8 @@ SpinField::SpinField(QWidget* parent)
     setFormat(QStringLiteral("#0#"));
     setLowerLimit(0);
     setUpperLimit(99);
+    // The clock setting goes out without a check: only numbers inside the limits get in.
+    refuseKeysOutsideLimits();
     up_->setObjectName(QStringLiteral("up"));
     down_->setObjectName(QStringLiteral("down"));
     // Auto-repeat emits pressed again on every repeat, so pressed alone drives the steps.
@@ -124,6 +126,12 @@ void SpinField::wheelEvent(QWheelEvent* event) {
     if (delta < 0)
         stepDown();
     event->accept();
+}
+
+std::optional<AccessibleNumber> SpinField::accessibleNumber() const {
+    std::optional<AccessibleNumber> number = NumericField::accessibleNumber();
+    number->step = step_;
+    return number;
 }
 
 }  // namespace orvane::widgets

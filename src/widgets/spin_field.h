@@ -1,6 +1,7 @@
 // A numeric field with up and down buttons. Holding a button steps once at once, then
 // again after 500 ms and every 100 ms from there; the arrow keys and the wheel step too.
-// Lower and upper limits are on from the start (0 and 99 until the window sets its own).
+// Lower and upper limits are on from the start (0 and 99 until the window sets its own), and
+// a key that would leave anything but a number inside them has no effect.
 // Owned by its parent widget; window thread only.
 #pragma once
 
@@ -28,6 +29,7 @@ class SpinField : public NumericField {
     QSize sizeHint() const override;
 
     QAccessible::Role accessibleRole() const override { return QAccessible::SpinBox; }
+    std::optional<AccessibleNumber> accessibleNumber() const override;
 
   public slots:
     void stepUp();

@@ -87,8 +87,11 @@ TEST(MessageCatalogue, everyTextSurvivesTheEightBitCodePage) {
 }
 
 TEST(MessageCatalogue, lookupsOutsideTheTableAreEmpty) {
-    for (auto [row, language] :
-         {std::pair{0, Italian}, {235, English}, {-1, Italian}, {1, -1}, {1, 3}}) {
+    for (auto [row, language] : {std::pair{0, Italian},
+                                 {CatalogueRowCount + 1, English},
+                                 {-1, Italian},
+                                 {1, -1},
+                                 {1, 3}}) {
         EXPECT_TRUE(CatalogueText(row, language).empty()) << row << "/" << language;
     }
 }

@@ -139,5 +139,28 @@ TEST(PortTable, configuredEntriesWinAndPresentDevicesFillTheRestInOrder) {
     EXPECT_EQ(table.devicePath(2), "/dev/ttyAMA0");
 }
 
+// The closed list has room for a short label only: it names what tells the device apart.
+TEST(PortTable, labelsEachEntryByWhatTellsItsDeviceApart) {
+    PortTable table;
+    table.setConfigured(0, "/dev/serial/by-id/usb-FTDI_USB-RS485_Cable_FT0ABCDE-if00-port0");
+    table.setConfigured(1, "/dev/pts/3");
+    table.setConfigured(2, "/tmp/unit-link");
+    table.assignPresent({{"/dev/serial/by-id/usb-1a86_USB2.0-Serial-if00-port0", "CH340 adapter"},
+                         {"/dev/ttyS0", "built-in serial port"},
+                         {"/dev/ttyS1", "built-in serial port"}});
+    const std::pair<int, const char*> cases[] = {
+        {0, "COM 1 \u2014 FTDI USB-RS485 Cable"},  // configured: read from its by-id name
+        {1, "COM 2 \u2014 pts/3"},
+        {2, "COM 3 \u2014 unit-link"},
+        {3, "COM 4 \u2014 CH340 adapter"},
+        {4, "COM 5 \u2014 ttyS0"},
+        {5, "COM 6 \u2014 ttyS1"},
+        {6, "COM 7 \u2014 none"},
+        {11, ""},
+    };
+    for (const auto& [index, label] : cases)
+        EXPECT_EQ(table.entryLabel(index), label) << index;
+}
+
 }  // namespace
 }  // namespace orvane::link

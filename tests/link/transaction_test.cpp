@@ -17,7 +17,7 @@ Bytes WithLeading(std::uint8_t first, Bytes frame) {
 }
 
 class Transactions : public ::testing::Test {
-protected:
+  protected:
     Transactions() {
         ports.setConfigured(0, "/dev/fake0");
         EXPECT_TRUE(link.OpenPort(0));
@@ -94,7 +94,9 @@ TEST_P(AnswerTable, eachRoutineClassifiesTheAnswer) {
     EXPECT_EQ(link.Exchange(UnitAddress, MasterAddress, 0x10, buffer, 1, 0, 0, 1), c.exchange);
 }
 
-Bytes Bare(std::uint8_t fn) { return AnswerFrame(fn, {1}); }
+Bytes Bare(std::uint8_t fn) {
+    return AnswerFrame(fn, {1});
+}
 Bytes LeadingZero(std::uint8_t fn) {
     Bytes b = Bare(fn);
     b.insert(b.begin(), 0x00);
@@ -105,19 +107,22 @@ Bytes RepeatedFirst(std::uint8_t fn) {
     b.insert(b.begin(), b[0]);
     return b;
 }
-Bytes Nothing(std::uint8_t) { return {}; }
-Bytes WrongFunction(std::uint8_t) { return AnswerFrame(0x55, {1}); }
+Bytes Nothing(std::uint8_t) {
+    return {};
+}
+Bytes WrongFunction(std::uint8_t) {
+    return AnswerFrame(0x55, {1});
+}
 
-INSTANTIATE_TEST_SUITE_P(
-    Framing, AnswerTable,
-    ::testing::Values(AnswerCase{"bareAnswer", Bare, 0, 0, 0},
-                      AnswerCase{"leadingZero", LeadingZero, 0, 0, 0},
-                      // MemoryWrite takes the repeated byte as the frame start and reads
-                      // its length from the wrong byte.
-                      AnswerCase{"repeatedFirstByte", RepeatedFirst, 2, 0, 0},
-                      AnswerCase{"nothing", Nothing, 1, 1, 3},
-                      AnswerCase{"wrongFunction", WrongFunction, 3, 3, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Framing, AnswerTable,
+                         ::testing::Values(AnswerCase{"bareAnswer", Bare, 0, 0, 0},
+                                           AnswerCase{"leadingZero", LeadingZero, 0, 0, 0},
+                                           // MemoryWrite takes the repeated byte as the frame start
+                                           // and reads its length from the wrong byte.
+                                           AnswerCase{"repeatedFirstByte", RepeatedFirst, 2, 0, 0},
+                                           AnswerCase{"nothing", Nothing, 1, 1, 3},
+                                           AnswerCase{"wrongFunction", WrongFunction, 3, 3, 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Transactions, exchangeWithNothingReceivedReportsABadLength) {
     answerWith({});
@@ -163,6 +168,41 @@ TEST_F(Transactions, sendFrameNeverSendsPastTheTransmitBuffer) {
     EXPECT_EQ(port.written[0].size(), MaxFrameLength);
 }
 
+// An RS-485 adapter that switches direction by RTS drives the bus while RTS is up: up only
+// while a request goes out, down before the answer can come.
+class Rs485Direction : public Transactions {
+  protected:
+    void runEachRoutine() {
+        const std::uint8_t one[1] = {0};
+        answerWith(AnswerFrame(0xB0, {1}));
+        EXPECT_EQ(link.MemoryWrite(one, 0, 1, UnitAddress), 0);
+        answerWith(AnswerFrame(0xB1, {1}));
+        Bytes dest(1);
+        EXPECT_EQ(link.MemoryRead(dest.data(), 0, 1, UnitAddress), 0);
+        answerWith(AnswerFrame(0x10, {1, 7, 3}));
+        Bytes buffer(240, 0);
+        EXPECT_EQ(link.Exchange(UnitAddress, MasterAddress, 0x10, buffer, 1, 0, 0, 3), 0);
+    }
+};
+
+TEST_F(Rs485Direction, withoutTheKernelsModeRtsIsUpOnlyWhileEachRequestIsSent) {
+    EXPECT_FALSE(port.rts) << "the bus is free from the open on";
+    runEachRoutine();
+    EXPECT_EQ(port.rtsWhileWriting, std::vector<bool>(3, true));
+    EXPECT_EQ(port.rtsWhileReading, std::vector<bool>(3, false));
+    EXPECT_EQ(port.rtsDroppedBeforeDrain, 0) << "the request had left the line";
+    EXPECT_FALSE(port.rts);
+}
+
+TEST_F(Rs485Direction, withTheKernelsModeNoRequestReachesThePort) {
+    link.ClosePort();
+    port.kernelRs485 = true;
+    port.rtsRequests = 0;
+    ASSERT_TRUE(link.OpenPort(0));
+    runEachRoutine();
+    EXPECT_EQ(port.rtsRequests, 0);
+}
+
 // How many received bytes the read took before it returned, when the unit sends the
 // answer followed by bytes that belong to nothing.
 struct EarlyEnd {
@@ -199,8 +239,8 @@ INSTANTIATE_TEST_SUITE_P(
         // Frames that cannot hold what the caller looks at leave the time-outs in charge.
         EarlyEnd{"shorterThanThePayloadAskedFor", AnswerFrame(0x10, {1}), 5, 12},
         EarlyEnd{"lengthBelowAnyFrame", {0x01, 0x02, 0x03, 0x00, 0x00, 0x10, 0x00, 0x00}, 5, 12},
-        EarlyEnd{"lengthBeyondTheRead", {0xAA, 0xEA, 0x40, 0x00, 0x00, 0x10, 0x00, 0x00, 0x00}, 5,
-                 13}),
+        EarlyEnd{
+            "lengthBeyondTheRead", {0xAA, 0xEA, 0x40, 0x00, 0x00, 0x10, 0x00, 0x00, 0x00}, 5, 13}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Transactions, memoryReadsAndWritesEndWhereTheirFrameEnds) {

@@ -157,6 +157,26 @@ TEST(FirmwareCheck, onlyTheOneSevenLineIsAccepted) {
     }
 }
 
+TEST(FirmwareCheck, withTheLinkAlsoFailingOneTextNamesBothInOrderAndHoldsFromTickToTick) {
+    LiveRig rig;
+    rig.unit.firmware = {1, 8, 0};
+    rig.control.StartLink();
+    rig.tick();  // the version answer raises the firmware error
+    rig.unit.silent = true;
+    rig.tick(5);  // five failures: the next tick raises the link error as well
+    rig.screen.textWrites.clear();
+    rig.tick(4);
+    // Every write is the same text, so the matrix never starts its scroll again.
+    EXPECT_EQ(rig.screen.textWrites[controls::Vr_String],
+              std::vector<std::string>(
+                  4, std::string(CommError) + " - Errore versione FIRMWARE Orvane "));
+    EXPECT_TRUE(rig.screen.scroll[controls::Vr_String]);
+
+    rig.unit.silent = false;
+    rig.tick();
+    EXPECT_EQ(rig.matrix(), "Errore versione FIRMWARE Orvane ") << "the link error has gone";
+}
+
 TEST(FirmwareCheck, aLaterGoodVersionClearsTheErrorAndOkReturns) {
     LiveRig rig;
     rig.unit.firmware = {1, 8, 0};

@@ -39,10 +39,7 @@ TEST_F(Defaults, areShownInEveryControlAfterLoading) {
 
 TEST_F(Defaults, passEveryCheckOnceCollected) {
     showDefaults();
-    EXPECT_EQ(editor.CollectParameters(), 0);
-    EXPECT_EQ(CheckConfigBlock(set.ConfigBlock), 0);
-    EXPECT_EQ(CheckFreeParamBlock(set.FreeParamBlock), 0);
-    EXPECT_EQ(CheckGridServiceBlock(set.GridServiceBlock), 0);
+    EXPECT_TRUE(CheckCollectedParameters(set, editor.CollectParameters()).passed());
 }
 
 TEST_F(Defaults, leaveReservedBytesAndUnnamedBitsAsTheyWere) {

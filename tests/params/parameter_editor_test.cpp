@@ -2,6 +2,7 @@
 // blocks show, and that nothing outside the named fields is ever touched.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <random>
 
 #include "parameter_fixture.h"
@@ -17,24 +18,49 @@ class Editor : public ::testing::Test, protected ParameterWindow {
     Editor() { showDefaults(); }
 };
 
-TEST_F(Editor, typedValuesAreTruncatedAndCutToTheirFieldWidth) {
+TEST_F(Editor, typedValuesAreTruncatedTowardZero) {
     struct Case {
         Field field;
         double typed;
         std::uint32_t stored;
     };
     for (const Case& c : {Case{Field::endChargeVoltage, 56.9, 56},
-                          {Field::panelCount, 260, 4},
-                          {Field::absorbablePercent, 266, 10},  // a byte widened to a word
-                          {Field::capacityAh, -1, 65535},
-                          {Field::maxSupplyCurrentA, -1, 255},
-                          {Field::ipAddress4, 300, 44},
-                          {Field::localServer1, 1e30, 0},
-                          {Field::maxMpptPowerW, std::nan(""), 0},
-                          {Field::overvoltageStart, 1090.99, 1090}}) {
+                          {Field::overvoltageStart, 1090.99, 1090},
+                          {Field::ipAddress4, 255.7, 255},
+                          {Field::maxSupplyCurrentA, -0.5, 0},
+                          {Field::absorbablePercent, 255, 255}}) {
         type(c.field, c.typed);
-        editor.CollectParameters();
+        EXPECT_TRUE(editor.CollectParameters().refused.empty()) << Describe(c.field).name;
         EXPECT_EQ(set.get(c.field), c.stored) << Describe(c.field).name << " typed " << c.typed;
+    }
+}
+
+TEST_F(Editor, valuesAFieldCannotHoldAreReportedAndLeaveItsBytesAsTheyWere) {
+    struct Case {
+        Field field;
+        std::optional<double> typed;  // nothing: the text is no number
+        Unstorable reason;
+    };
+    for (const Case& c : {Case{Field::panelCount, 260, Unstorable::TooLarge},
+                          {Field::absorbablePercent, 266, Unstorable::TooLarge},
+                          {Field::capacityAh, 65536, Unstorable::TooLarge},
+                          {Field::capacityAh, -1, Unstorable::BelowZero},
+                          {Field::ipAddress4, 300, Unstorable::TooLarge},
+                          {Field::ipAddress1, -1, Unstorable::BelowZero},
+                          {Field::localServer1, 1e30, Unstorable::TooLarge},
+                          {Field::maxMpptPowerW, std::nullopt, Unstorable::NotANumber},
+                          {Field::overFreqStart, std::nullopt, Unstorable::NotANumber}}) {
+        showDefaults();
+        const ParameterSet before = set;
+        if (c.typed)
+            type(c.field, *c.typed);
+        else
+            typeNoNumber(c.field);
+        const CollectedParameters collected = editor.CollectParameters();
+        ASSERT_EQ(collected.refused.size(), 1u) << Describe(c.field).name;
+        EXPECT_EQ(collected.refused[0].field, c.field);
+        EXPECT_EQ(collected.refused[0].reason, c.reason) << Describe(c.field).name;
+        EXPECT_EQ(set.get(c.field), before.get(c.field)) << Describe(c.field).name;
     }
 }
 
@@ -166,16 +192,17 @@ TEST_F(NetbiosName, typedNamesBecomeTheOutgoingCopyAndAreChecked) {
              {"my/unit", 1, "my/unit\0\0\0\0\0\0\0\0\0"s},
          }) {
         typeName(c.typed);
-        EXPECT_EQ(editor.CollectParameters(), c.result) << '"' << c.typed << '"';
+        EXPECT_EQ(editor.CollectParameters().nameResult, c.result) << '"' << c.typed << '"';
         EXPECT_EQ(outgoing(), c.stored) << '"' << c.typed << '"';
     }
 }
 
 TEST_F(NetbiosName, aShorterNameLeavesNothingOfTheLongerOneBehind) {
     typeName("ab,cdefghijkl");
-    EXPECT_EQ(editor.CollectParameters(), 1);
+    EXPECT_EQ(editor.CollectParameters().nameResult, 1);
     typeName("ab");
-    EXPECT_EQ(editor.CollectParameters(), 0) << "leftovers behind the terminator would still fail";
+    EXPECT_EQ(editor.CollectParameters().nameResult, 0)
+        << "leftovers behind the terminator would still fail";
     EXPECT_EQ(outgoing(), std::string("ab") + std::string(14, '\0'));
 }
 
@@ -183,7 +210,7 @@ TEST_F(NetbiosName, aNameLongerThanTheBlockIsRefusedAndWritesNothing) {
     typeName("Orvane01");
     editor.CollectParameters();
     typeName("   ABCDEFGHIJKLMNOPQ");  // 17 characters once the blanks are gone
-    EXPECT_EQ(editor.CollectParameters(), 1);
+    EXPECT_EQ(editor.CollectParameters().nameResult, 1);
     EXPECT_EQ(outgoing(), std::string("Orvane01") + std::string(8, '\0'));
 }
 

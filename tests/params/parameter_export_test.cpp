@@ -3,6 +3,8 @@
 // round trip through the program.
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "transfer_fixture.h"
 
 namespace orvane::params {
@@ -160,6 +162,73 @@ TEST_F(Export, aSetFailingACheckShowsTheLastApplicableTextAndSendsNothing) {
         EXPECT_EQ(dialogs.boxes[1].text, c.message) << c.what;
         EXPECT_TRUE(port.openedPaths.empty()) << c.what;
     }
+}
+
+// A control that holds no number, or a number its field cannot hold, never reaches the unit
+// as another number: the field's own check refuses it, or its row's message where the
+// field has no tested range.
+TEST_F(Export, aValueAFieldCannotHoldIsRefusedWithThatFieldsMessage) {
+    struct Case {
+        Field field;
+        std::optional<double> typed;  // nothing: the text is no number
+        int language;
+        const char* message;
+    };
+    const Case cases[] = {
+        {Field::capacityAh, std::nullopt, catalogue::Italian,
+         "Errore n\u00B0 1 in Impostazione Parametri"},
+        {Field::panelCount, 260, catalogue::Italian, "Errore n\u00B0 2 in Impostazione Parametri"},
+        {Field::equalizationVoltage, -5, catalogue::Italian,
+         "Errore n\u00B0 15  in Impostazione Parametri Liberi"},  // not the "0 = unused"
+        {Field::overvoltageStart, 70000, catalogue::Italian,
+         "Errore n\u00B0 9 in Impostazione Servizi di Rete"},
+        {Field::overvoltageStart, std::nullopt, catalogue::Italian,
+         "Errore n\u00B0 8 in Impostazione Servizi di Rete"},
+        // Its order rule would say 6 on the bytes it kept.
+        {Field::overFreqStart, std::nullopt, catalogue::Italian,
+         "Errore n\u00B0 1 in Impostazione Servizi di Rete"},
+        {Field::ipAddress4, 300, catalogue::Italian,
+         "Indirizzo IP: ogni ottetto deve essere un numero da 0 a 255"},
+        {Field::subnetMask1, -1, catalogue::English,
+         "Subnet Mask: each octet must be a number from 0 to 255"},
+        {Field::gateway2, std::nullopt, catalogue::English,
+         "Gateway: each octet must be a number from 0 to 255"},
+        {Field::dnsServer3, 256, catalogue::Italian,
+         "DNS: ogni ottetto deve essere un numero da 0 a 255"},
+        {Field::localServer4, std::nullopt, catalogue::English,
+         "Local Server: each octet must be a number from 0 to 255"},
+        {Field::maxMpptPowerW, std::nullopt, catalogue::Italian,
+         "Massima Potenza Mppt: il valore deve essere un numero da 0 a 65535"},
+        {Field::maxMpptPowerW, -1, catalogue::English,
+         "Mppt Max. Power: the value must be a number from 0 to 65535"},
+    };
+    for (const Case& c : cases) {
+        showDefaults();
+        dialogs.boxes.clear();
+        language.LanguageIndex = c.language;
+        const ParameterSet before = set;
+        if (c.typed)
+            type(c.field, *c.typed);
+        else
+            typeNoNumber(c.field);
+        exportAnsweringYes();
+        ASSERT_EQ(dialogs.boxes.size(), 2u) << Describe(c.field).name;
+        EXPECT_EQ(dialogs.boxes[1].kind, Kind::Error) << Describe(c.field).name;
+        EXPECT_EQ(dialogs.boxes[1].text, c.message) << Describe(c.field).name;
+        EXPECT_TRUE(port.openedPaths.empty()) << Describe(c.field).name;
+        EXPECT_EQ(set.get(c.field), before.get(c.field)) << Describe(c.field).name;
+    }
+}
+
+TEST_F(Export, aRefusedAddressGivesWayToACheckLaterInTheOrder) {
+    type(Field::ipAddress1, 300);
+    type(Field::capacityAh, 20);
+    exportAnsweringYes();
+    EXPECT_EQ(lastMessage(), "Errore n\u00B0 1 in Impostazione Parametri");
+    type(Field::capacityAh, 200);
+    exportAnsweringYes();
+    EXPECT_EQ(lastMessage(), "Indirizzo IP: ogni ottetto deve essere un numero da 0 a 255");
+    EXPECT_TRUE(port.written.empty());
 }
 
 TEST_F(Export, aRefusedSetWhilePollingLeavesThePollLinkStopped) {

@@ -27,7 +27,11 @@ struct ParameterWindow {
         defaults.LoadDefaultParameters();
         editor.ShowParameters();
     }
-    void type(Field f, double value) { screen.numbers[Describe(f).controlId()] = value; }
+    void type(Field f, double value) {
+        screen.setNumber(Describe(f).controlAs<NumberFieldControl>(), value);
+    }
+    // The operator's text in the field is no number ("12a", "1e30", emptied).
+    void typeNoNumber(Field f) { screen.notNumbers.insert(Describe(f).controlId()); }
     void pick(Field f, int index) { screen.indices[Describe(f).controlId()] = index; }
     void tick(Field f, bool on) { screen.checks[Describe(f).controlId()] = on; }
     void typeName(std::string text) { screen.texts[controls::Ed_Nome_Netbios] = std::move(text); }

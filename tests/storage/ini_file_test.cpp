@@ -4,10 +4,12 @@
 
 #include <grp.h>
 #include <gtest/gtest.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <optional>
 
@@ -76,6 +78,69 @@ TEST_F(WholeFileSaves, saveKilledAfterTheTemporaryWasWrittenLeavesTheOldFile) {
     EXPECT_EQ(LoadIniFile(nextRun, folder.file("Charger.INI")).document.bytes(), old);
     EXPECT_EQ(SaveWholeFile(nextRun, folder.file("Charger.INI"), "Z"), SaveOutcome::Saved);
     EXPECT_EQ(folder.read("Charger.INI"), "Z");
+    EXPECT_EQ(folder.entries(), std::vector<std::string>{"Charger.INI"}) << "leftover removed";
+}
+
+// A child process that starts saving `path` and is killed before its rename.
+void SaveKilledBeforeTheRename(const std::string& path) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        PosixFileSystem files;
+        auto temporary = files.createTemporaryBeside(files.inspectTarget(path));
+        if (temporary)
+            temporary->write("half");
+        ::raise(SIGKILL);
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+}
+
+TEST_F(WholeFileSaves, nextSaveRemovesWhatKilledSavesLeftAndNoOtherFile) {
+    folder.write("Charger.INI", old);
+    for (int i = 0; i < 3; ++i)
+        SaveKilledBeforeTheRename(folder.file("Charger.INI"));
+    ASSERT_EQ(folder.entries().size(), 4u) << "three leftovers beside the file";
+
+    // Names near the leftovers' own: another file's temporaries, other shapes, a folder and
+    // a link where a leftover could be.
+    const std::vector<std::string> others = {".Charger.INI.bak.saving-1-2-3",
+                                             ".Charger.INI.saving-",
+                                             ".Charger.INI.saving-1-2",
+                                             ".Charger.INI.saving-1-2-3-4",
+                                             ".Charger.INI.saving-1-2-3.ovn",
+                                             ".Charger.INI.saving-1--3",
+                                             ".Charger.INI.saving-x-2-3",
+                                             ".a.ovn.saving-1-2-3",
+                                             ".charger.ini.saving-1-2-3",
+                                             "Charger.INI.saving-1-2-3",
+                                             "keep.txt"};
+    for (const std::string& name : others)
+        folder.write(name, "other");
+    std::filesystem::create_directory(folder.file(".Charger.INI.saving-7-7-7"));
+    std::filesystem::create_symlink(folder.file("keep.txt"),
+                                    folder.file(".Charger.INI.saving-8-8-8"));
+
+    EXPECT_EQ(SaveWholeFile(files, folder.file("Charger.INI"), "Z"), SaveOutcome::Saved);
+    std::vector<std::string> expected = others;
+    expected.insert(expected.end(),
+                    {"Charger.INI", ".Charger.INI.saving-7-7-7", ".Charger.INI.saving-8-8-8"});
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(folder.entries(), expected);
+    EXPECT_EQ(folder.read("keep.txt"), "other");
+}
+
+TEST_F(WholeFileSaves, temporaryOfASaveStillRunningIsLeftToIt) {
+    folder.write("a.ovn", old);
+    PosixFileSystem otherProgram;
+    auto running =
+        otherProgram.createTemporaryBeside(otherProgram.inspectTarget(folder.file("a.ovn")));
+    ASSERT_TRUE(running);
+    EXPECT_EQ(SaveWholeFile(files, folder.file("a.ovn"), "X"), SaveOutcome::Saved);
+
+    ASSERT_TRUE(running->write("Y") && running->close());
+    EXPECT_TRUE(otherProgram.replace(running->path(), folder.file("a.ovn")))
+        << "the other save still ends with its rename";
+    EXPECT_EQ(folder.read("a.ovn"), "Y");
 }
 
 TEST_F(WholeFileSaves, saveIntoAMissingFolderCannotOpen) {

@@ -81,6 +81,32 @@ TEST_F(DiskButtons, failedCheckShowsOnlyTheLastFailureAndOpensNoDialog) {
     EXPECT_EQ(set.get(Field::capacityAh), 20u);
 }
 
+TEST_F(DiskButtons, aValueAFieldCannotHoldIsRefusedBeforeTheDialog) {
+    folder.write("Salvataggi/casa.ovn", "[RETE]\r\nIND_0=10\r\n");
+    choose("casa.ovn");
+    for (auto [field, message] :
+         {std::pair{Field::ipAddress1,
+                    "Indirizzo IP: ogni ottetto deve essere un numero da 0 a 255"},
+          {Field::endChargeVoltage, "Errore n\u00B0 1  in Impostazione Parametri Liberi"}}) {
+        showDefaults();
+        dialogs.boxes.clear();
+        typeNoNumber(field);
+        buttons.Bt_Salva_DiscoClick();
+        ASSERT_EQ(dialogs.boxes.size(), 1u);
+        EXPECT_EQ(dialogs.boxes[0].text, message);
+    }
+    EXPECT_TRUE(fileDialogs.saves.empty());
+    EXPECT_EQ(saved("casa.ovn"), "[RETE]\r\nIND_0=10\r\n");
+}
+
+TEST_F(DiskButtons, anIdentifierTypedOverWithNoNumberNamesTheFileAfterTheSetsIdentifier) {
+    set.set(Field::unitId, 4711);
+    typeNoNumber(Field::unitId);
+    buttons.Bt_Salva_DiscoClick();
+    ASSERT_EQ(fileDialogs.saves.size(), 1u);
+    EXPECT_EQ(fileDialogs.saves[0].proposedName, "Orvane_09_12_24_14_05_33_Id_4711");
+}
+
 TEST_F(DiskButtons, saveOverAFileKeepsItsOtherContentAndReplacesKeysInAnyCase) {
     const std::string extra =
         "; Impianto Rossi, tetto sud\r\n"

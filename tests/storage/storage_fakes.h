@@ -94,6 +94,9 @@ class FaultyFileSystem final : public storage::FileSystem {
             return nullptr;
         return std::make_unique<Output>(std::move(file), failAt);
     }
+    void removeLeftoverTemporaries(const storage::SaveTarget& target) override {
+        real_.removeLeftoverTemporaries(target);
+    }
     bool replace(const std::string& from, const std::string& to) override {
         if (crashAtReplace) {
             crashed_ = true;

@@ -1,12 +1,15 @@
 // A window stand-in for the core tests: remembers the last value written to each control
-// (so reads return what was written or set by the test), counts writes, follows the poll
-// timer, and records the message boxes with scripted answers. Single-threaded.
+// (so reads return what was written or set by the test), counts writes, keeps every text
+// written (a widget restarts on each change, even within one tick), follows the poll timer,
+// and records the message boxes with scripted answers. Single-threaded.
 #pragma once
 
 #include <deque>
 #include <functional>
 #include <map>
+#include <optional>
 #include <ostream>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -60,6 +63,7 @@ class FakeScreen final : public frontend::Screen, public frontend::ScreenReader 
   public:
     void setNumber(frontend::NumberControl c, double v) override {
         numbers[c] = v;
+        notNumbers.erase(c.id());
         ++writes;
     }
     void setLamp(frontend::LampControl c, bool on) override {
@@ -72,6 +76,7 @@ class FakeScreen final : public frontend::Screen, public frontend::ScreenReader 
     }
     void setText(frontend::TextControl c, std::string_view t) override {
         texts[c] = std::string(t);
+        textWrites[c].emplace_back(t);
         ++writes;
     }
     void setAutoScroll(frontend::MatrixControl c, bool on) override { scroll[c] = on; }
@@ -101,7 +106,11 @@ class FakeScreen final : public frontend::Screen, public frontend::ScreenReader 
     }
     void setTrendRecording(bool on) override { recording = on; }
 
-    double number(frontend::NumberControl c) const override { return numbers.get(c, 0.0); }
+    std::optional<double> number(frontend::NumberControl c) const override {
+        if (notNumbers.contains(c.id()))
+            return std::nullopt;
+        return numbers.get(c, 0.0);
+    }
     bool isChecked(frontend::CheckControl c) const override { return checks.get(c, false); }
     int listIndex(frontend::ListControl c) const override { return indices.get(c, -1); }
     std::string text(frontend::TextControl c) const override { return texts.get(c, std::string()); }
@@ -111,8 +120,11 @@ class FakeScreen final : public frontend::Screen, public frontend::ScreenReader 
     }
 
     ControlMap<double> numbers, digits;
+    // Fields showing operator text that is not a number, until a number is written.
+    std::set<frontend::ControlId> notNumbers;
     ControlMap<bool> lamps, scroll, checks, visible, enabled;
     ControlMap<std::string> texts;
+    ControlMap<std::vector<std::string>> textWrites;  // every one, in order
     ControlMap<std::vector<std::string>> lists;
     ControlMap<int> indices;
     ControlMap<frontend::CalendarDate> dates;

@@ -1,6 +1,8 @@
 // In-memory serial port for tests: records every frame written and answers each one
 // through a responder the test supplies. Single-threaded, no timing: a read returns at
-// once with whatever the responder queued (up to the count asked for).
+// once with whatever the responder queued (up to the count asked for). It keeps the RTS
+// line as a port without the kernel's RS-485 mode would (raised by the system at open) and
+// records it at every write and read.
 #pragma once
 
 #include <algorithm>
@@ -18,7 +20,7 @@ namespace orvane::testing {
 using Bytes = std::vector<std::uint8_t>;
 
 class FakeSerialPort final : public link::SerialPort {
-public:
+  public:
     // Given the request just written, returns the bytes the unit sends back.
     using Responder = std::function<Bytes(const Bytes& request)>;
 
@@ -33,6 +35,7 @@ public:
             return e;
         }
         open_ = true;
+        rts = true;
         return link::OpenError::None;
     }
     void close() override {
@@ -44,27 +47,37 @@ public:
     std::size_t write(std::span<const std::uint8_t> bytes) override {
         Bytes frame(bytes.begin(), bytes.end());
         written.push_back(frame);
+        rtsWhileWriting.push_back(rts);
+        undrained_ = true;
         if (responder_) {
             Bytes answer = responder_(frame);
             pending_.insert(pending_.end(), answer.begin(), answer.end());
         }
         return bytes.size();
     }
-    void drainOutput() override {}
+    void drainOutput() override { undrained_ = false; }
     void discardInput() override { ++discards; }
-    void setRts(bool raised) override { rtsEvents.push_back(raised); }
+    bool kernelDrivesRts() const override { return kernelRs485; }
+    void setRts(bool raised) override {
+        ++rtsRequests;
+        if (!raised && undrained_)
+            ++rtsDroppedBeforeDrain;  // would cut the request short
+        rts = raised;
+    }
 
     // Bytes arrive one at a time, so an early-completion predicate sees every prefix and
     // ends the read where a real port would.
     std::size_t read(std::span<std::uint8_t> into, const link::ReadTimeouts&,
                      const link::ReadComplete& complete) override {
         lastReadSize = into.size();
+        rtsWhileReading.push_back(rts);
         const std::size_t available = std::min(into.size(), pending_.size());
         std::size_t n = 0;
         while (n < available) {
             into[n] = pending_[n];
             ++n;
-            if (complete && complete(into.first(n))) break;
+            if (complete && complete(into.first(n)))
+                break;
         }
         lastReadDelivered = n;
         pending_.clear();  // the next request starts from a purged line
@@ -73,22 +86,27 @@ public:
 
     std::vector<Bytes> written;
     std::vector<std::string> openedPaths;
-    std::vector<bool> rtsEvents;
+    bool kernelRs485 = false;  // the driver switches RTS itself (the kernel's RS-485 mode)
+    bool rts = false;
+    std::vector<bool> rtsWhileWriting, rtsWhileReading;
+    int rtsRequests = 0;
+    int rtsDroppedBeforeDrain = 0;
     std::size_t lastReadSize = 0;
     std::size_t lastReadDelivered = 0;
     int closeCount = 0;
     int discards = 0;
 
-private:
+  private:
     Responder responder_;
     std::deque<std::uint8_t> pending_;
     bool open_ = false;
+    bool undrained_ = false;
     link::OpenError nextOpenError_ = link::OpenError::None;
 };
 
 // Records the waits instead of sleeping.
 class FakeDelay final : public link::Delay {
-public:
+  public:
     void waitMs(unsigned ms) override {
         waits.push_back(ms);
         totalMs += ms;

@@ -111,6 +111,7 @@ class ListeningSignalPort final : public link::SerialPort {
             peer_.linkListening();
         sent_ = false;
     }
+    bool kernelDrivesRts() const override { return inner_.kernelDrivesRts(); }
     void setRts(bool raised) override { inner_.setRts(raised); }
     std::size_t read(std::span<std::uint8_t> into, const link::ReadTimeouts& timeouts,
                      const link::ReadComplete& complete) override {

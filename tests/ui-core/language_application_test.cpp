@@ -15,11 +15,12 @@ class ApplyingALanguage : public ::testing::Test {
   protected:
     void apply(int language, bool started = false) {
         lang.LanguageIndex = language;
-        ApplyLanguage(screen, lang, started, poll);
+        ApplyLanguage(screen, screen, layout, lang, started, poll);
     }
     testing::FakeScreen screen;
     catalogue::Language lang;
     monitor::PollState poll;
+    params::FreeConfigurationLayout layout{screen, screen, lang};
 };
 
 TEST_F(ApplyingALanguage, englishHidesTheGridServicePartsAndItalianBringsThemBack) {
@@ -62,18 +63,57 @@ TEST_F(ApplyingALanguage, titleAndProductCaptionsCarryTheProductWord) {
     EXPECT_EQ(screen.texts[controls::Tab_Cei_021], "Cei 021");
 }
 
-TEST_F(ApplyingALanguage, listsAreRefilledAndEndOnTheirFirstEntry) {
-    screen.indices[controls::Cb_Tipo_Batt] = 4;
+TEST_F(ApplyingALanguage, listsAreRefilledInTheNewLanguage) {
     apply(catalogue::English);
     EXPECT_EQ(screen.lists[controls::Cb_Scala].front(), "Grid Power");
     EXPECT_EQ(screen.lists[controls::Cb_Scala].size(), 7u);
     EXPECT_EQ(screen.indices[controls::Cb_Scala], 0);
-    EXPECT_EQ(screen.indices[controls::Cb_Tipo_Batt], 0);
     EXPECT_EQ(screen.lists[controls::Cb_Tipo_Batt].size(), 7u);
     EXPECT_EQ(screen.lists[controls::Cb_Tipo_Inverter].back(), "Type F");
     EXPECT_EQ(screen.lists[controls::Cb_Sel_Lingua],
               (std::vector<std::string>{"Italiano", "English"}));
     EXPECT_EQ(screen.indices[controls::Cb_Sel_Lingua], 1);
+}
+
+// The two type lists are parameters: a language switch must not turn an imported battery
+// type into the first entry, which the next export would write into the unit.
+TEST_F(ApplyingALanguage, theTypeListsKeepTheEntriesThatWereSelected) {
+    struct Case {
+        int battery;
+        int inverter;
+        int batteryAfter;
+        int inverterAfter;
+    };
+    for (const Case& c : {Case{6, 3, 6, 3},
+                          {0, 5, 0, 5},
+                          // nothing selected, as before the first filling: first entries
+                          {-1, -1, 0, 0}}) {
+        screen.indices[controls::Cb_Tipo_Batt] = c.battery;
+        screen.indices[controls::Cb_Tipo_Inverter] = c.inverter;
+        apply(catalogue::English);
+        EXPECT_EQ(screen.listIndex(controls::Cb_Tipo_Batt), c.batteryAfter) << c.battery;
+        EXPECT_EQ(screen.listIndex(controls::Cb_Tipo_Inverter), c.inverterAfter) << c.inverter;
+        apply(catalogue::Italian);
+        EXPECT_EQ(screen.listIndex(controls::Cb_Tipo_Batt), c.batteryAfter) << c.battery;
+        EXPECT_EQ(screen.listIndex(controls::Cb_Tipo_Inverter), c.inverterAfter) << c.inverter;
+    }
+}
+
+TEST_F(ApplyingALanguage, theFreeConfigurationKeepsItsGroupsCaptionedInTheNewLanguage) {
+    screen.indices[controls::Cb_Tipo_Batt] = params::FreeConfigurationType;
+    layout.ShowFreeConfiguration();
+    apply(catalogue::English);
+    EXPECT_TRUE(screen.isVisible(controls::Gr_Conf_Libera));
+    EXPECT_TRUE(screen.isVisible(controls::Gr_Par_Avanzati));
+    EXPECT_FALSE(screen.isVisible(controls::Immagine_Orvane));
+    EXPECT_EQ(screen.text(controls::Gr_Conf_Libera), "Free Parameters");
+
+    screen.indices[controls::Cb_Tipo_Batt] = 2;
+    layout.HideFreeConfiguration();
+    apply(catalogue::Italian);
+    EXPECT_FALSE(screen.isVisible(controls::Gr_Conf_Libera));
+    EXPECT_FALSE(screen.isVisible(controls::Gr_Par_Avanzati));
+    EXPECT_TRUE(screen.isVisible(controls::Immagine_Orvane));
 }
 
 TEST_F(ApplyingALanguage, limitLabelsTakeTheWordOfTheLanguage) {

@@ -2,10 +2,12 @@
 // simulated unit, language and skin changes, and the parameter buttons, all through the real
 // controls.
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QMessageBox>
 #include <QTimer>
 
+#include "ui/pages/port_list.h"
 #include "widgets/digit_group.h"
 #include "widgets/lamp.h"
 #include "widgets/numeric_field.h"
@@ -179,6 +181,85 @@ TEST_F(WindowTest, savedParametersComeBackAfterTheDefaults) {
     EXPECT_EQ(capacity->value(), defaultCapacity + 20);
 }
 
+// What the operator types reaches neither the unit nor a file as another number.
+TEST_F(WindowTest, typedTextAFieldCannotHoldIsKeptAndRefusedAtExportAndSave) {
+    open();
+    window_->pages().setCurrentWidget(control(controls::Tab_Parametri));
+    struct Case {
+        frontend::Control<frontend::ControlKind::NumericField> field;
+        const char* typed;
+        const char* message;
+    };
+    for (const Case& c :
+         {Case{controls::Ed_Capacita, "1e30", "Errore n\u00B0 1 in Impostazione Parametri"},
+          Case{controls::Ed_Ind_1, "300",
+               "Indirizzo IP: ogni ottetto deve essere un numero da 0 a 255"},
+          Case{controls::Ed_Max_W_Mppt, "--5",
+               "Massima Potenza Mppt: il valore deve essere un numero da 0 a 65535"}}) {
+        auto* field = control<widgets::NumericField>(c.field);
+        const double before = field->value();
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field, QString::fromLatin1(c.typed));
+        field->clearFocus();
+        EXPECT_EQ(field->text(), QString::fromLatin1(c.typed));
+
+        dialogs_.boxes.clear();
+        dialogs_.answers = {true};
+        click(controls::Bt_Scrivi_Eeprom);
+        click(controls::Bt_Salva_Disco);
+        ASSERT_EQ(dialogs_.boxes.size(), 3u) << c.field;
+        EXPECT_EQ(dialogs_.boxes[1].kind, Box::Error);
+        EXPECT_EQ(dialogs_.boxes[1].text, c.message);
+        EXPECT_EQ(dialogs_.boxes[2].text, c.message);
+        EXPECT_TRUE(fileDialogs_.proposedName.empty()) << "no file dialog";
+        field->setValue(before);
+    }
+}
+
+TEST_F(WindowTest, aLanguageSwitchKeepsTheSelectedTypesAndTheSaveWritesThem) {
+    open();
+    pick(controls::Cb_Tipo_Batt, 4);
+    pick(controls::Cb_Sel_Lingua, 1);
+    EXPECT_EQ(text(controls::Cb_Tipo_Batt), "Free Parameters");
+    EXPECT_FALSE(control(controls::Gr_Par_Avanzati)->isHidden());
+    EXPECT_FALSE(control(controls::Gr_Conf_Libera)->isHidden());
+    EXPECT_EQ(text(controls::Lb_Soglia_Finecarica), "End-charge Threshold: ");
+
+    pick(controls::Cb_Tipo_Batt, 6);
+    pick(controls::Cb_Tipo_Inverter, 3);
+    pick(controls::Cb_Sel_Lingua, 0);
+    EXPECT_EQ(text(controls::Cb_Tipo_Batt), "Pylontech Litio");
+    EXPECT_EQ(text(controls::Cb_Tipo_Inverter), "Tipo D");
+    EXPECT_TRUE(control(controls::Gr_Conf_Libera)->isHidden());
+
+    fileDialogs_.answers = {folder_.file("kept")};
+    click(controls::Bt_Salva_Disco);
+    std::ifstream in(folder_.file("kept.ovn"), std::ios::binary);
+    const std::string saved(std::istreambuf_iterator<char>(in), {});
+    EXPECT_NE(saved.find("TIPO_BATT=6\r\n"), std::string::npos) << saved;
+    EXPECT_NE(saved.find("TIPO_INVERTER=3\r\n"), std::string::npos) << saved;
+}
+
+// Adapter names are long; the closed list has room for what tells the adapter apart.
+TEST_F(WindowTest, theClosedPortListShowsTheAdapterAndTheTipAndOpenListTheWholeEntry) {
+    const std::string byId = "/dev/serial/by-id/usb-FTDI_USB-RS485_Cable_FT0ABCDE-if00-port0";
+    devices_ = {{byId, "FTDI USB-RS485 Cable"}};
+    open();
+    auto* ports = control<ui::PortList>(controls::Cb_Sel_Porta);
+    ASSERT_NE(ports, nullptr);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);  // the strip laid out
+    const QString whole =
+        QString::fromStdString("COM 1 \u2014 " + byId + " (FTDI USB-RS485 Cable)");
+    EXPECT_EQ(ports->currentText(), whole);
+    EXPECT_EQ(ports->shownText(), QString::fromUtf8("COM 1 \u2014 FTDI USB-RS485 Cable"));
+    EXPECT_EQ(ports->toolTip(), whole);
+    ports->showPopup();
+    EXPECT_GE(ports->view()->viewport()->width(),
+              ports->view()->fontMetrics().horizontalAdvance(whole));
+    ports->hidePopup();
+}
+
 TEST_F(WindowTest, theDefaultsQuestionIsARealYesNoBox) {
     open(/*realDialogs=*/true);
     auto* capacity = control<widgets::NumericField>(controls::Ed_Capacita);
@@ -186,14 +267,15 @@ TEST_F(WindowTest, theDefaultsQuestionIsARealYesNoBox) {
     capacity->setValue(defaultCapacity + 20);
     QString asked;
     QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QTimer::singleShot(0, [&] {
+    control<QAbstractButton>(controls::Bt_Defaut)->click();  // queues its handler
+    QTimer::singleShot(0, [&] {  // runs inside the box the handler opens
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         ASSERT_NE(box, nullptr);
         asked = box->text();
         icon = box->icon();
         box->button(QMessageBox::Yes)->click();
     });
-    click(controls::Bt_Defaut);
+    runQueuedHandlers();
     EXPECT_EQ(asked, QStringLiteral("Si vogliono caricare i dati di default ?"));
     EXPECT_EQ(icon, QMessageBox::Question);
     EXPECT_EQ(capacity->value(), defaultCapacity);

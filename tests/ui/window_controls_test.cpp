@@ -9,11 +9,13 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QGroupBox>
+#include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <map>
 #include <set>
 #include <stdexcept>
@@ -25,6 +27,7 @@
 #include "params/field_table.h"
 #include "params/free_configuration_layout.h"
 #include "params/limit_labels.h"
+#include "storage/skin_names.h"
 #include "support/fake_screen.h"
 #include "ui/core/language_application.h"
 #include "ui/pages/advanced_page.h"
@@ -35,6 +38,7 @@
 #include "ui/pages/parameters_page.h"
 #include "ui/pages/three_phase_page.h"
 #include "ui/pages/trend_page.h"
+#include "ui/skins/skin_palette.h"
 #include "ui/skins/skin_switcher.h"
 #include "ui/window/qt_screen.h"
 #include "widgets/digit_group.h"
@@ -89,6 +93,7 @@ std::string ExpectedClass(const std::string& name) {
         {controls::Ck_Agg_Clock.name(), "orvane::widgets::CheckLamp"},
         {controls::Ed_Nome_Netbios.name(), "QLineEdit"},
         {controls::Ed_Combo_Ritardo.name(), "QComboBox"},
+        {controls::Cb_Sel_Porta.name(), "orvane::ui::PortList"},
         {controls::Sel_Data.name(), "QDateEdit"},
         {controls::Vr_String.name(), "orvane::widgets::LedMatrixLine"},
     };
@@ -157,9 +162,9 @@ class WindowControls : public ::testing::Test {
     void applyLanguage(int languageIndex, bool freeConfiguration) {
         language.LanguageIndex = languageIndex;
         monitor::PollState poll;
-        ApplyLanguage(*screen, language, false, poll);
-        params::ShowLimitLabels(*screen, params::LimitLabelGroup::GridService, languageIndex);
         params::FreeConfigurationLayout layout(*screen, *screen, language);
+        ApplyLanguage(*screen, *screen, layout, language, false, poll);
+        params::ShowLimitLabels(*screen, params::LimitLabelGroup::GridService, languageIndex);
         if (freeConfiguration)
             layout.ShowFreeConfiguration();
         else
@@ -180,8 +185,13 @@ TEST_F(WindowControls, everyNamedControlExistsOnceWithTheClassTheWindowBindsTo) 
     for (const std::string& name : TableNames()) {
         const QList<QWidget*> found = window.findChildren<QWidget*>(Q(name));
         ASSERT_EQ(found.size(), 1) << name;
-        // The table's kind agrees with the name's prefix.
-        EXPECT_EQ(found.front()->metaObject()->className(), ExpectedClass(name)) << name;
+        const std::string actual = found.front()->metaObject()->className();
+        // The channel-coloured labels are labels of their own kind; the binding sees a QLabel.
+        if (actual == "orvane::ui::ChannelLabel") {
+            EXPECT_EQ(ExpectedClass(name), "QLabel") << name;
+            continue;
+        }
+        EXPECT_EQ(actual, ExpectedClass(name)) << name;
     }
 }
 
@@ -333,23 +343,24 @@ TEST_F(WindowControls, everyInputAndIndicatorIsNamedByACaption) {
             continue;
         ++checked;
         const std::string name = w->objectName().toStdString();
-        const QVariant link = w->property("orvaneNameFrom");
-        const QString from =
-            link.isValid() ? Q(frontend::NameOf(static_cast<frontend::ControlId>(link.toInt())))
-                           : QString();
-        if (from.isEmpty()) {
+        QStringList sources;
+        for (const QVariant& id : w->property("orvaneNameFrom").toList())
+            sources.append(Q(frontend::NameOf(static_cast<frontend::ControlId>(id.toInt()))));
+        if (sources.isEmpty()) {
             EXPECT_TRUE(captioned.contains(w)) << name << " has no caption";
             continue;
         }
         EXPECT_FALSE(captioned.contains(w)) << name << " is named twice";
-        QWidget* source = window.findChild<QWidget*>(from);
-        if (source == nullptr && from == w->objectName())
-            source = w;  // a chart is named by its own caption
-        ASSERT_NE(source, nullptr) << name << " is named by a missing " << from.toStdString();
-        EXPECT_TRUE(qobject_cast<QLabel*>(source) || qobject_cast<QGroupBox*>(source) ||
-                    qobject_cast<widgets::StyledLabel*>(source) ||
-                    qobject_cast<widgets::TrendChart*>(source))
-            << name << " is named by " << from.toStdString() << ", which has no caption";
+        for (const QString& from : sources) {
+            QWidget* source = window.findChild<QWidget*>(from);
+            if (source == nullptr && from == w->objectName())
+                source = w;  // a chart is named by its own caption
+            ASSERT_NE(source, nullptr) << name << " is named by a missing " << from.toStdString();
+            EXPECT_TRUE(qobject_cast<QLabel*>(source) || qobject_cast<QGroupBox*>(source) ||
+                        qobject_cast<widgets::StyledLabel*>(source) ||
+                        qobject_cast<widgets::TrendChart*>(source))
+                << name << " is named by " << from.toStdString() << ", which has no caption";
+        }
     }
     EXPECT_GT(checked, 100);  // the walk really reached the pages
 }
@@ -493,6 +504,59 @@ TEST_F(WindowControls, chartsSitWhereTheDesignPutsThem) {
     const QRect picture = named(controls::Immagine_Orvane)->geometry();
     EXPECT_NEAR(picture.left(), 723, 32);
     EXPECT_EQ(picture.size(), QSize(340, 240));
+}
+
+// A channel colour has to show on every skin, a white one on a light skin included: the
+// edge of each swatch and coloured caption stands out from what is around it by 3:1 or
+// more, while its inside keeps the channel's colour.
+TEST_F(WindowControls, swatchesAndColouredCaptionsStandOutFromTheirSurroundingsUnderEverySkin) {
+    window.show();
+    applyLanguage(catalogue::Italian, false);
+    SkinSwitcher skins;
+    struct PlatformLookAfterwards {
+        SkinSwitcher& skins;
+        ~PlatformLookAfterwards() { skins.apply(kPlatformSkin); }
+    } restore{skins};
+    int checked = 0;
+    for (std::string_view skin : storage::SkinNames) {
+        ASSERT_TRUE(skins.apply(Q(skin)));
+        for (auto page : {controls::Tab_Trend, controls::Tab_Trifase}) {
+            tabs->setCurrentWidget(named(page));
+            Settle();
+            const QImage shot = window.grab().toImage();
+            std::vector<std::pair<QLabel*, QRect>> coloured;
+            for (QLabel* label : named(page)->findChildren<QLabel*>())
+                if (HasFixedColour(label) && label->isVisible())
+                    coloured.emplace_back(label,
+                                          QRect(label->mapTo(&window, QPoint()), label->size()));
+            auto onColoured = [&](QPoint p) {
+                return std::any_of(coloured.begin(), coloured.end(),
+                                   [p](const auto& c) { return c.second.contains(p); });
+            };
+            for (const auto& [label, r] : coloured) {
+                const std::string what =
+                    std::string(skin) + ", " + label->objectName().toStdString();
+                const QPoint inside(r.right() - 2, r.center().y());
+                EXPECT_EQ(shot.pixelColor(inside), label->palette().color(QPalette::Window))
+                    << what;
+                const std::pair<QPoint, QPoint> edges[] = {
+                    {{r.left(), r.center().y()}, {-1, 0}},
+                    {{r.right(), r.center().y()}, {1, 0}},
+                    {{r.center().x(), r.top()}, {0, -1}},
+                    {{r.center().x(), r.bottom()}, {0, 1}},
+                };
+                for (const auto& [edge, out] : edges) {
+                    if (onColoured(edge + out))
+                        continue;
+                    const QColor a = shot.pixelColor(edge), b = shot.pixelColor(edge + out);
+                    EXPECT_GE(ContrastRatio(a, b), 3.0) << what << ": " << a.name().toStdString()
+                                                        << " beside " << b.name().toStdString();
+                    ++checked;
+                }
+            }
+        }
+    }
+    EXPECT_GT(checked, 16 * 4 * 10);
 }
 
 }  // namespace

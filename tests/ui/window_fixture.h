@@ -1,6 +1,7 @@
 // The real window in the test process: a scratch working directory (where Charger.INI and
 // Salvataggi/ live), the unit simulator bound to "COM 1", message boxes and file dialogs
-// answered by the test, and no serial device of this machine in the port list.
+// answered by the test, and the serial devices the test lays out (none unless told) in
+// place of this machine's.
 // Test thread only.
 #pragma once
 
@@ -74,11 +75,13 @@ class WindowTest : public ::testing::Test {
         std::filesystem::current_path(previousDirectory_);
     }
 
-    // Charger.INI before the window is made; `withUnit` binds "COM 1" to a simulator.
-    void settings(const std::string& general, bool withUnit = false) {
+    // Charger.INI before the window is made; `withUnit` binds "COM 1" to a simulator started
+    // with `simArguments`.
+    void settings(const std::string& general, bool withUnit = false,
+                  std::vector<std::string> simArguments = {}) {
         std::string ini = "[GENERALE]\r\n" + general;
         if (withUnit) {
-            sim_ = std::make_unique<UnitSimProcess>();
+            sim_ = std::make_unique<UnitSimProcess>(std::move(simArguments));
             EXPECT_TRUE(sim_->ready()) << sim_->error();
             ini += "[PORTE]\r\nCOM1=" + sim_->slavePath() + "\r\n";
         }
@@ -91,7 +94,7 @@ class WindowTest : public ::testing::Test {
             options.dialogs = &dialogs_;
             options.fileDialogs = &fileDialogs_;
         }
-        options.presentDevices = [] { return std::vector<link::SerialDevice>{}; };
+        options.presentDevices = [this] { return devices_; };
         window_ = std::make_unique<ui::Form1>(skins_, options);
         window_->show();
         return *window_;
@@ -103,9 +106,14 @@ class WindowTest : public ::testing::Test {
     }
     // What a control shows: its caption or text, a list its current entry.
     std::string text(frontend::AnyControl c) const { return window_->screen().captionOf(c.id()); }
+    // Clicks a button and runs the handler the click queued.
     void click(frontend::AnyOf<frontend::ControlKind::Button, frontend::ControlKind::LargeButton> c)
         const {
         control<QAbstractButton>(c)->click();
+        runQueuedHandlers();
+    }
+    static void runQueuedHandlers() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::MetaCall);
     }
     // The operator picks entry `index` of a list.
     void pick(frontend::ListControl c, int index) const {
@@ -132,6 +140,7 @@ class WindowTest : public ::testing::Test {
     ui::SkinSwitcher skins_;
     FakeOperator dialogs_;  // observes whether the wait cursor is up at each box
     ScriptedFileDialogs fileDialogs_;
+    std::vector<link::SerialDevice> devices_;  // what the port list finds on the machine
     std::unique_ptr<ui::Form1> window_;
 
   private:

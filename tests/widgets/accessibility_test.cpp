@@ -4,6 +4,9 @@
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QGroupBox>
+#include <QSignalSpy>
+#include <QVBoxLayout>
 #include <functional>
 #include <memory>
 #include <string_view>
@@ -31,10 +34,11 @@ QString valueOf(QWidget* w) {
 }
 
 struct AccessCase {
-    std::string_view name;  // the window's control of this kind, for the fallback name
+    std::string_view name;  // the window's control of this kind
     std::function<QWidget*()> make;
     QAccessible::Role role;
     const char* value;
+    const char* caption = nullptr;  // a button's name; the others fall back to the object name
 };
 
 void PrintTo(const AccessCase& c, std::ostream* os) {
@@ -51,7 +55,8 @@ TEST_P(AccessibleTest, widgetReportsItsRoleAndWhatItShows) {
     ASSERT_NE(iface, nullptr);
     EXPECT_EQ(iface->role(), c.role);
     EXPECT_EQ(iface->text(QAccessible::Value), QString::fromUtf8(c.value));
-    EXPECT_EQ(iface->text(QAccessible::Name), w->objectName());  // falls back
+    EXPECT_EQ(iface->text(QAccessible::Name),
+              c.caption ? QString::fromLatin1(c.caption) : w->objectName());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -65,7 +70,7 @@ INSTANTIATE_TEST_SUITE_P(
                                  QAccessible::Indicator, "on"},
                       AccessCase{controls::Ck_Agg_Clock.name(),
                                  [] { return new CheckLamp(QStringLiteral("x")); },
-                                 QAccessible::CheckBox, "unchecked"},
+                                 QAccessible::CheckBox, "unchecked", "x"},
                       AccessCase{controls::Ed_Freq_Rete.name(),
                                  [] {
                                      auto* f = new NumericField;
@@ -97,7 +102,7 @@ INSTANTIATE_TEST_SUITE_P(
                                  QAccessible::StaticText, "Avviato"},
                       AccessCase{controls::Bt_Blocco.name(),
                                  [] { return new LargeButton(QStringLiteral("Blocca")); },
-                                 QAccessible::Button, "Blocca"},
+                                 QAccessible::Button, "Blocca", "Blocca"},
                       AccessCase{"Label_Sep", [] { return new StyledLabel(QStringLiteral(":")); },
                                  QAccessible::StaticText, ":"},
                       AccessCase{controls::Trend_1.name(), [] { return new TrendChart; },
@@ -132,6 +137,60 @@ TEST(Accessibility, buttonsCanBePressedThroughTheirAction) {
     QAccessible::queryAccessibleInterface(&button)->actionInterface()->doAction(
         QAccessibleActionInterface::pressAction());
     EXPECT_EQ(clicks, 1);
+}
+
+// Screen readers and GUI test tools read a field through its text and value interfaces.
+TEST(Accessibility, numericFieldsOfferTheirShownTextAndTheNumberBehindIt) {
+    NumericField octet;
+    octet.setLowerLimit(0);
+    octet.setUpperLimit(255);
+    octet.setValue(192);
+    SpinField hour;
+    hour.setUpperLimit(23);
+    hour.setValue(7);
+    struct Case {
+        NumericField* field;
+        const char* shown;
+        double value, minimum, maximum, step;
+    };
+    for (const Case& c : {Case{&octet, "192", 192, 0, 255, 0}, Case{&hour, "07", 7, 0, 23, 1}}) {
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(c.field);
+        QAccessibleTextInterface* text = iface->textInterface();
+        QAccessibleValueInterface* value = iface->valueInterface();
+        ASSERT_NE(text, nullptr) << c.shown;
+        ASSERT_NE(value, nullptr) << c.shown;
+        EXPECT_EQ(text->text(0, text->characterCount()), QString::fromLatin1(c.shown));
+        EXPECT_EQ(value->currentValue().toDouble(), c.value);
+        EXPECT_EQ(value->minimumValue().toDouble(), c.minimum);
+        EXPECT_EQ(value->maximumValue().toDouble(), c.maximum);
+        EXPECT_EQ(value->minimumStepSize().toDouble(), c.step);
+    }
+}
+
+TEST(Accessibility, textTypedThroughTheInterfaceGoesThroughTheFieldsOwnChecks) {
+    NumericField field;
+    field.setValue(5);
+    QSignalSpy edited(&field, &NumericField::valueEdited);
+    QAccessibleEditableTextInterface* edit =
+        QAccessible::queryAccessibleInterface(&field)->editableTextInterface();
+    ASSERT_NE(edit, nullptr);
+    edit->replaceText(0, 1, QStringLiteral("42"));
+    EXPECT_EQ(field.value(), 42.0);
+    EXPECT_EQ(edited.count(), 1);
+    edit->insertText(2, QStringLiteral("x"));  // no number: refused like the key
+    EXPECT_EQ(field.text(), QStringLiteral("42"));
+
+    field.setReadOnly(true);  // a live field: the unit writes it, nobody else
+    edit->replaceText(0, 2, QStringLiteral("7"));
+    EXPECT_EQ(field.text(), QStringLiteral("42"));
+}
+
+TEST(Accessibility, aLargeButtonIsNamedByItsOwnCaptionNotByItsGroup) {
+    QGroupBox group(QStringLiteral("Forzatura Avvio e Blocco"));
+    auto* button = new LargeButton(QStringLiteral("Avvia &Carica Completa"));
+    (new QVBoxLayout(&group))->addWidget(button);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(button)->text(QAccessible::Name),
+              QStringLiteral("Avvia Carica Completa"));
 }
 
 TEST(Accessibility, shownTextFollowsValueChanges) {

@@ -5,9 +5,11 @@
 #include <ostream>
 
 #include <QAbstractButton>
+#include <QClipboard>
 #include <QSignalSpy>
 #include <cmath>
 #include <limits>
+#include <optional>
 
 #include "widget_test_support.h"
 #include "widgets/spin_field.h"
@@ -88,6 +90,7 @@ TEST(NumericField, nonFiniteValuesAreRefused) {
 class NumericTyping : public ::testing::Test {
   protected:
     void SetUp() override {
+        field.setValue(42);
         field.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&field));
         field.setFocus();
@@ -96,38 +99,77 @@ class NumericTyping : public ::testing::Test {
     NumericField field;
 };
 
-TEST_F(NumericTyping, commaOrPointNumbersAreTakenAndShownInTheFormatOnReturn) {
-    QSignalSpy edited(&field, &NumericField::valueEdited);
-    QTest::keyClicks(&field, QStringLiteral("12,5"));
-    EXPECT_DOUBLE_EQ(field.value(), 12.5);  // taken while typing, so a reader never lags
-    EXPECT_EQ(field.text(), "12,5");
+struct TypedCase {
+    const char* typed;
+    std::optional<double> value;  // nothing: the text is no number
+};
+
+void PrintTo(const TypedCase& c, std::ostream* os) {
+    *os << '"' << c.typed << '"';
+}
+
+class TypedText : public NumericTyping, public ::testing::WithParamInterface<TypedCase> {};
+
+// No key is dropped: the field shows exactly what the operator typed, and either holds that
+// number or knows it holds none (so "1e30" can never pass as 130).
+TEST_P(TypedText, staysAsTypedAndIsTheNumberOrNone) {
+    QTest::keyClick(&field, Qt::Key_Backspace);  // the selected 42 goes
+    QTest::keyClicks(&field, QString::fromLatin1(GetParam().typed));
     QTest::keyClick(&field, Qt::Key_Return);
-    EXPECT_EQ(field.text(), "12.5");
-    EXPECT_GE(edited.count(), 1);
+    EXPECT_EQ(field.text(), QString::fromLatin1(GetParam().typed));
+    EXPECT_EQ(field.holdsNumber(), GetParam().value.has_value());
+    if (GetParam().value) {
+        EXPECT_DOUBLE_EQ(field.value(), *GetParam().value);
+    }
 }
 
-TEST_F(NumericTyping, lettersExponentsAndSecondSeparatorsCannotBeTyped) {
-    QTest::keyClicks(&field, QStringLiteral("1e5x.2.3"));
-    EXPECT_EQ(field.text(), "15.23");
-    EXPECT_DOUBLE_EQ(field.value(), 15.23);
+INSTANTIATE_TEST_SUITE_P(
+    Operator, TypedText,
+    ::testing::Values(TypedCase{"1e30", std::nullopt}, TypedCase{"12a", std::nullopt},
+                      TypedCase{"--5", std::nullopt}, TypedCase{"5-", std::nullopt},
+                      TypedCase{"0x1F", std::nullopt}, TypedCase{"1.2.3", std::nullopt},
+                      TypedCase{"", std::nullopt}, TypedCase{" 42 ", 42}, TypedCase{"12,5", 12.5},
+                      TypedCase{"12.5", 12.5}, TypedCase{",5", 0.5}, TypedCase{"-7", -7}));
+
+TEST_F(NumericTyping, aPastedStringIsKeptLikeTypedText) {
+    QApplication::clipboard()->setText(QStringLiteral("300 V"));
+    QTest::keyClick(&field, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(field.text(), "300 V");
+    EXPECT_FALSE(field.holdsNumber());
 }
 
-TEST_F(NumericTyping, typedValuesAreClampedToTheLimits) {
+TEST_F(NumericTyping, typedValuesOutsideTheLimitsAreKeptAsTyped) {
+    field.setLowerLimit(0);
     field.setUpperLimit(255);
     QTest::keyClicks(&field, QStringLiteral("300"));
-    QTest::keyClick(&field, Qt::Key_Return);
-    EXPECT_DOUBLE_EQ(field.value(), 255);
+    field.clearFocus();
+    EXPECT_DOUBLE_EQ(field.value(), 300);
+    EXPECT_EQ(field.text(), "300");
+    field.setValue(300);  // the program's values are still clamped
     EXPECT_EQ(field.text(), "255");
 }
 
-TEST_F(NumericTyping, leavingAHalfTypedNumberShowsTheHeldValueAgain) {
-    field.setValue(42);
-    field.selectAll();
-    QTest::keyClicks(&field, QStringLiteral("-"));
-    EXPECT_EQ(field.text(), "-");
+TEST_F(NumericTyping, textThatIsNoNumberIsMarkedUntilCorrectedOrSetByTheProgram) {
+    auto frameRedness = [this] {
+        const QColor edge = testing::render(field).pixelColor(1, field.height() / 2);
+        return edge.red() - edge.green();
+    };
+    EXPECT_LT(frameRedness(), 40);
+    QTest::keyClicks(&field, QStringLiteral("12a"));
     field.clearFocus();
-    EXPECT_EQ(field.text(), "42");
-    EXPECT_DOUBLE_EQ(field.value(), 42);
+    EXPECT_EQ(field.text(), "12a");
+    EXPECT_FALSE(field.holdsNumber());
+    EXPECT_GT(frameRedness(), 120);
+
+    field.setFocus();
+    QTest::keyClick(&field, Qt::Key_Backspace);
+    EXPECT_TRUE(field.holdsNumber());
+    EXPECT_DOUBLE_EQ(field.value(), 12);
+
+    QTest::keyClicks(&field, QStringLiteral("x"));
+    field.setValue(30);
+    EXPECT_TRUE(field.holdsNumber());
+    EXPECT_EQ(field.text(), "30");
 }
 
 TEST(SpinField, buttonsAndArrowKeysStepWithinTheLimits) {
@@ -152,6 +194,26 @@ TEST(SpinField, buttonsAndArrowKeysStepWithinTheLimits) {
     EXPECT_DOUBLE_EQ(hour.value(), 0);
     QTest::keyClick(&hour, Qt::Key_Up);
     EXPECT_EQ(hour.text(), "01");
+}
+
+// The clock setting goes out unchecked, so its fields refuse the keys instead.
+TEST(SpinField, keysThatLeaveNoNumberInsideTheLimitsHaveNoEffect) {
+    SpinField hour;
+    hour.setUpperLimit(23);
+    hour.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&hour));
+    hour.setFocus();
+    hour.selectAll();
+    QTest::keyClicks(&hour, QStringLiteral("2e5"));
+    EXPECT_EQ(hour.text(), "2");
+    QTest::keyClicks(&hour, QStringLiteral("0"));
+    EXPECT_DOUBLE_EQ(hour.value(), 20);
+
+    hour.selectAll();
+    QTest::keyClicks(&hour, QStringLiteral("-"));
+    hour.clearFocus();  // leaving a half-typed number shows the held one again
+    EXPECT_EQ(hour.text(), "20");
+    EXPECT_TRUE(hour.holdsNumber());
 }
 
 TEST(SpinField, heldButtonsRepeatAfterHalfASecondEveryTenthOfASecond) {

@@ -93,6 +93,10 @@ QWidget* GalleryWindow::buildLeftColumn() {
            QStringLiteral("Watt"));
     addRow(QStringLiteral("0..255"), field(300, QStringLiteral("#0.#"), 255),
            QStringLiteral("clamped"));
+    NumericField* typed = field(130, QStringLiteral("#0.#"));
+    typed->selectAll();
+    typed->insert(QStringLiteral("1e30"));  // as the operator types it
+    addRow(QStringLiteral("typed"), typed, QStringLiteral("no number"));
     auto* spins = new QWidget;
     auto* sh = new QHBoxLayout(spins);
     sh->setContentsMargins(0, 0, 0, 0);

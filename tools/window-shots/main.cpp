@@ -3,7 +3,7 @@
 // the unit simulator), polls the unit for a while so the pages show live data, and grabs
 // each page. Used by scripts/screenshots.
 //
-//   orvane-window-shots --port /dev/pts/7 --out build/screenshots [--seconds 8]
+//   orvane-window-shots --port /dev/pts/7 --out build/screenshots [--seconds 8] [--skin Carbon]
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
@@ -16,6 +16,7 @@
 #include <string_view>
 
 #include "frontend/operator_dialogs.h"
+#include "storage/skin_names.h"
 #include "ui/skins/skin_switcher.h"
 #include "ui/window/form1.h"
 #include "ui/window/program_font.h"
@@ -45,7 +46,16 @@ struct Options {
     QString port;
     QString out;
     int seconds = 8;
+    int skin = 0;  // position in `SkinNames`, as Charger.INI stores it
 };
+
+int SkinPosition(const QString& name) {
+    const auto& names = orvane::storage::SkinNames;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        if (name == QString::fromUtf8(names[i].data(), static_cast<qsizetype>(names[i].size())))
+            return static_cast<int>(i);
+    return -1;
+}
 
 bool Parse(const QStringList& args, Options& options) {
     for (qsizetype i = 1; i + 1 < args.size(); i += 2) {
@@ -55,10 +65,13 @@ bool Parse(const QStringList& args, Options& options) {
             options.out = args[i + 1];
         else if (args[i] == QLatin1String("--seconds"))
             options.seconds = args[i + 1].toInt();
+        else if (args[i] == QLatin1String("--skin"))
+            options.skin = SkinPosition(args[i + 1]);
         else
             return false;
     }
-    return !options.port.isEmpty() && !options.out.isEmpty() && args.size() % 2 == 1;
+    return !options.port.isEmpty() && !options.out.isEmpty() && options.skin >= 0 &&
+           args.size() % 2 == 1;
 }
 
 void Pick(orvane::ui::Form1& window, orvane::frontend::ListControl list, int index) {
@@ -74,7 +87,9 @@ int main(int argc, char* argv[]) {
     QApplication::setFont(orvane::ui::ProgramFont());
     Options options;
     if (!Parse(QApplication::arguments(), options)) {
-        std::fprintf(stderr, "usage: orvane-window-shots --port DEVICE --out DIR [--seconds N]\n");
+        std::fprintf(stderr,
+                     "usage: orvane-window-shots --port DEVICE --out DIR [--seconds N] "
+                     "[--skin NAME]\n");
         return 2;
     }
     const QString out = QDir(options.out).absolutePath();
@@ -83,7 +98,10 @@ int main(int argc, char* argv[]) {
     QTemporaryDir work;
     QFile ini(work.filePath(QStringLiteral("Charger.INI")));
     if (!work.isValid() || !ini.open(QIODevice::WriteOnly) ||
-        ini.write(QStringLiteral("[PORTE]\r\nCOM1=%1\r\n").arg(options.port).toLocal8Bit()) < 0) {
+        ini.write(QStringLiteral("[GENERALE]\r\nSKIN=%1\r\n[PORTE]\r\nCOM1=%2\r\n")
+                      .arg(options.skin)
+                      .arg(options.port)
+                      .toLocal8Bit()) < 0) {
         std::fprintf(stderr, "cannot prepare a working directory\n");
         return 1;
     }

@@ -54,10 +54,20 @@ void RefillList(Screen& screen, frontend::ListControl list, const std::vector<st
     screen.setListIndex(list, select);
 }
 
+// Refills a parameter list and selects again what was selected; returns that entry.
+int RefillKeepingSelection(Screen& screen, const frontend::ScreenReader& shown,
+                           frontend::ListControl list, const std::vector<std::string>& items) {
+    const int selected = shown.listIndex(list);
+    const int kept = selected >= 0 && selected < static_cast<int>(items.size()) ? selected : 0;
+    RefillList(screen, list, items, kept);
+    return kept;
+}
+
 }  // namespace
 
-void ApplyLanguage(Screen& screen, const catalogue::Language& language, bool linkStarted,
-                   monitor::PollState& poll) {
+void ApplyLanguage(Screen& screen, const frontend::ScreenReader& shown,
+                   params::FreeConfigurationLayout& layout, const catalogue::Language& language,
+                   bool linkStarted, monitor::PollState& poll) {
     const bool italian = language.LanguageIndex == catalogue::Italian;
 
     // Captions of pages, groups, labels and buttons.
@@ -96,9 +106,15 @@ void ApplyLanguage(Screen& screen, const catalogue::Language& language, bool lin
 
     RefillList(screen, controls::Cb_Scala, Rows(language, 149, 155), 0);
     RefillList(screen, controls::Cb_Sel_Lingua, {"Italiano", "English"}, language.LanguageIndex);
-    // Emptying a list leaves nothing selected, so both type lists end on their first entry.
-    RefillList(screen, controls::Cb_Tipo_Batt, Rows(language, 136, 142), 0);
-    RefillList(screen, controls::Cb_Tipo_Inverter, Rows(language, 143, 148), 0);
+    const int batteryType = RefillKeepingSelection(
+        screen, shown, controls::Cb_Tipo_Batt,
+        Rows(language, catalogue::row::BatteryTypeFirst, catalogue::row::BatteryTypeFirst + 6));
+    RefillKeepingSelection(
+        screen, shown, controls::Cb_Tipo_Inverter,
+        Rows(language, catalogue::row::InverterTypeFirst, catalogue::row::InverterTypeFirst + 5));
+    // The free groups were hidden above; they come back, captioned anew, with their type.
+    if (batteryType == params::FreeConfigurationType)
+        layout.ShowFreeConfiguration();
 
     params::ShowLimitLabels(screen, params::LimitLabelGroup::Language, language.LanguageIndex);
 

@@ -102,7 +102,7 @@ void Session::applySkinAt(int index) {
 }
 
 void Session::applyLanguage() {
-    ApplyLanguage(s_.screen, language_, link_.IsPortOpen(), poll_);
+    ApplyLanguage(s_.screen, s_.input, layout_, language_, link_.IsPortOpen(), poll_);
 }
 
 }  // namespace orvane::ui

@@ -10,8 +10,8 @@ namespace orvane::ui {
 class WindowFrame {
   public:
     virtual ~WindowFrame() = default;
-    // Screen pixels of the window's outer top-left corner, applied unchanged (a position
-    // outside every screen included).
+    // Screen pixels of the window's outer top-left corner. A position that would put part of
+    // the window outside the screen it opens on is moved just inside; one that fits is kept.
     virtual void moveTo(int left, int top) = 0;
     virtual int left() const = 0;
     virtual int top() const = 0;

@@ -15,6 +15,8 @@
 #include <utility>
 
 #include "frontend/control_table.h"
+#include "ui/pages/channel_label.h"
+#include "ui/pages/port_list.h"
 #include "ui/picture/product_picture.h"
 #include "ui/window/qt_text.h"
 #include "widgets/check_lamp.h"
@@ -43,6 +45,7 @@ ORVANE_WIDGET_FOR(Page, QWidget)
 ORVANE_WIDGET_FOR(PageControl, QTabWidget)
 ORVANE_WIDGET_FOR(Group, QGroupBox)
 ORVANE_WIDGET_FOR(Label, QLabel)
+ORVANE_WIDGET_FOR(ChannelLabel, ChannelLabel)
 ORVANE_WIDGET_FOR(StyledLabel, widgets::StyledLabel)
 ORVANE_WIDGET_FOR(Button, QPushButton)
 ORVANE_WIDGET_FOR(LargeButton, widgets::LargeButton)
@@ -50,6 +53,7 @@ ORVANE_WIDGET_FOR(CheckBox, QCheckBox)
 ORVANE_WIDGET_FOR(RadioButton, QRadioButton)
 ORVANE_WIDGET_FOR(CheckLamp, widgets::CheckLamp)
 ORVANE_WIDGET_FOR(List, QComboBox)
+ORVANE_WIDGET_FOR(PortList, PortList)
 ORVANE_WIDGET_FOR(NumericField, widgets::NumericField)
 ORVANE_WIDGET_FOR(SpinField, widgets::SpinField)
 ORVANE_WIDGET_FOR(TextField, QLineEdit)

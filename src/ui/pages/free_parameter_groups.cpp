@@ -89,21 +89,17 @@ QGroupBox* BuildAdvancedParametersGroup() {
     for (const Pair& pair : pairs) {
         auto* caption = new QVBoxLayout;
         caption->setSpacing(0);
-        QLabel* first = Caption(pair.firstLine);
-        caption->addWidget(first);
-        // The second line tells the two "Minuti Tens. Costante" rows apart, so it names them.
-        QLabel* naming = first;
-        if (pair.secondLine) {
-            naming = Caption(*pair.secondLine);
-            caption->addWidget(naming);
-        }
+        caption->addWidget(Caption(pair.firstLine));
+        if (pair.secondLine)
+            caption->addWidget(Caption(*pair.secondLine));
         grid->addLayout(caption, r, CaptionColumn);
         widgets::NumericField* summer = ParameterField(pair.summer, kWidestParameterValue);
         widgets::NumericField* winter = ParameterField(pair.winter, kWidestParameterValue);
         grid->addWidget(summer, r, SummerColumn, Qt::AlignHCenter);
         grid->addWidget(winter, r, WinterColumn, Qt::AlignHCenter);
-        naming->setBuddy(summer);
-        NameFrom(winter, pair.secondLine.value_or(pair.firstLine), "2");
+        // Each field is named by the whole row caption and its column's season.
+        NameFrom(summer, {pair.firstLine, pair.secondLine, controls::Lb_Mod_Estate});
+        NameFrom(winter, {pair.firstLine, pair.secondLine, controls::Lb_Mod_Inverno});
         grid->addWidget(Caption(pair.limit), r, LimitColumn);
         ++r;
     }

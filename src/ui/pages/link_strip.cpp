@@ -1,6 +1,5 @@
 #include "ui/pages/link_strip.h"
 
-#include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -9,6 +8,7 @@
 
 #include "ui/pages/control_widgets.h"
 #include "ui/pages/page_building.h"
+#include "ui/pages/port_list.h"
 #include "widgets/lamp.h"
 #include "widgets/led_matrix_line.h"
 
@@ -26,10 +26,7 @@ QGroupBox* LinkGroup() {
     Compact(row);
     row->setSpacing(6);
     QLabel* portCaption = FixedText(QStringLiteral("Porta "), controls::Label1);
-    QComboBox* port = List(controls::Cb_Sel_Porta);
-    // An entry may name its device path; keep the strip's width and let the list show it.
-    port->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    port->setMinimumContentsLength(12);
+    PortList* port = Build(controls::Cb_Sel_Porta);
     portCaption->setBuddy(port);
     row->addWidget(portCaption);
     row->addWidget(port);

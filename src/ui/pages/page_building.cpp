@@ -5,11 +5,11 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPalette>
 #include <QPushButton>
+#include <QVariantList>
 
+#include "ui/pages/channel_label.h"
 #include "ui/pages/control_widgets.h"
-#include "ui/skins/skin_switcher.h"
 #include "widgets/lamp.h"
 #include "widgets/numeric_field.h"
 #include "widgets/trend_chart.h"
@@ -60,19 +60,12 @@ QLabel* FixedText(const QString& text, Control<ControlKind::Label> control) {
     return Build(control, text);
 }
 
-QLabel* Swatch(Control<ControlKind::Label> control, const QColor& colour) {
-    QLabel* swatch = FixedText(QStringLiteral("    "), control);
-    KeepColour(swatch, colour);
-    return swatch;
+QLabel* Swatch(Control<ControlKind::ChannelLabel> control, const QColor& colour) {
+    return Build(control, QStringLiteral("    "), colour);
 }
 
-void KeepColour(QLabel* label, const QColor& colour) {
-    label->setAutoFillBackground(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::Window, colour);
-    palette.setColor(QPalette::WindowText, Qt::black);
-    label->setPalette(palette);
-    MarkFixedColour(label);
+QLabel* ColourCaption(Control<ControlKind::ChannelLabel> control, const QColor& colour) {
+    return Build(control, QString(), colour);
 }
 
 widgets::NumericField* LiveField(FieldControl control, const QString& widest) {
@@ -125,9 +118,17 @@ void FitText(QWidget* field, const QString& widest) {
 }
 
 void NameFrom(QWidget* control, NameSource source, const char* suffix) {
-    control->setProperty(kNameFromProperty, static_cast<int>(source.id()));
+    NameFrom(control, {source});
     if (suffix != nullptr)
         control->setProperty(kNameSuffixProperty, QString::fromLatin1(suffix));
+}
+
+void NameFrom(QWidget* control, std::initializer_list<std::optional<NameSource>> sources) {
+    QVariantList ids;
+    for (const std::optional<NameSource>& source : sources)
+        if (source)
+            ids.append(static_cast<int>(source->id()));
+    control->setProperty(kNameFromProperty, ids);
 }
 
 QLabel* AddRow(QGridLayout* grid, int row, QLabel* caption, QWidget* control, const QString& unit) {

@@ -6,15 +6,17 @@
 //
 // Accessible names follow the captions, so they follow the language: a caption label that
 // names one control becomes its buddy; a control without a caption of its own points at the
-// label or group that names it through the property `orvaneNameFrom`, which holds that
-// control's ControlId (plus a fixed, language-free `orvaneNameSuffix` where several controls
-// share one caption).
+// labels or group that name it through the property `orvaneNameFrom` (a list of their
+// ControlIds, whose captions are read in order), plus a fixed, language-free
+// `orvaneNameSuffix` where several controls share one caption.
 //
 // Everything built here belongs to the widget it is placed in; GUI thread only.
 #pragma once
 
 #include <QColor>
 #include <QString>
+#include <initializer_list>
+#include <optional>
 
 #include "frontend/control_table.h"
 
@@ -68,9 +70,10 @@ void Compact(QLayout* layout);
 QLabel* Caption(Control<ControlKind::Label> control);  // the window writes its text
 QLabel* FixedText(const QString& text);                // design text, unnamed
 QLabel* FixedText(const QString& text, Control<ControlKind::Label> control);
-QLabel* Swatch(Control<ControlKind::Label> control, const QColor& colour);  // "    " in colour
-// Paints a label's background in `colour` (text black) and keeps it so under every skin.
-void KeepColour(QLabel* label, const QColor& colour);
+// In a channel colour under every skin (see channel_label.h): a swatch ("    ") and a
+// caption the window writes.
+QLabel* Swatch(Control<ControlKind::ChannelLabel> control, const QColor& colour);
+QLabel* ColourCaption(Control<ControlKind::ChannelLabel> control, const QColor& colour);
 
 // Inputs and indicators.
 // `widest` is the widest text the field has to show, e.g. "-16000.0"; every parameter value
@@ -89,9 +92,13 @@ QComboBox* List(Control<ControlKind::List> control);  // not editable, empty
 void FitText(QWidget* field, const QString& widest);
 
 // Accessible-name links (see above): the controls whose text can name another.
-using NameSource = frontend::AnyOf<ControlKind::Label, ControlKind::StyledLabel, ControlKind::Group,
-                                   ControlKind::TrendChart>;
+using NameSource =
+    frontend::AnyOf<ControlKind::Label, ControlKind::ChannelLabel, ControlKind::StyledLabel,
+                    ControlKind::Group, ControlKind::TrendChart>;
 void NameFrom(QWidget* control, NameSource source, const char* suffix = nullptr);
+// Named by several captions in a row, e.g. a caption of two lines and its column's heading;
+// empty sources are left out.
+void NameFrom(QWidget* control, std::initializer_list<std::optional<NameSource>> sources);
 
 // Grid rows: caption, control, optional unit label; the caption names the control. Returns
 // the row's unit label, if any.

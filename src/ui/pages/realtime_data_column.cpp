@@ -6,8 +6,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
-#include <optional>
 #include <span>
+#include <variant>
 
 #include "ui/pages/page_building.h"
 #include "widgets/lamp.h"
@@ -19,15 +19,20 @@ namespace {
 
 namespace controls = frontend::controls;
 
-// One measurement: caption, field and unit; a trended one also has the channel's swatch and
-// its "Ab." check box, and its caption carries the channel colour.
+// A trended measurement's channel: its caption in the channel colour, the swatch and the
+// "Ab." check box.
+struct Channel {
+    Control<ControlKind::ChannelLabel> caption;
+    Control<ControlKind::ChannelLabel> swatch;
+    const QColor* colour;
+    Control<ControlKind::CheckBox> check;
+};
+
+// One measurement: its caption (a plain label, or its channel), field and unit.
 struct MeasurementRow {
-    Control<ControlKind::Label> caption;
+    std::variant<Control<ControlKind::Label>, Channel> caption;
     FieldControl field;
     const char* unit;
-    std::optional<Control<ControlKind::Label>> swatch = {};
-    const QColor* colour = nullptr;
-    std::optional<Control<ControlKind::CheckBox>> check = {};
 };
 
 // Widest value the live view writes into these fields (grid power, signed).
@@ -49,20 +54,21 @@ QGroupBox* MeasurementGroup(Control<ControlKind::Group> group,
 
     int r = 0;
     for (const MeasurementRow& row : rows) {
-        QLabel* caption = Caption(row.caption);
+        const Channel* channel = std::get_if<Channel>(&row.caption);
+        QLabel* caption = channel != nullptr
+                              ? ColourCaption(channel->caption, *channel->colour)
+                              : Caption(std::get<Control<ControlKind::Label>>(row.caption));
         grid->addWidget(caption, r, CaptionColumn);
-        if (row.swatch) {
-            KeepColour(caption, *row.colour);
-            grid->addWidget(Swatch(*row.swatch, *row.colour), r, SwatchColumn);
-        }
+        if (channel != nullptr)
+            grid->addWidget(Swatch(channel->swatch, *channel->colour), r, SwatchColumn);
         widgets::NumericField* field = LiveField(row.field, kWidestValue);
         grid->addWidget(field, r, FieldColumn);
         caption->setBuddy(field);
         grid->addWidget(FixedText(QString::fromUtf8(row.unit)), r, UnitColumn);
-        if (row.check) {
-            QCheckBox* check = CheckBox(*row.check, QStringLiteral("Ab."));
+        if (channel != nullptr) {
+            QCheckBox* check = CheckBox(channel->check, QStringLiteral("Ab."));
             // "Ab." alone would not tell the eight boxes apart.
-            NameFrom(check, row.caption, "Ab.");
+            NameFrom(check, channel->caption, "Ab.");
             grid->addWidget(check, r, CheckColumn);
         }
         ++r;
@@ -149,35 +155,36 @@ QGroupBox* FunctionsGroup() {
 QGroupBox* BuildRealtimeDataColumn() {
     using namespace colour;
     const MeasurementRow battery[] = {
-        {controls::Lb_V_Batt, controls::AbNumEdit30, " Volt ", controls::Lb_Col_tr_1, &Fuchsia,
-         controls::Ck_V_Batt},
+        {Channel{controls::Lb_V_Batt, controls::Lb_Col_tr_1, &Fuchsia, controls::Ck_V_Batt},
+         controls::AbNumEdit30, " Volt "},
         {controls::Lb_I_Batt, controls::AbNumEdit31, "Ampere"},
-        {controls::Lb_P_Batteria, controls::AbNumEdit60, " Watt", controls::Label24, &Red,
-         controls::Ck_I_Batt},
+        {Channel{controls::Lb_P_Batteria, controls::Label24, &Red, controls::Ck_I_Batt},
+         controls::AbNumEdit60, " Watt"},
     };
     const MeasurementRow panel[] = {
         {controls::Lb_V_Pann, controls::AbNumEdit32, " Volt"},
-        {controls::Lb_P_Pannello, controls::AbNumEdit95, " Watt", controls::Label25, &Orange,
-         controls::Ck_P_Pann},
+        {Channel{controls::Lb_P_Pannello, controls::Label25, &Orange, controls::Ck_P_Pann},
+         controls::AbNumEdit95, " Watt"},
     };
     const MeasurementRow grid[] = {
         {controls::Lb_Tens_Rete, controls::AbNumEdit20, " Volt"},
         {controls::Lb_Corr_Rete, controls::AbNumEdit21, "Ampere"},
-        {controls::Lb_Pot_Rete, controls::AbNumEdit22, "Watt", controls::Label26, &Lime,
-         controls::Ck_P_Rete},
+        {Channel{controls::Lb_Pot_Rete, controls::Label26, &Lime, controls::Ck_P_Rete},
+         controls::AbNumEdit22, "Watt"},
     };
     const MeasurementRow house[] = {
         {controls::Lb_Tens_Casa, controls::AbNumEdit23, " Volt"},
         {controls::Lb_Corr_Casa, controls::AbNumEdit24, "Ampere"},
-        {controls::Lb_Pot_Casa, controls::AbNumEdit25, "Watt", controls::Label27, &Yellow,
-         controls::Ck_P_Casa},
+        {Channel{controls::Lb_Pot_Casa, controls::Label27, &Yellow, controls::Ck_P_Casa},
+         controls::AbNumEdit25, "Watt"},
     };
     const MeasurementRow temperatures[] = {
         {controls::Lb_Temp_Batteria, controls::AbNumEdit26, "\u00B0C"},
-        {controls::Lb_Temp_Erogazione, controls::AbNumEdit27, "\u00B0C", controls::Label28, &Aqua,
-         controls::Ck_T_Diss},
-        {controls::Lb_Diss_Carica, controls::AbNumEdit28, "\u00B0C", controls::Label29,
-         &ButtonHighlight, controls::Ck_Temp_CB},
+        {Channel{controls::Lb_Temp_Erogazione, controls::Label28, &Aqua, controls::Ck_T_Diss},
+         controls::AbNumEdit27, "\u00B0C"},
+        {Channel{controls::Lb_Diss_Carica, controls::Label29, &ButtonHighlight,
+                 controls::Ck_Temp_CB},
+         controls::AbNumEdit28, "\u00B0C"},
     };
 
     QGroupBox* column = Group(controls::Gr_Gruppo_Dati);

@@ -32,7 +32,7 @@ struct Phase {
     FieldControl current;
     Control<ControlKind::Label> powerCaption;
     FieldControl power;
-    Control<ControlKind::Label> swatch;
+    Control<ControlKind::ChannelLabel> swatch;
     Control<ControlKind::Label> lossCaption;
     Control<ControlKind::Lamp> loss;
     const QColor& colour;

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QHash>
 #include <QLabel>
+#include <QStringList>
 #include <QVariant>
 
 #include "ui/pages/page_building.h"
@@ -22,6 +23,21 @@ QString Spoken(QString caption) {
     return caption.trimmed();
 }
 
+// The captions of the linked controls in order, then the fixed suffix.
+QString LinkedName(const QWidget& widget, const QtScreen& screen) {
+    QStringList parts;
+    for (const QVariant& source : widget.property(pages::kNameFromProperty).toList()) {
+        const QString part = Spoken(QString::fromStdString(
+            screen.captionOf(static_cast<frontend::ControlId>(source.toInt()))));
+        if (!part.isEmpty())
+            parts.append(part);
+    }
+    const QString suffix = widget.property(pages::kNameSuffixProperty).toString();
+    if (!suffix.isEmpty())
+        parts.append(suffix);
+    return parts.join(QLatin1Char(' '));
+}
+
 }  // namespace
 
 void RefreshAccessibleNames(QWidget& window, const QtScreen& screen) {
@@ -32,19 +48,12 @@ void RefreshAccessibleNames(QWidget& window, const QtScreen& screen) {
 
     for (QWidget* widget : window.findChildren<QWidget*>()) {
         QString name;
-        const QVariant from = widget->property(pages::kNameFromProperty);
-        if (from.isValid()) {
-            name = QString::fromStdString(
-                screen.captionOf(static_cast<frontend::ControlId>(from.toInt())));
-            const QString suffix = widget->property(pages::kNameSuffixProperty).toString();
-            if (!suffix.isEmpty())
-                name = Spoken(name) + QLatin1Char(' ') + suffix;
-        } else if (const QLabel* label = captionOf.value(widget)) {
-            name = label->text();
-        } else {
+        if (widget->property(pages::kNameFromProperty).isValid())
+            name = LinkedName(*widget, screen);
+        else if (const QLabel* label = captionOf.value(widget))
+            name = Spoken(label->text());
+        else
             continue;
-        }
-        name = Spoken(name);
         if (widget->accessibleName() != name)
             widget->setAccessibleName(name);
         // A spin field's step buttons are named after the field they step.

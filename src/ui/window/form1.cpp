@@ -14,6 +14,7 @@
 #include "ui/pages/lan_page.h"
 #include "ui/pages/link_strip.h"
 #include "ui/pages/parameters_page.h"
+#include "ui/pages/port_list.h"
 #include "ui/pages/three_phase_page.h"
 #include "ui/pages/trend_page.h"
 #include "ui/skins/skin_switcher.h"
@@ -21,6 +22,7 @@
 #include "ui/window/qt_dialogs.h"
 #include "ui/window/qt_screen.h"
 #include "ui/window/qt_text.h"
+#include "ui/window/window_placement.h"
 #include "widgets/trend_chart.h"
 
 namespace orvane::ui {
@@ -64,12 +66,16 @@ Form1::Form1(SkinSwitcher& skins, Form1Options options) : skins_(skins) {
 
     connectHandlers();
     session_->FormCreate();
-    showWholePortEntry();
+    labelPortEntries();
 }
 
-void Form1::showWholePortEntry() {
-    // A port entry names its device and may be longer than the box: the tip shows it whole.
-    auto* ports = static_cast<QComboBox*>(screen_->widget(controls::Cb_Sel_Porta));
+void Form1::labelPortEntries() {
+    // The closed box shows the short label of the chosen entry; the tip the whole of it.
+    auto* ports = static_cast<PortList*>(screen_->widget(controls::Cb_Sel_Porta));
+    for (int index = 0; index < ports->count(); ++index)
+        ports->setItemData(index, ToQString(session_->ports().entryLabel(index)),
+                           PortList::LabelRole);
+    ports->updateGeometry();
     ports->setToolTip(ports->currentText());
     connect(ports, &QComboBox::currentTextChanged, ports, &QWidget::setToolTip);
 }
@@ -103,6 +109,18 @@ void Form1::connectHandlers() {
         connect(static_cast<QAbstractButton*>(screen_->widget(button)), &QAbstractButton::clicked,
                 this, handler);
     };
+    // The session's button handlers may open a message box. They run from a queued call, so
+    // whoever pressed the button (an assistive tool's press action too) gets control back at
+    // once instead of waiting for the box. Captions they change rename their controls.
+    const auto onCommand = [this](Clickable button, auto handler) {
+        connect(
+            static_cast<QAbstractButton*>(screen_->widget(button)), &QAbstractButton::clicked, this,
+            [this, handler] {
+                handler();
+                refreshAccessibleNames();
+            },
+            Qt::QueuedConnection);
+    };
     // Lists react to the operator's picks only; the program's own selections stay silent.
     const auto onPick = [this](frontend::ListControl list, auto handler) {
         connect(static_cast<QComboBox*>(screen_->widget(list)), &QComboBox::activated, this,
@@ -111,7 +129,7 @@ void Form1::connectHandlers() {
     Session& s = *session_;
 
     connect(&timer1_, &QTimer::timeout, this, &Form1::Timer1Timer);
-    onClick(controls::Bt_Open, [&s] { s.linkControl().Bt_OpenClick(); });
+    onCommand(controls::Bt_Open, [&s] { s.linkControl().Bt_OpenClick(); });
 
     // The trend charts' own controls.
     const auto chartButtons = [&](frontend::Chart which, Clickable older, Clickable clear,
@@ -131,23 +149,26 @@ void Form1::connectHandlers() {
 
     // Commands to the unit.
     monitor::DeviceCommands& c = s.commands();
-    onClick(controls::Bt_Blocco, [&c] { c.Bt_BloccoClick(); });
-    onClick(controls::Bt_Riavvio, [&c] { c.Bt_RiavvioClick(); });
-    onClick(controls::Bt_Carica_Completa, [&c] { c.Bt_Carica_CompletaClick(); });
-    onClick(controls::Bt_Set_Clock, [&c] { c.Bt_Set_ClockClick(); });
-    onClick(controls::Bt_Cambio_Batteria, [&c] { c.Bt_Cambio_BatteriaClick(); });
-    onClick(controls::Bt_Reset_Accumulo, [&c] { c.Bt_Reset_AccumuloClick(); });
-    onClick(controls::Bt_Azzera_All_Carica, [&c] { c.Bt_Azzera_All_CaricaClick(); });
+    onCommand(controls::Bt_Blocco, [&c] { c.Bt_BloccoClick(); });
+    onCommand(controls::Bt_Riavvio, [&c] { c.Bt_RiavvioClick(); });
+    onCommand(controls::Bt_Carica_Completa, [&c] { c.Bt_Carica_CompletaClick(); });
+    onCommand(controls::Bt_Set_Clock, [&c] { c.Bt_Set_ClockClick(); });
+    onCommand(controls::Bt_Cambio_Batteria, [&c] { c.Bt_Cambio_BatteriaClick(); });
+    onCommand(controls::Bt_Reset_Accumulo, [&c] { c.Bt_Reset_AccumuloClick(); });
+    onCommand(controls::Bt_Azzera_All_Carica, [&c] { c.Bt_Azzera_All_CaricaClick(); });
 
     // Parameters: the unit's memory, the defaults, the battery type and the files.
-    onClick(controls::Bt_Scrivi_Eeprom,
-            [this, &s] { blocking([&s] { s.parameterExport().Bt_Scrivi_EepromClick(); }); });
-    onClick(controls::Bt_Importa,
-            [this, &s] { blocking([&s] { s.parameterImport().Bt_ImportaClick(); }); });
-    onClick(controls::Bt_Defaut, [&s] { s.parameterDefaults().Bt_DefautClick(); });
-    onPick(controls::Cb_Tipo_Batt, [&s] { s.freeConfiguration().Cb_Tipo_BattChange(); });
-    onClick(controls::Bt_Salva_Disco, [&s] { s.parameterFiles().Bt_Salva_DiscoClick(); });
-    onClick(controls::Bt_Leggi_Disco, [&s] { s.parameterFiles().Bt_Leggi_DiscoClick(); });
+    onCommand(controls::Bt_Scrivi_Eeprom,
+              [this, &s] { blocking([&s] { s.parameterExport().Bt_Scrivi_EepromClick(); }); });
+    onCommand(controls::Bt_Importa,
+              [this, &s] { blocking([&s] { s.parameterImport().Bt_ImportaClick(); }); });
+    onCommand(controls::Bt_Defaut, [&s] { s.parameterDefaults().Bt_DefautClick(); });
+    onPick(controls::Cb_Tipo_Batt, [this, &s] {
+        s.freeConfiguration().Cb_Tipo_BattChange();
+        refreshAccessibleNames();  // the free rows are captioned only while shown
+    });
+    onCommand(controls::Bt_Salva_Disco, [&s] { s.parameterFiles().Bt_Salva_DiscoClick(); });
+    onCommand(controls::Bt_Leggi_Disco, [&s] { s.parameterFiles().Bt_Leggi_DiscoClick(); });
 
     // The program's own settings.
     onPick(controls::Combo_Skin, [&s] { s.Combo_SkinChange(); });
@@ -193,7 +214,9 @@ void Form1::closeEvent(QCloseEvent* event) {
 }
 
 void Form1::moveTo(int left, int top) {
-    move(left, top);
+    // The frame's size includes the title bar once the window is shown.
+    const QRect wanted(QPoint(left, top), frameGeometry().size());
+    move(FittedPosition(wanted, AvailableAreaFor(wanted)));
 }
 
 int Form1::left() const {

@@ -75,7 +75,7 @@ class Form1 final : public QWidget, private WindowFrame, private monitor::PollTi
 
     void buildLayout();
     void connectHandlers();
-    void showWholePortEntry();
+    void labelPortEntries();
     void Timer1Timer();
     void refreshAccessibleNames();
     // Runs a parameter transfer that blocks the window, under the wait cursor.

@@ -1,7 +1,6 @@
 #include "ui/window/qt_screen.h"
 
 #include <QAbstractButton>
-#include <QAbstractItemView>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QGroupBox>
@@ -9,7 +8,6 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSignalBlocker>
-#include <QStyle>
 #include <QTabWidget>
 
 #include <stdexcept>
@@ -103,6 +101,7 @@ void QtScreen::setText(frontend::TextControl control, std::string_view text) {
             static_cast<QGroupBox*>(w)->setTitle(t);
             break;
         case ControlKind::Label:
+        case ControlKind::ChannelLabel:
             if (auto* label = static_cast<QLabel*>(w); label->text() != t)
                 label->setText(t);  // the firmware label is written on every tick
             break;
@@ -153,11 +152,6 @@ void QtScreen::setListItems(frontend::ListControl control, std::span<const std::
         texts.append(QString::fromStdString(item));
     list->addItems(texts);
     list->setCurrentIndex(-1);  // a refilled list has nothing selected until it is told
-    // The open list shows whole entries even where the closed box is narrower (the port
-    // list names its devices).
-    QAbstractItemView* popup = list->view();
-    popup->setMinimumWidth(popup->sizeHintForColumn(0) + 2 * popup->frameWidth() +
-                           popup->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
 }
 
 void QtScreen::setListIndex(frontend::ListControl control, int index) {
@@ -216,8 +210,11 @@ void QtScreen::setTrendRecording(bool on) {
             c->setRecording(on);
 }
 
-double QtScreen::number(frontend::NumberControl control) const {
-    return as<widgets::NumericField>(control)->value();
+std::optional<double> QtScreen::number(frontend::NumberControl control) const {
+    const auto* field = as<widgets::NumericField>(control);
+    if (!field->holdsNumber())
+        return std::nullopt;
+    return field->value();
 }
 
 bool QtScreen::isChecked(frontend::CheckControl control) const {
@@ -246,6 +243,7 @@ std::string QtScreen::captionOf(ControlId id) const {
             t = static_cast<const QGroupBox*>(w)->title();
             break;
         case ControlKind::Label:
+        case ControlKind::ChannelLabel:
             t = static_cast<const QLabel*>(w)->text();
             break;
         case ControlKind::StyledLabel:
@@ -261,6 +259,7 @@ std::string QtScreen::captionOf(ControlId id) const {
             t = static_cast<const QLineEdit*>(w)->text();
             break;
         case ControlKind::List:
+        case ControlKind::PortList:
             t = static_cast<const QComboBox*>(w)->currentText();
             break;
         case ControlKind::Button:

@@ -48,7 +48,7 @@ class QtScreen final : public frontend::Screen, public frontend::ScreenReader {
     void setTrendScales(frontend::Chart chart, int leftChannel, int rightChannel) override;
     void setTrendRecording(bool on) override;
 
-    double number(frontend::NumberControl control) const override;
+    std::optional<double> number(frontend::NumberControl control) const override;
     bool isChecked(frontend::CheckControl control) const override;
     int listIndex(frontend::ListControl control) const override;
     std::string text(frontend::TextControl control) const override;

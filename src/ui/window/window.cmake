@@ -4,4 +4,5 @@ target_sources(orvane_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/form1.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qt_dialogs.cpp
   ${CMAKE_CURRENT_LIST_DIR}/qt_screen.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/window_placement.cpp
 )
