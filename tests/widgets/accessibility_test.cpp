@@ -177,12 +177,13 @@ TEST(Accessibility, textTypedThroughTheInterfaceGoesThroughTheFieldsOwnChecks) {
     edit->replaceText(0, 1, QStringLiteral("42"));
     EXPECT_EQ(field.value(), 42.0);
     EXPECT_EQ(edited.count(), 1);
-    edit->insertText(2, QStringLiteral("x"));  // no number: refused like the key
-    EXPECT_EQ(field.text(), QStringLiteral("42"));
+    edit->insertText(2, QStringLiteral("x"));  // no number: kept as typed, like the key
+    EXPECT_EQ(field.text(), QStringLiteral("42x"));
+    EXPECT_FALSE(field.holdsNumber());
 
     field.setReadOnly(true);  // a live field: the unit writes it, nobody else
-    edit->replaceText(0, 2, QStringLiteral("7"));
-    EXPECT_EQ(field.text(), QStringLiteral("42"));
+    edit->replaceText(0, 3, QStringLiteral("7"));
+    EXPECT_EQ(field.text(), QStringLiteral("42x"));
 }
 
 TEST(Accessibility, aLargeButtonIsNamedByItsOwnCaptionNotByItsGroup) {
