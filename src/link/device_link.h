@@ -1,6 +1,6 @@
 // The program's single link to the unit: the open port, the 240-byte transmit buffer and
 // the three request/answer transactions with their one-byte result codes. Owned by the
-// window (through the session) for the whole run; used from the window thread only.
+// program root for the whole run; used from the window thread only.
 // Transactions block until their answer has been read; they never retry. RTS, which an
 // RS-485 adapter may take as its direction, is up only while a request is sent (by the
 // kernel in its RS-485 mode, else by the link) and never while an answer may come.

@@ -1,7 +1,7 @@
 // Maps the eleven port-list entries "COM 1".."COM 11" to device paths. The list index is
 // what the settings file stores, so the entries never move; on POSIX each index is bound to
 // a device at start-up: entries configured by the installer win, the remaining indices take
-// the serial devices present, in a stable order. Owned by the window; window thread only.
+// the serial devices present, in a stable order. Owned by the program root; window thread only.
 #pragma once
 
 #include <array>

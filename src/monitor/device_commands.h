@@ -1,6 +1,6 @@
 // The seven command buttons. A handler never talks to the port: after its checks (and,
 // for the two destructive resets, the operator's Yes) it raises its `CommandRequest` flag,
-// and the poll cycle sends the frame at its next suitable step. Owned by the session;
+// and the poll cycle sends the frame at its next suitable step. Owned by the program root;
 // window thread only.
 #pragma once
 

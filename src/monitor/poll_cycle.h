@@ -1,8 +1,9 @@
 // One step of the poll state machine per timer tick: at most one exchange with the unit,
 // its answer stored in the poll blocks, failures counted and the cycle restarted after
 // five in a row. Pending commands ride on the cycle after the clock read. An answer
-// counts only when it carries the request's function code and fills what it is stored in. Owned by
-// the session; window thread only; never runs while another transfer holds the port.
+// counts only when it carries the request's function code and fills what it is stored in.
+// Owned by the live monitor; window thread only; never runs while another transfer holds the
+// port.
 #pragma once
 
 #include <array>

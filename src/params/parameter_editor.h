@@ -1,6 +1,6 @@
 // The parameter controls as the editor of the ParameterSet: CollectParameters copies what
 // the operator typed into the blocks, ShowParameters copies the blocks into the controls.
-// Both walk the field table. Owned by the session; window thread only.
+// Both walk the field table. Owned by the program root; window thread only.
 //
 // A typed value travels: control (a double) -> truncated toward zero -> little-endian bytes
 // at the field's offset in its block; export then writes the block image to the block's

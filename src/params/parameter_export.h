@@ -1,7 +1,7 @@
 // `Bt_Scrivi_Eeprom`: after a confirmation, collects the controls into the blocks, checks
 // them and writes them into the unit's parameter memory, then tells the unit to commit
 // them to its EEPROM. Takes the port from the poll link and leaves the link stopped. Owned
-// by the session; window thread only; blocks the window for the whole transfer.
+// by the program root; window thread only; blocks the window for the whole transfer.
 #pragma once
 
 #include "params/parameter_editor.h"

@@ -1,5 +1,5 @@
 // What the import and the export share: the port they take over from the poll link, the
-// protocol pauses, and the operator. Plain references, owned by the session; window thread.
+// protocol pauses, and the operator. Plain references, owned by the program root; window thread.
 #pragma once
 
 #include <cstdint>

@@ -2,7 +2,7 @@
 // operator chooses (`Bt_Salva_Disco`) and load one into the set and the window
 // (`Bt_Leggi_Disco`). Neither touches the serial link. Each returns the working directory
 // to what it was before its dialog, confirmed or cancelled, and holds no file open after
-// it returns. Owned by the window; window thread only.
+// it returns. Owned by the program root; window thread only.
 #pragma once
 
 #include "catalogue/message_catalogue.h"

@@ -2,18 +2,11 @@
 // simulator, which keeps its parameter memory in an EEPROM file and logs every frame.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <fstream>
-#include <sstream>
 
-#include "link/device_link.h"
 #include "link/posix_serial_port.h"
-#include "monitor/link_control.h"
-#include "monitor/live_monitor.h"
 #include "parameter_fixture.h"
-#include "params/parameter_export.h"
-#include "params/parameter_import.h"
-#include "support/fake_serial_port.h"
-#include "support/scratch_directory.h"
 #include "support/unit_sim_process.h"
 
 namespace orvane::params {
@@ -27,17 +20,9 @@ using testing::UnitSimProcess;
 // The frames the simulator received, in order.
 std::vector<Bytes> Requests(const UnitSimProcess& sim) {
     std::vector<Bytes> frames;
-    for (const std::string& line : sim.logLines()) {
-        std::istringstream in(line);
-        std::string time, direction, hex;
-        in >> time >> direction;
-        if (direction != "rx")
-            continue;
-        Bytes frame;
-        while (in >> hex)
-            frame.push_back(static_cast<std::uint8_t>(std::stoi(hex, nullptr, 16)));
-        frames.push_back(frame);
-    }
+    for (const UnitSimProcess::LoggedFrame& frame : sim.loggedFrames())
+        if (!frame.fromUnit)
+            frames.push_back(frame.bytes);
     return frames;
 }
 
@@ -46,37 +31,35 @@ std::pair<int, int> FunctionAndAddress(const Bytes& f) {
 }
 
 void WriteEeprom(const std::string& path, const ParameterSet& s) {
-    std::array<char, 512> image{};
-    for (const BlockLayout& b : BlockLayouts) {
-        const auto bytes = s.bytes(b.block);
-        std::copy(bytes.begin(), bytes.end(), image.begin() + b.address);
-    }
-    std::ofstream(path, std::ios::binary).write(image.data(), image.size());
+    std::array<std::uint8_t, 512> image{};
+    StoreInMemory(s, image);
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(image.data()), image.size());
 }
 
 // A valid set unlike the defaults, with every reserved byte and unnamed bit set.
 ParameterSet UnitSet() {
-    ParameterSet s;
-    FillAll(s, 0xFF);
-    for (const BlockLayout& b : BlockLayouts)
-        for (const FieldDefault& d : DefaultValues(b.block))
-            s.set(d.field, d.value);
-    s.set(Field::capacityAh, 420);
-    s.set(Field::panelCount, 9);
-    s.set(Field::batteryType, 6);
-    s.set(Field::maxMpptPowerW, 4500);
-    s.set(Field::cvMinutesFullWinter, 333);
-    s.set(Field::underFreqMin, 480);
-    s.set(Field::insertionDelayMs, 250);
-    s.set(Field::ipAddress1, 10);
-    s.set(Field::unitId, 123456);
-    StoreNetbiosText("SIM-UNIT", s.NetbiosNameBlock);
-    return s;
+    return params::UnitSet({{Field::capacityAh, 420},
+                            {Field::panelCount, 9},
+                            {Field::batteryType, 6},
+                            {Field::maxMpptPowerW, 4500},
+                            {Field::cvMinutesFullWinter, 333},
+                            {Field::underFreqMin, 480},
+                            {Field::insertionDelayMs, 250},
+                            {Field::ipAddress1, 10},
+                            {Field::unitId, 123456}},
+                           "SIM-UNIT");
 }
 
-class AgainstSimulator : public ::testing::Test, protected ParameterWindow {
+// The termios port the program uses to reach the simulator, there before the program.
+struct SimulatorPort {
+    link::PosixSerialPort line;
+};
+
+class AgainstSimulator : public ::testing::Test, private SimulatorPort, protected ParameterWindow {
   protected:
-    AgainstSimulator() {
+    // The unit needs no pause from a simulator's memory: the waits stay the fake's.
+    AgainstSimulator() : ParameterWindow({.port = &line}) {
         screen.indices[controls::Cb_Sel_Porta] = 0;
         showDefaults();
     }
@@ -92,22 +75,7 @@ class AgainstSimulator : public ::testing::Test, protected ParameterWindow {
         dialogs.answers = {true};
         exporter.ExportParameters();
     }
-    std::string lastMessage() const {
-        return dialogs.boxes.empty() ? "" : dialogs.boxes.back().text;
-    }
-
-    testing::ScratchDirectory scratch;
-    std::string eeprom = scratch.file("eeprom.bin");
-    link::PosixSerialPort port;
-    testing::FakeDelay delay;  // the unit needs no pause from a simulator's memory
-    link::PortTable ports;
-    link::DeviceLink link{port, ports, delay};
-    monitor::PollState poll;
-    testing::FakePollTimer timer;
-    monitor::LinkControl linkControl{link, poll, screen, screen, timer, dialogs, language};
-    TransferContext context{link, delay, poll, linkControl, screen, dialogs, language};
-    ParameterImport importer{context, set, editor};
-    ParameterExport exporter{context, set, editor};
+    std::string eeprom = folder.file("eeprom.bin");
     std::unique_ptr<UnitSimProcess> sim;
 };
 
@@ -212,11 +180,8 @@ TEST_F(AgainstSimulator, aFailedFreeParameterWriteSendsNothingMoreAndNoCommit) {
 
 TEST_F(AgainstSimulator, anIncompatibleFirmwareRefusesBothTransfersWithoutTouchingThePort) {
     start({"--fw", "1.8.0"});
-    monitor::RealtimeData data;
-    testing::FakeClock clock;
-    monitor::LiveMonitor live{link, poll, data, screen, screen, clock, language};
     linkControl.StartLink();
-    live.Timer1Timer();  // the firmware-version step
+    program.liveMonitor.Timer1Timer();  // the firmware-version step
     ASSERT_TRUE(poll.FwVersionError);
     const std::size_t logged = sim->logLines().size();
 

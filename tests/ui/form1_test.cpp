@@ -166,18 +166,20 @@ TEST_F(WindowTest, savedParametersComeBackAfterTheDefaults) {
     const double defaultCapacity = capacity->value();
     capacity->setValue(defaultCapacity + 20);
     const std::string file = folder_.file("mine");
-    fileDialogs_.answers = {file};
+    fileDialogs_.chosen = file;
     click(controls::Bt_Salva_Disco);
     EXPECT_TRUE(dialogs_.boxes.empty()) << dialogs_.boxes.front().text;
-    EXPECT_EQ(fileDialogs_.saveFolder, folder_.file("Salvataggi"));
-    EXPECT_EQ(fileDialogs_.proposedName.rfind("Orvane_", 0), 0u);
+    ASSERT_EQ(fileDialogs_.saves.size(), 1u);
+    EXPECT_EQ(fileDialogs_.saves[0].initialFolder, folder_.file("Salvataggi"));
+    EXPECT_EQ(fileDialogs_.saves[0].proposedName.rfind("Orvane_", 0), 0u);
 
     dialogs_.answers = {true};
     click(controls::Bt_Defaut);
     EXPECT_EQ(capacity->value(), defaultCapacity);
-    fileDialogs_.answers = {file + ".ovn"};
+    fileDialogs_.chosen = file + ".ovn";
     click(controls::Bt_Leggi_Disco);
-    EXPECT_EQ(fileDialogs_.openFilter, "Orvane Files (*.ovn)");
+    ASSERT_EQ(fileDialogs_.opens.size(), 1u);
+    EXPECT_EQ(fileDialogs_.opens[0].extensionOrFilter, "Orvane Files (*.ovn)");
     EXPECT_EQ(capacity->value(), defaultCapacity + 20);
 }
 
@@ -212,7 +214,7 @@ TEST_F(WindowTest, typedTextAFieldCannotHoldIsKeptAndRefusedAtExportAndSave) {
         EXPECT_EQ(dialogs_.boxes[1].kind, Box::Error);
         EXPECT_EQ(dialogs_.boxes[1].text, c.message);
         EXPECT_EQ(dialogs_.boxes[2].text, c.message);
-        EXPECT_TRUE(fileDialogs_.proposedName.empty()) << "no file dialog";
+        EXPECT_TRUE(fileDialogs_.saves.empty()) << "no file dialog";
         field->setValue(before);
     }
 }
@@ -233,10 +235,9 @@ TEST_F(WindowTest, aLanguageSwitchKeepsTheSelectedTypesAndTheSaveWritesThem) {
     EXPECT_EQ(text(controls::Cb_Tipo_Inverter), "Tipo D");
     EXPECT_TRUE(control(controls::Gr_Conf_Libera)->isHidden());
 
-    fileDialogs_.answers = {folder_.file("kept")};
+    fileDialogs_.chosen = folder_.file("kept");
     click(controls::Bt_Salva_Disco);
-    std::ifstream in(folder_.file("kept.ovn"), std::ios::binary);
-    const std::string saved(std::istreambuf_iterator<char>(in), {});
+    const std::string saved = folder_.read("kept.ovn").value_or("");
     EXPECT_NE(saved.find("TIPO_BATT=6\r\n"), std::string::npos) << saved;
     EXPECT_NE(saved.find("TIPO_INVERTER=3\r\n"), std::string::npos) << saved;
 }

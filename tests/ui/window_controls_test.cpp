@@ -25,10 +25,9 @@
 
 #include "monitor/realtime_tables.h"
 #include "params/field_table.h"
-#include "params/free_configuration_layout.h"
 #include "params/limit_labels.h"
 #include "storage/skin_names.h"
-#include "support/fake_screen.h"
+#include "support/program_rig.h"
 #include "ui/core/language_application.h"
 #include "ui/pages/advanced_page.h"
 #include "ui/pages/control_widgets.h"
@@ -160,22 +159,21 @@ class WindowControls : public ::testing::Test {
     // The language's texts written through the window's own binding, and the parameter page
     // in the free configuration or not.
     void applyLanguage(int languageIndex, bool freeConfiguration) {
-        language.LanguageIndex = languageIndex;
-        monitor::PollState poll;
-        params::FreeConfigurationLayout layout(*screen, *screen, language);
-        ApplyLanguage(*screen, *screen, layout, language, false, poll);
+        testing::ProgramRig rig({.screen = screen.get(), .input = screen.get()});
+        program::Program& p = rig.program;
+        p.language.LanguageIndex = languageIndex;
+        ApplyLanguage(*screen, *screen, p.freeConfiguration, p.language, false, p.poll);
         params::ShowLimitLabels(*screen, params::LimitLabelGroup::GridService, languageIndex);
         if (freeConfiguration)
-            layout.ShowFreeConfiguration();
+            p.freeConfiguration.ShowFreeConfiguration();
         else
-            layout.HideFreeConfiguration();
+            p.freeConfiguration.HideFreeConfiguration();
     }
 
     QWidget window;
     QTabWidget* tabs = nullptr;
     LinkStrip* strip = nullptr;
     std::unique_ptr<QtScreen> screen;
-    catalogue::Language language;
 
   private:
     QFont savedFont_;

@@ -56,13 +56,15 @@ Form1::Form1(SkinSwitcher& skins, Form1Options options) : skins_(skins) {
     if (!options.presentDevices)
         options.presentDevices = link::DiscoverSerialDevices;
 
-    session_ = std::make_unique<Session>(SessionServices{
-        *screen_, *screen_, options.dialogs != nullptr ? *options.dialogs : *qtDialogs_,
-        options.fileDialogs != nullptr ? *options.fileDialogs : *qtDialogs_, *this, *this,
-        options.clock != nullptr ? *options.clock : *ownClock_,
-        options.port != nullptr ? *options.port : *ownPort_,
-        options.delay != nullptr ? *options.delay : *ownDelay_, files_, workingDirectory_,
-        options.presentDevices});
+    session_ = std::make_unique<Session>(
+        program::Services{*screen_, *screen_,
+                          options.dialogs != nullptr ? *options.dialogs : *qtDialogs_,
+                          options.fileDialogs != nullptr ? *options.fileDialogs : *qtDialogs_,
+                          *this, options.clock != nullptr ? *options.clock : *ownClock_,
+                          options.port != nullptr ? *options.port : *ownPort_,
+                          options.delay != nullptr ? *options.delay : *ownDelay_, files_,
+                          workingDirectory_, options.presentDevices},
+        static_cast<WindowFrame&>(*this));
 
     connectHandlers();
     session_->FormCreate();
@@ -73,7 +75,7 @@ void Form1::labelPortEntries() {
     // The closed box shows the short label of the chosen entry; the tip the whole of it.
     auto* ports = static_cast<PortList*>(screen_->widget(controls::Cb_Sel_Porta));
     for (int index = 0; index < ports->count(); ++index)
-        ports->setItemData(index, ToQString(session_->ports().entryLabel(index)),
+        ports->setItemData(index, ToQString(session_->program().ports.entryLabel(index)),
                            PortList::LabelRole);
     ports->updateGeometry();
     ports->setToolTip(ports->currentText());
@@ -126,10 +128,10 @@ void Form1::connectHandlers() {
         connect(static_cast<QComboBox*>(screen_->widget(list)), &QComboBox::activated, this,
                 handler);
     };
-    Session& s = *session_;
+    program::Program& s = session_->program();
 
     connect(&timer1_, &QTimer::timeout, this, &Form1::Timer1Timer);
-    onCommand(controls::Bt_Open, [&s] { s.linkControl().Bt_OpenClick(); });
+    onCommand(controls::Bt_Open, [&s] { s.linkControl.Bt_OpenClick(); });
 
     // The trend charts' own controls.
     const auto chartButtons = [&](frontend::Chart which, Clickable older, Clickable clear,
@@ -148,7 +150,7 @@ void Form1::connectHandlers() {
     onPick(controls::Cb_Scala, [trend](int index) { trend->setLeftScaleChannel(index + 1); });
 
     // Commands to the unit.
-    monitor::DeviceCommands& c = s.commands();
+    monitor::DeviceCommands& c = s.commands;
     onCommand(controls::Bt_Blocco, [&c] { c.Bt_BloccoClick(); });
     onCommand(controls::Bt_Riavvio, [&c] { c.Bt_RiavvioClick(); });
     onCommand(controls::Bt_Carica_Completa, [&c] { c.Bt_Carica_CompletaClick(); });
@@ -159,21 +161,22 @@ void Form1::connectHandlers() {
 
     // Parameters: the unit's memory, the defaults, the battery type and the files.
     onCommand(controls::Bt_Scrivi_Eeprom,
-              [this, &s] { blocking([&s] { s.parameterExport().Bt_Scrivi_EepromClick(); }); });
+              [this, &s] { blocking([&s] { s.parameterExport.Bt_Scrivi_EepromClick(); }); });
     onCommand(controls::Bt_Importa,
-              [this, &s] { blocking([&s] { s.parameterImport().Bt_ImportaClick(); }); });
-    onCommand(controls::Bt_Defaut, [&s] { s.parameterDefaults().Bt_DefautClick(); });
+              [this, &s] { blocking([&s] { s.parameterImport.Bt_ImportaClick(); }); });
+    onCommand(controls::Bt_Defaut, [&s] { s.defaults.Bt_DefautClick(); });
     onPick(controls::Cb_Tipo_Batt, [this, &s] {
-        s.freeConfiguration().Cb_Tipo_BattChange();
+        s.freeConfiguration.Cb_Tipo_BattChange();
         refreshAccessibleNames();  // the free rows are captioned only while shown
     });
-    onCommand(controls::Bt_Salva_Disco, [&s] { s.parameterFiles().Bt_Salva_DiscoClick(); });
-    onCommand(controls::Bt_Leggi_Disco, [&s] { s.parameterFiles().Bt_Leggi_DiscoClick(); });
+    onCommand(controls::Bt_Salva_Disco, [&s] { s.parameterFiles.Bt_Salva_DiscoClick(); });
+    onCommand(controls::Bt_Leggi_Disco, [&s] { s.parameterFiles.Bt_Leggi_DiscoClick(); });
 
     // The program's own settings.
-    onPick(controls::Combo_Skin, [&s] { s.Combo_SkinChange(); });
-    onPick(controls::Cb_Sel_Lingua, [this, &s] {
-        s.Cb_Sel_LinguaChange();
+    Session& session = *session_;
+    onPick(controls::Combo_Skin, [&session] { session.Combo_SkinChange(); });
+    onPick(controls::Cb_Sel_Lingua, [this, &session] {
+        session.Cb_Sel_LinguaChange();
         refreshAccessibleNames();
     });
 }
@@ -184,7 +187,7 @@ void Form1::Timer1Timer() {
     if (inTick_)
         return;
     inTick_ = true;
-    session_->Timer1Timer();
+    session_->program().liveMonitor.Timer1Timer();
     inTick_ = false;
 }
 

@@ -1,0 +1,21 @@
+#include "program/program.h"
+
+namespace orvane::program {
+
+Program::Program(const Services& s)
+    : services(s),
+      link(s.port, ports, s.delay),
+      liveMonitor(link, poll, data, s.screen, s.input, s.clock, language),
+      linkControl(link, poll, s.screen, s.input, s.pollTimer, s.dialogs, language),
+      commands(poll, link, s.dialogs, language),
+      freeConfiguration(s.screen, s.input, language),
+      editor(parameters, s.screen, s.input, freeConfiguration),
+      defaults(parameters, s.screen, language, freeConfiguration, editor, s.dialogs),
+      transfer{link, s.delay, poll, linkControl, s.input, s.dialogs, language},
+      parameterImport(transfer, parameters, editor),
+      parameterExport(transfer, parameters, editor),
+      settingsStore(s.files, s.workingDirectory, s.dialogs, language),
+      parameterFiles(parameters, editor, defaults, s.input, s.fileDialogs, s.dialogs, s.files,
+                     s.workingDirectory, s.clock, language) {}
+
+}  // namespace orvane::program

@@ -1,0 +1,94 @@
+// The composition root: the program's whole object graph, built from the services the
+// outside world gives it. Every object of the program is constructed here and only here, in
+// the order the members stand, each handed the others it works with; adding a constructor
+// parameter to a core class touches this file alone. No Qt: the window (through its
+// session), the test rigs, the benchmarks and a program without a window each build one
+// with their own services.
+//
+// The program owns every member for its whole life; the services are borrowed and must
+// outlive it. Window thread only (the thread that runs the handlers).
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include "catalogue/message_catalogue.h"
+#include "frontend/file_dialogs.h"
+#include "frontend/operator_dialogs.h"
+#include "frontend/screen.h"
+#include "link/delay.h"
+#include "link/device_link.h"
+#include "link/port_table.h"
+#include "link/serial_port.h"
+#include "monitor/device_commands.h"
+#include "monitor/link_control.h"
+#include "monitor/live_monitor.h"
+#include "monitor/local_clock.h"
+#include "monitor/poll_state.h"
+#include "monitor/poll_timer.h"
+#include "monitor/realtime_data.h"
+#include "params/free_configuration_layout.h"
+#include "params/parameter_defaults.h"
+#include "params/parameter_editor.h"
+#include "params/parameter_export.h"
+#include "params/parameter_import.h"
+#include "params/parameter_set.h"
+#include "params/parameter_transfer.h"
+#include "storage/file_system.h"
+#include "storage/parameter_files.h"
+#include "storage/program_settings.h"
+#include "storage/working_directory.h"
+
+namespace orvane::program {
+
+// What the program needs from outside: the window (or a stand-in), the operator, the
+// machine. Plain references; each must outlive the program.
+struct Services {
+    frontend::Screen& screen;
+    const frontend::ScreenReader& input;
+    frontend::OperatorDialogs& dialogs;
+    frontend::FileDialogs& fileDialogs;
+    monitor::PollTimer& pollTimer;
+    const monitor::LocalClock& clock;
+    link::SerialPort& port;
+    link::Delay& delay;
+    storage::FileSystem& files;
+    storage::WorkingDirectory& workingDirectory;
+    // The serial devices present now, for the port list; empty: none are looked for.
+    std::function<std::vector<link::SerialDevice>()> presentDevices;
+};
+
+// The members are the graph itself, public so that the window's sequences, the handlers and
+// the tests reach each object by its plain name. They are built in the order they stand.
+class Program {
+  public:
+    explicit Program(const Services& services);
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    const Services services;
+
+    // The program's state for the whole run.
+    catalogue::Language language;
+    storage::ProgramSettings settings;
+    link::PortTable ports;
+    link::DeviceLink link;
+    monitor::PollState poll;
+    monitor::RealtimeData data;
+    params::ParameterSet parameters;
+
+    // The objects that work on it.
+    monitor::LiveMonitor liveMonitor;
+    monitor::LinkControl linkControl;
+    monitor::DeviceCommands commands;
+    params::FreeConfigurationLayout freeConfiguration;
+    params::ParameterEditor editor;
+    params::ParameterDefaults defaults;
+    params::TransferContext transfer;
+    params::ParameterImport parameterImport;
+    params::ParameterExport parameterExport;
+    storage::SettingsStore settingsStore;
+    storage::ParameterFiles parameterFiles;
+};
+
+}  // namespace orvane::program
