@@ -246,6 +246,7 @@ const std::array<CatalogueRow, CatalogueRowCount> MessageCatalogue{{
     /* 238 */ {{"DNS: ogni ottetto deve essere un numero da 0 a 255", "DNS: each octet must be a number from 0 to 255", ""}},
     /* 239 */ {{"Server Locale: ogni ottetto deve essere un numero da 0 a 255", "Local Server: each octet must be a number from 0 to 255", ""}},
     /* 240 */ {{"Massima Potenza Mppt: il valore deve essere un numero da 0 a 65535", "Mppt Max. Power: the value must be a number from 0 to 65535", ""}},
+    /* 241 */ {{"nessuno", "none", ""}},
 }};
 // clang-format on
 

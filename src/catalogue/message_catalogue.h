@@ -1,4 +1,4 @@
-// Every language-dependent text of the program: 240 rows, slot 0 Italian, slot 1 English,
+// Every language-dependent text of the program: 241 rows, slot 0 Italian, slot 1 English,
 // slot 2 empty. A process-wide constant table (no Qt), read from the window thread.
 // Texts are UTF-8; the 8-bit code page only exists at the file and NetBIOS boundaries.
 #pragma once
@@ -8,7 +8,7 @@
 
 namespace orvane::catalogue {
 
-inline constexpr int CatalogueRowCount = 240;
+inline constexpr int CatalogueRowCount = 241;
 inline constexpr int Italian = 0;
 inline constexpr int English = 1;
 
@@ -19,10 +19,10 @@ struct CatalogueRow {
     std::array<std::string_view, 3> slot;
 };
 
-// Rows 1..240 are entries 0..239.
+// Rows 1..241 are entries 0..240.
 extern const std::array<CatalogueRow, CatalogueRowCount> MessageCatalogue;
 
-// Row `row` (1..240) in slot `languageIndex`; empty for a row or slot outside the table.
+// Row `row` (1..241) in slot `languageIndex`; empty for a row or slot outside the table.
 std::string_view CatalogueText(int row, int languageIndex);
 
 // Middle words of some limit labels.
@@ -76,6 +76,7 @@ inline constexpr int GatewayRefused = 237;
 inline constexpr int DnsServerRefused = 238;
 inline constexpr int LocalServerRefused = 239;
 inline constexpr int MpptPowerRefused = 240;
+inline constexpr int NoDevice = 241;  // a port-list entry bound to no device
 }  // namespace row
 
 }  // namespace orvane::catalogue

@@ -130,8 +130,8 @@ TEST(PortTable, configuredEntriesWinAndPresentDevicesFillTheRestInOrder) {
     EXPECT_EQ(table.devicePath(3), std::nullopt);
     EXPECT_EQ(table.devicePath(4), m.dev("ttyUSB0"));
     EXPECT_EQ(table.devicePath(11), std::nullopt);
-    EXPECT_EQ(table.entryText(0), "COM 1 \u2014 /dev/ttyS0 (built-in serial port)");
-    EXPECT_EQ(table.entryText(3), "COM 4 \u2014 none");
+    EXPECT_EQ(table.entryText(0, "none"), "COM 1 \u2014 /dev/ttyS0 (built-in serial port)");
+    EXPECT_EQ(table.entryText(3, "none"), "COM 4 \u2014 none");
 
     // A later scan with fewer devices frees the entries it no longer fills.
     table.assignPresent({{"/dev/ttyS0", ""}});
@@ -159,7 +159,7 @@ TEST(PortTable, labelsEachEntryByWhatTellsItsDeviceApart) {
         {11, ""},
     };
     for (const auto& [index, label] : cases)
-        EXPECT_EQ(table.entryLabel(index), label) << index;
+        EXPECT_EQ(table.entryLabel(index, "none"), label) << index;
 }
 
 }  // namespace

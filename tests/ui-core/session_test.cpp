@@ -160,6 +160,22 @@ TEST_F(StartingTheProgram, pickingEnglishSavesItAtOnceAndRewritesTheTexts) {
     EXPECT_NE(savedSettings().find("LEFT=100\r\nTOP=100\r\n"), std::string::npos);
 }
 
+// The port list is the window's: an entry bound to no device says so in its language.
+TEST_F(StartingTheProgram, portEntriesWithoutADeviceSpeakTheWindowsLanguageAndKeepTheSelection) {
+    settings("[GENERALE]\r\nCOM_232=3\r\nLINGUA=1\r\n");
+    start();
+    const auto entry = [this](int index) { return screen.lists[controls::Cb_Sel_Porta][index]; };
+    EXPECT_EQ(entry(3), "COM 4 \u2014 none");
+    EXPECT_EQ(screen.listIndex(controls::Cb_Sel_Porta), 3);
+
+    screen.indices[controls::Cb_Sel_Lingua] = 0;
+    session.Cb_Sel_LinguaChange();
+    EXPECT_EQ(entry(3), "COM 4 \u2014 nessuno");
+    EXPECT_EQ(entry(10), "COM 11 \u2014 nessuno");
+    EXPECT_NE(entry(0).find("/dev/ttyUSB0"), std::string::npos) << "a bound entry names its device";
+    EXPECT_EQ(screen.listIndex(controls::Cb_Sel_Porta), 3);
+}
+
 TEST_F(StartingTheProgram, closingWhileTheLinkRunsClosesThePortAndAsksNothing) {
     start();
     screen.indices[controls::Cb_Sel_Porta] = 0;

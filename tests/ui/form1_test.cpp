@@ -261,6 +261,22 @@ TEST_F(WindowTest, theClosedPortListShowsTheAdapterAndTheTipAndOpenListTheWholeE
     ports->hidePopup();
 }
 
+TEST_F(WindowTest, aLanguageSwitchRewordsThePortListAndKeepsItsLabelsAndSelection) {
+    const std::string byId = "/dev/serial/by-id/usb-FTDI_USB-RS485_Cable_FT0ABCDE-if00-port0";
+    devices_ = {{byId, "FTDI USB-RS485 Cable"}};
+    open();
+    auto* ports = control<ui::PortList>(controls::Cb_Sel_Porta);
+    EXPECT_EQ(ports->itemText(1), QString::fromUtf8("COM 2 \u2014 nessuno"));
+
+    pick(controls::Cb_Sel_Lingua, 1);
+    EXPECT_EQ(ports->itemText(1), QString::fromUtf8("COM 2 \u2014 none"));
+    EXPECT_EQ(ports->itemData(1, ui::PortList::LabelRole).toString(),
+              QString::fromUtf8("COM 2 \u2014 none"));
+    EXPECT_EQ(ports->currentIndex(), 0);
+    EXPECT_EQ(ports->shownText(), QString::fromUtf8("COM 1 \u2014 FTDI USB-RS485 Cable"));
+    EXPECT_EQ(ports->toolTip(), ports->currentText());
+}
+
 TEST_F(WindowTest, theDefaultsQuestionIsARealYesNoBox) {
     open(/*realDialogs=*/true);
     auto* capacity = control<widgets::NumericField>(controls::Ed_Capacita);

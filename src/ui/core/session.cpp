@@ -21,6 +21,8 @@ void Session::FormCreate() {
     program::Program& p = program_;
     frontend::Screen& screen = p.services.screen;
     p.settingsStore.LoadProgramSettings(p.settings, p.ports);
+    if (p.services.presentDevices)
+        p.ports.assignPresent(p.services.presentDevices());
     fillPortList();
     storage::FillSkinList(screen, p.settings.SkinIndex);
     screen.setListIndex(PortList, p.settings.PortIndex);
@@ -82,11 +84,9 @@ void Session::Combo_SkinChange() {
 
 void Session::fillPortList() {
     program::Program& p = program_;
-    if (p.services.presentDevices)
-        p.ports.assignPresent(p.services.presentDevices());
     std::vector<std::string> entries;
     for (int index = 0; index < link::PortCount; ++index)
-        entries.push_back(p.ports.entryText(index));
+        entries.push_back(p.ports.entryText(index, p.language.text(catalogue::row::NoDevice)));
     p.services.screen.setListItems(PortList, entries);
 }
 
@@ -100,6 +100,10 @@ void Session::applyLanguage() {
     program::Program& p = program_;
     ApplyLanguage(p.services.screen, p.services.input, p.freeConfiguration, p.language,
                   p.link.IsPortOpen(), p.poll);
+    // Entries without a device say so in the new language, on the port that was selected.
+    const int selectedPort = p.services.input.listIndex(PortList);
+    fillPortList();
+    p.services.screen.setListIndex(PortList, selectedPort);
 }
 
 }  // namespace orvane::ui

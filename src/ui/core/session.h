@@ -18,8 +18,8 @@ class Session {
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
-    // The window exists with all its controls: settings read and applied, port list and skin
-    // list filled, the stored skin applied.
+    // The window exists with all its controls: settings read and applied, the present serial
+    // devices bound, port list and skin list filled, the stored skin applied.
     void FormCreate();
     // The window is shown for the first time: defaults in the parameter fields, texts of the
     // language, link, command and filter state at their start values.
@@ -38,9 +38,9 @@ class Session {
     const program::Program& program() const { return program_; }
 
   private:
-    void fillPortList();
+    void fillPortList();          // in the current language, nothing selected
     void applySkinAt(int index);  // position in `SkinNames`
-    void applyLanguage();
+    void applyLanguage();         // the whole window's texts, the port list's too
 
     program::Program program_;
     WindowFrame& frame_;

@@ -67,19 +67,22 @@ Form1::Form1(SkinSwitcher& skins, Form1Options options) : skins_(skins) {
         static_cast<WindowFrame&>(*this));
 
     connectHandlers();
+    auto* ports = static_cast<PortList*>(screen_->widget(controls::Cb_Sel_Porta));
+    connect(ports, &QComboBox::currentTextChanged, ports, &QWidget::setToolTip);
     session_->FormCreate();
     labelPortEntries();
 }
 
 void Form1::labelPortEntries() {
     // The closed box shows the short label of the chosen entry; the tip the whole of it.
+    const program::Program& p = session_->program();
+    const std::string_view noDevice = p.language.text(catalogue::row::NoDevice);
     auto* ports = static_cast<PortList*>(screen_->widget(controls::Cb_Sel_Porta));
     for (int index = 0; index < ports->count(); ++index)
-        ports->setItemData(index, ToQString(session_->program().ports.entryLabel(index)),
+        ports->setItemData(index, ToQString(p.ports.entryLabel(index, noDevice)),
                            PortList::LabelRole);
     ports->updateGeometry();
     ports->setToolTip(ports->currentText());
-    connect(ports, &QComboBox::currentTextChanged, ports, &QWidget::setToolTip);
 }
 
 Form1::~Form1() = default;
@@ -177,6 +180,7 @@ void Form1::connectHandlers() {
     onPick(controls::Combo_Skin, [&session] { session.Combo_SkinChange(); });
     onPick(controls::Cb_Sel_Lingua, [this, &session] {
         session.Cb_Sel_LinguaChange();
+        labelPortEntries();  // the list came back in the new language
         refreshAccessibleNames();
     });
 }
@@ -206,6 +210,7 @@ void Form1::showEvent(QShowEvent* event) {
         return;
     shown_ = true;
     session_->FormShow();
+    labelPortEntries();
     refreshAccessibleNames();
 }
 
