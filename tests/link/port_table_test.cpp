@@ -2,13 +2,12 @@
 // out in a scratch directory.
 #include <gtest/gtest.h>
 
-#include <stdlib.h>
-
 #include <filesystem>
 #include <fstream>
 
 #include "link/port_table.h"
 #include "link/serial_discovery.h"
+#include "support/scratch_directory.h"
 
 namespace orvane::link {
 namespace {
@@ -19,14 +18,11 @@ namespace fs = std::filesystem;
 class Machine {
   public:
     Machine() {
-        char pattern[] = "/tmp/orvane-devices-XXXXXX";
-        root_ = ::mkdtemp(pattern);
-        roots.dev = root_ / "dev";
-        roots.sys = root_ / "sys";
+        roots.dev = root_.path() / "dev";
+        roots.sys = root_.path() / "sys";
         fs::create_directories(roots.dev / "serial" / "by-id");
         fs::create_directories(roots.sys / "class" / "tty");
     }
-    ~Machine() { fs::remove_all(root_); }
 
     // A node with a device behind it; `uartType` is what a serial-core port reports.
     void port(const std::string& name, int uartType = -1) {
@@ -48,7 +44,7 @@ class Machine {
     DeviceRoots roots;
 
   private:
-    fs::path root_;
+    testing::ScratchDirectory root_;
 };
 
 std::vector<std::string> Paths(const std::vector<SerialDevice>& devices) {

@@ -1,10 +1,13 @@
 // Parameter sets as a unit holds them, and their place in the unit's parameter memory.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cstdint>
 #include <initializer_list>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "params/field_table.h"
@@ -34,6 +37,23 @@ inline ParameterSet UnitSet(std::initializer_list<FieldDefault> values,
         s.set(v.field, v.value);
     StoreNetbiosText(netbiosName, s.NetbiosNameBlock);
     return s;
+}
+
+// Whether `actual` holds `expected`'s bytes in each of `blocks`; a failure names the blocks
+// that differ.
+inline ::testing::AssertionResult SameBlocks(const ParameterSet& actual,
+                                             const ParameterSet& expected,
+                                             std::initializer_list<Block> blocks = {
+                                                 Block::Network, Block::Config, Block::FreeParam,
+                                                 Block::GridService, Block::NetbiosName,
+                                                 Block::Identity}) {
+    std::string differing;
+    for (Block b : blocks)
+        if (!std::ranges::equal(actual.bytes(b), expected.bytes(b)))
+            differing += std::string(differing.empty() ? "" : ", ") + std::string(LayoutOf(b).name);
+    if (differing.empty())
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "other bytes in " << differing;
 }
 
 // Lays every block of `s` into a memory image of the unit at the block's address.
