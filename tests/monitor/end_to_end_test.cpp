@@ -7,6 +7,7 @@
 #include "live_rig.h"
 #include "monitor/poll_steps.h"
 #include "support/unit_sim_process.h"
+#include "ui/core/live_display.h"
 
 namespace orvane::monitor {
 

@@ -1,6 +1,6 @@
 // The live link of a whole program on one test's stack (the composition root over the
-// rig's fakes), as the window has it after start-up with "COM 1" selected; short names for
-// the objects the tests drive. `LiveRig` puts a scripted unit behind the in-memory port.
+// rig's fakes, each snapshot shown through the window's presenter), as the window has it
+// after start-up with "COM 1" selected; short names for the objects the tests drive. `LiveRig` puts a scripted unit behind the in-memory port.
 // Ticks are run by calling the timer handler.
 #pragma once
 
@@ -82,7 +82,7 @@ struct MonitorRig : ProgramRig {
     monitor::RealtimeData& data = program.data;
     catalogue::Language& language = program.language;
     monitor::LinkControl& control = program.linkControl;
-    monitor::LiveMonitor& monitor = program.liveMonitor;
+    ui::LiveDisplay& monitor = program.live;
     monitor::DeviceCommands& commands = program.commands;
 };
 

@@ -176,7 +176,7 @@ TEST_F(AgainstSimulator, aFailedFreeParameterWriteSendsNothingMoreAndNoCommit) {
 TEST_F(AgainstSimulator, anIncompatibleFirmwareRefusesBothTransfersWithoutTouchingThePort) {
     start({"--fw", "1.8.0"});
     linkControl.StartLink();
-    program.liveMonitor.Timer1Timer();  // the firmware-version step
+    program.live.Timer1Timer();  // the firmware-version step
     ASSERT_TRUE(poll.FwVersionError);
     const std::size_t logged = sim->logLines().size();
 

@@ -8,7 +8,7 @@
 
 #include <vector>
 
-#include "program/program.h"
+#include "ui/core/program.h"
 #include "support/fake_screen.h"
 #include "support/fake_serial_port.h"
 #include "support/scratch_directory.h"
@@ -39,7 +39,7 @@ struct FakeServices {
     FakeDelay delay;
     std::vector<link::SerialDevice> devices;  // what the port list finds on the machine
 
-    program::Services services(const Substitutes& own = {}) {
+    ui::ProgramServices services(const Substitutes& own = {}) {
         return {own.screen != nullptr ? *own.screen : screen,
                 own.input != nullptr ? *own.input : screen,
                 dialogs,
@@ -56,7 +56,7 @@ struct FakeServices {
 
 struct ProgramRig : FakeServices {
     explicit ProgramRig(const Substitutes& own = {}) : program(services(own)) {}
-    program::Program program;
+    ui::Program program;
 };
 
 }  // namespace orvane::testing

@@ -14,11 +14,11 @@ constexpr auto PortList = controls::Cb_Sel_Porta;
 
 }  // namespace
 
-Session::Session(const program::Services& services, WindowFrame& frame)
+Session::Session(const ProgramServices& services, WindowFrame& frame)
     : program_(services), frame_(frame) {}
 
 void Session::FormCreate() {
-    program::Program& p = program_;
+    Program& p = program_;
     frontend::Screen& screen = p.services.screen;
     p.settingsStore.LoadProgramSettings(p.settings, p.ports);
     if (p.services.presentDevices)
@@ -36,7 +36,7 @@ void Session::FormCreate() {
 }
 
 void Session::FormShow() {
-    program::Program& p = program_;
+    Program& p = program_;
     frontend::Screen& screen = p.services.screen;
     frame_.moveTo(p.settings.WindowLeft, p.settings.WindowTop);
     screen.setEnabled(controls::Bt_Cambio_Batteria, true);
@@ -53,11 +53,11 @@ void Session::FormShow() {
     screen.setVisible(controls::Gr_Nascosti, false);
     screen.setEnabled(controls::Gr_Nascosti, false);
     // Poll step, link flags, command flags and filters back to where a new link starts.
-    p.liveMonitor.ResetOnShow();
+    p.live.ResetOnShow();
 }
 
 bool Session::FormCloseQuery() {
-    program::Program& p = program_;
+    Program& p = program_;
     p.linkControl.CloseOnExit();
     p.settings.WindowTop = frame_.top();
     p.settings.WindowLeft = frame_.left();
@@ -66,7 +66,7 @@ bool Session::FormCloseQuery() {
 }
 
 void Session::Cb_Sel_LinguaChange() {
-    program::Program& p = program_;
+    Program& p = program_;
     const int picked = p.services.input.listIndex(controls::Cb_Sel_Lingua);
     if (picked != catalogue::Italian && picked != catalogue::English)
         return;
@@ -77,13 +77,13 @@ void Session::Cb_Sel_LinguaChange() {
 }
 
 void Session::Combo_SkinChange() {
-    program::Program& p = program_;
+    Program& p = program_;
     p.settingsStore.SaveProgramSettings(p.settings, p.services.input);
     applySkinAt(p.services.input.listIndex(controls::Combo_Skin));
 }
 
 void Session::fillPortList() {
-    program::Program& p = program_;
+    Program& p = program_;
     std::vector<std::string> entries;
     for (int index = 0; index < link::PortCount; ++index)
         entries.push_back(p.ports.entryText(index, p.language.text(catalogue::row::NoDevice)));
@@ -97,7 +97,7 @@ void Session::applySkinAt(int index) {
 }
 
 void Session::applyLanguage() {
-    program::Program& p = program_;
+    Program& p = program_;
     ApplyLanguage(p.services.screen, p.services.input, p.freeConfiguration, p.language,
                   p.link.IsPortOpen(), p.poll);
     // Entries without a device say so in the new language, on the port that was selected.

@@ -2,11 +2,11 @@
 // (FormCreate, FormShow) and goes down (FormCloseQuery), and the two settings the operator
 // changes from the window (language and skin). The program itself, everything the window
 // owns for the whole run outside its controls, is built by the composition root
-// (`program::Program`) and held here. The Qt window builds one session with its own
+// (`Program`) and held here. The Qt window builds one session with its own
 // services and forwards its events; tests pass fakes. Window thread only.
 #pragma once
 
-#include "program/program.h"
+#include "ui/core/program.h"
 #include "ui/core/window_frame.h"
 
 namespace orvane::ui {
@@ -14,7 +14,7 @@ namespace orvane::ui {
 class Session {
   public:
     // Every service and `frame` must outlive the session.
-    Session(const program::Services& services, WindowFrame& frame);
+    Session(const ProgramServices& services, WindowFrame& frame);
     Session(const Session&) = delete;
     Session& operator=(const Session&) = delete;
 
@@ -34,15 +34,15 @@ class Session {
 
     // The program: the handlers of the link, the commands and the parameter buttons, and
     // its state.
-    program::Program& program() { return program_; }
-    const program::Program& program() const { return program_; }
+    Program& program() { return program_; }
+    const Program& program() const { return program_; }
 
   private:
     void fillPortList();          // in the current language, nothing selected
     void applySkinAt(int index);  // position in `SkinNames`
     void applyLanguage();         // the whole window's texts, the port list's too
 
-    program::Program program_;
+    Program program_;
     WindowFrame& frame_;
 };
 

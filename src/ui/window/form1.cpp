@@ -57,7 +57,7 @@ Form1::Form1(SkinSwitcher& skins, Form1Options options) : skins_(skins) {
         options.presentDevices = link::DiscoverSerialDevices;
 
     session_ = std::make_unique<Session>(
-        program::Services{*screen_, *screen_,
+        ui::ProgramServices{*screen_, *screen_,
                           options.dialogs != nullptr ? *options.dialogs : *qtDialogs_,
                           options.fileDialogs != nullptr ? *options.fileDialogs : *qtDialogs_,
                           *this, options.clock != nullptr ? *options.clock : *ownClock_,
@@ -75,7 +75,7 @@ Form1::Form1(SkinSwitcher& skins, Form1Options options) : skins_(skins) {
 
 void Form1::labelPortEntries() {
     // The closed box shows the short label of the chosen entry; the tip the whole of it.
-    const program::Program& p = session_->program();
+    const ui::Program& p = session_->program();
     const std::string_view noDevice = p.language.text(catalogue::row::NoDevice);
     auto* ports = static_cast<PortList*>(screen_->widget(controls::Cb_Sel_Porta));
     for (int index = 0; index < ports->count(); ++index)
@@ -131,7 +131,7 @@ void Form1::connectHandlers() {
         connect(static_cast<QComboBox*>(screen_->widget(list)), &QComboBox::activated, this,
                 handler);
     };
-    program::Program& s = session_->program();
+    ui::Program& s = session_->program();
 
     connect(&timer1_, &QTimer::timeout, this, &Form1::Timer1Timer);
     onCommand(controls::Bt_Open, [&s] { s.linkControl.Bt_OpenClick(); });
@@ -191,7 +191,7 @@ void Form1::Timer1Timer() {
     if (inTick_)
         return;
     inTick_ = true;
-    session_->program().liveMonitor.Timer1Timer();
+    session_->program().live.Timer1Timer();
     inTick_ = false;
 }
 

@@ -1,11 +1,11 @@
-#include "program/program.h"
+#include "ui/core/program.h"
 
-namespace orvane::program {
+namespace orvane::ui {
 
-Program::Program(const Services& s)
+Program::Program(const ProgramServices& s)
     : services(s),
       link(s.port, ports, s.delay),
-      liveMonitor(link, poll, data, s.screen, s.input, s.clock, language),
+      live(link, poll, data, s.screen, s.input, s.clock, language),
       linkControl(link, poll, s.screen, s.input, s.pollTimer, s.dialogs, language),
       commands(poll, link, s.dialogs, language),
       freeConfiguration(s.screen, s.input, language),
@@ -18,4 +18,4 @@ Program::Program(const Services& s)
       parameterFiles(parameters, editor, defaults, s.input, s.fileDialogs, s.dialogs, s.files,
                      s.workingDirectory, s.clock, language) {}
 
-}  // namespace orvane::program
+}  // namespace orvane::ui

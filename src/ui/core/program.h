@@ -3,7 +3,9 @@
 // the order the members stand, each handed the others it works with; adding a constructor
 // parameter to a core class touches this file alone. No Qt: the window (through its
 // session), the test rigs, the benchmarks and a program without a window each build one
-// with their own services.
+// with their own services (a windowless one gives a `frontend::NullScreen`). It lives beside
+// the window's Qt-free presenter, which it builds over the screen it is given; everything it
+// uses lies below this folder.
 //
 // The program owns every member for its whole life; the services are borrowed and must
 // outlive it. Window thread only (the thread that runs the handlers).
@@ -22,7 +24,6 @@
 #include "link/serial_port.h"
 #include "monitor/device_commands.h"
 #include "monitor/link_control.h"
-#include "monitor/live_monitor.h"
 #include "monitor/local_clock.h"
 #include "monitor/poll_state.h"
 #include "monitor/poll_timer.h"
@@ -38,12 +39,13 @@
 #include "storage/parameter_files.h"
 #include "storage/program_settings.h"
 #include "storage/working_directory.h"
+#include "ui/core/live_display.h"
 
-namespace orvane::program {
+namespace orvane::ui {
 
 // What the program needs from outside: the window (or a stand-in), the operator, the
 // machine. Plain references; each must outlive the program.
-struct Services {
+struct ProgramServices {
     frontend::Screen& screen;
     const frontend::ScreenReader& input;
     frontend::OperatorDialogs& dialogs;
@@ -62,11 +64,11 @@ struct Services {
 // the tests reach each object by its plain name. They are built in the order they stand.
 class Program {
   public:
-    explicit Program(const Services& services);
+    explicit Program(const ProgramServices& services);
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
-    const Services services;
+    const ProgramServices services;
 
     // The program's state for the whole run.
     catalogue::Language language;
@@ -78,7 +80,7 @@ class Program {
     params::ParameterSet parameters;
 
     // The objects that work on it.
-    monitor::LiveMonitor liveMonitor;
+    LiveDisplay live;  // Timer1Timer: the unit's tick, its presenter, the PC clock
     monitor::LinkControl linkControl;
     monitor::DeviceCommands commands;
     params::FreeConfigurationLayout freeConfiguration;
@@ -91,4 +93,4 @@ class Program {
     storage::ParameterFiles parameterFiles;
 };
 
-}  // namespace orvane::program
+}  // namespace orvane::ui
