@@ -1,7 +1,7 @@
 // The live link of a whole program on one test's stack (the composition root over the
 // rig's fakes, each snapshot shown through the window's presenter), as the window has it
-// after start-up with "COM 1" selected; short names for the objects the tests drive. `LiveRig` puts a scripted unit behind the in-memory port.
-// Ticks are run by calling the timer handler.
+// after start-up with "COM 1" selected; short names for the objects the tests drive. `LiveRig` puts
+// a scripted unit behind the in-memory port. Ticks are run by calling the timer handler.
 #pragma once
 
 #include <cstdint>

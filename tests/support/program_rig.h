@@ -8,11 +8,11 @@
 
 #include <vector>
 
-#include "ui/core/program.h"
 #include "support/fake_screen.h"
 #include "support/fake_serial_port.h"
 #include "support/scratch_directory.h"
 #include "support/storage_fakes.h"
+#include "ui/core/program.h"
 
 namespace orvane::testing {
 

@@ -58,12 +58,12 @@ Form1::Form1(SkinSwitcher& skins, Form1Options options) : skins_(skins) {
 
     session_ = std::make_unique<Session>(
         ui::ProgramServices{*screen_, *screen_,
-                          options.dialogs != nullptr ? *options.dialogs : *qtDialogs_,
-                          options.fileDialogs != nullptr ? *options.fileDialogs : *qtDialogs_,
-                          *this, options.clock != nullptr ? *options.clock : *ownClock_,
-                          options.port != nullptr ? *options.port : *ownPort_,
-                          options.delay != nullptr ? *options.delay : *ownDelay_, files_,
-                          workingDirectory_, options.presentDevices},
+                            options.dialogs != nullptr ? *options.dialogs : *qtDialogs_,
+                            options.fileDialogs != nullptr ? *options.fileDialogs : *qtDialogs_,
+                            *this, options.clock != nullptr ? *options.clock : *ownClock_,
+                            options.port != nullptr ? *options.port : *ownPort_,
+                            options.delay != nullptr ? *options.delay : *ownDelay_, files_,
+                            workingDirectory_, options.presentDevices},
         static_cast<WindowFrame&>(*this));
 
     connectHandlers();
