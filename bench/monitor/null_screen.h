@@ -19,6 +19,8 @@ class NullScreen final : public frontend::Screen, public frontend::ScreenReader 
     void setVisible(frontend::AnyControl, bool) override {}
     void setEnabled(frontend::AnyControl, bool) override {}
     void setDate(frontend::DateControl, frontend::CalendarDate) override {}
+    void setOutOfRange(frontend::Control<frontend::ControlKind::NumericField>,
+                       std::string_view) override {}
     void setTrendValue(frontend::Chart, int, float) override {}
     void setTrendVisible(frontend::Chart, int, bool) override {}
     void setTrendRange(frontend::Chart, int, double, double) override {}

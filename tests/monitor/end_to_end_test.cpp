@@ -13,6 +13,7 @@
 #include "monitor/poll_steps.h"
 #include "support/fake_screen.h"
 #include "support/fake_serial_port.h"
+#include "support/recording_snapshots.h"
 #include "support/unit_sim_process.h"
 
 namespace orvane::monitor {
@@ -97,7 +98,8 @@ struct SimRig {
     testing::FakePollTimer timer;
     LinkControl control{link, poll, screen, screen, timer, dialogs, language};
     LiveMonitor monitor{link, poll, data, screen, screen, clock, language};
-    DeviceCommands commands{poll, link, dialogs, language};
+    testing::RecordingSnapshots snapshots;
+    DeviceCommands commands{poll, link, dialogs, language, snapshots};
 };
 
 TEST(EndToEnd, decodedValuesFollowTheSimulator) {

@@ -12,6 +12,7 @@
 #include "monitor/live_monitor.h"
 #include "support/fake_screen.h"
 #include "support/fake_serial_port.h"
+#include "support/recording_snapshots.h"
 
 namespace orvane::testing {
 
@@ -103,7 +104,8 @@ struct LiveRig {
     FakePollTimer timer;
     monitor::LinkControl control{link, poll, screen, screen, timer, dialogs, language};
     monitor::LiveMonitor monitor{link, poll, data, screen, screen, clock, language};
-    monitor::DeviceCommands commands{poll, link, dialogs, language};
+    RecordingSnapshots snapshots;
+    monitor::DeviceCommands commands{poll, link, dialogs, language, snapshots};
 
   private:
     std::size_t seen_ = 0;

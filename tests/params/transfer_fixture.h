@@ -9,8 +9,10 @@
 #include "monitor/link_control.h"
 #include "monitor/poll_state.h"
 #include "parameter_fixture.h"
+#include "params/parameter_compare.h"
 #include "params/parameter_export.h"
 #include "params/parameter_import.h"
+#include "recording_backups.h"
 
 namespace orvane::params {
 
@@ -26,7 +28,9 @@ struct TransferWindow : ParameterWindow {
     monitor::LinkControl linkControl{link, poll, screen, screen, timer, dialogs, language};
     TransferContext context{link, delay, poll, linkControl, screen, dialogs, language};
     ParameterImport importer{context, set, editor};
-    ParameterExport exporter{context, set, editor};
+    RecordingBackups backups;
+    ParameterExport exporter{context, set, editor, backups};
+    ParameterCompare compare{context, set, editor};
     FakeUnit unit;
 
     TransferWindow() {

@@ -35,6 +35,13 @@ class UnattendedOperator final : public orvane::frontend::OperatorDialogs {
         print("question (No)", text);
         return false;
     }
+    bool askChanges(const orvane::frontend::ChangeList& changes) override {
+        print("changes (No)", changes.message);
+        return false;
+    }
+    void showChanges(const orvane::frontend::ChangeList& changes) override {
+        print("changes", changes.message);
+    }
 
   private:
     static void print(const char* kind, std::string_view text) {

@@ -19,13 +19,17 @@ Session::Session(const SessionServices& services)
       link_(s_.port, ports_, s_.delay),
       monitor_(link_, poll_, data_, s_.screen, s_.input, s_.clock, language_),
       linkControl_(link_, poll_, s_.screen, s_.input, s_.pollTimer, s_.dialogs, language_),
-      commands_(poll_, link_, s_.dialogs, language_),
+      snapshots_(poll_, data_, parameters_, s_.files, s_.workingDirectory, s_.clock),
+      commands_(poll_, link_, s_.dialogs, language_, snapshots_),
       layout_(s_.screen, s_.input, language_),
       editor_(parameters_, s_.screen, s_.input, layout_),
+      marks_(s_.screen, s_.input, language_),
       defaults_(parameters_, s_.screen, language_, layout_, editor_, s_.dialogs),
       transfer_{link_, s_.delay, poll_, linkControl_, s_.input, s_.dialogs, language_},
       import_(transfer_, parameters_, editor_),
-      export_(transfer_, parameters_, editor_),
+      backups_(s_.files, s_.workingDirectory, s_.clock),
+      export_(transfer_, parameters_, editor_, backups_),
+      compare_(transfer_, parameters_, editor_),
       settingsStore_(s_.files, s_.workingDirectory, s_.dialogs, language_),
       files_(parameters_, editor_, defaults_, s_.input, s_.fileDialogs, s_.dialogs, s_.files,
              s_.workingDirectory, s_.clock, language_) {}
@@ -103,6 +107,7 @@ void Session::applySkinAt(int index) {
 
 void Session::applyLanguage() {
     ApplyLanguage(s_.screen, s_.input, layout_, language_, link_.IsPortOpen(), poll_);
+    marks_.RefreshAll();  // their tips in the new language
 }
 
 }  // namespace orvane::ui

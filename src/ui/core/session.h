@@ -25,15 +25,18 @@
 #include "monitor/poll_timer.h"
 #include "monitor/realtime_data.h"
 #include "params/free_configuration_layout.h"
+#include "params/parameter_compare.h"
 #include "params/parameter_defaults.h"
 #include "params/parameter_editor.h"
 #include "params/parameter_export.h"
 #include "params/parameter_import.h"
 #include "params/parameter_set.h"
 #include "params/parameter_transfer.h"
+#include "params/range_marks.h"
 #include "storage/file_system.h"
 #include "storage/parameter_files.h"
 #include "storage/program_settings.h"
+#include "storage/safe_write_files.h"
 #include "storage/working_directory.h"
 #include "ui/core/window_frame.h"
 
@@ -75,6 +78,8 @@ class Session {
 
     void Cb_Sel_LinguaChange();  // the operator picked a language
     void Combo_SkinChange();     // the operator picked a skin
+    // A parameter field's value changed, typed or set: marked while outside its limits.
+    void ParameterFieldChanged(params::Field f) { marks_.FieldChanged(f); }
 
     // The handlers of the link, the commands and the parameter buttons.
     void Timer1Timer() { monitor_.Timer1Timer(); }
@@ -82,6 +87,7 @@ class Session {
     monitor::DeviceCommands& commands() { return commands_; }
     params::ParameterImport& parameterImport() { return import_; }
     params::ParameterExport& parameterExport() { return export_; }
+    params::ParameterCompare& parameterCompare() { return compare_; }
     params::ParameterDefaults& parameterDefaults() { return defaults_; }
     params::FreeConfigurationLayout& freeConfiguration() { return layout_; }
     storage::ParameterFiles& parameterFiles() { return files_; }
@@ -107,14 +113,18 @@ class Session {
     monitor::RealtimeData data_;
     monitor::LiveMonitor monitor_;
     monitor::LinkControl linkControl_;
-    monitor::DeviceCommands commands_;
     params::ParameterSet parameters_;
+    storage::SnapshotFiles snapshots_;
+    monitor::DeviceCommands commands_;
     params::FreeConfigurationLayout layout_;
     params::ParameterEditor editor_;
+    params::RangeMarks marks_;
     params::ParameterDefaults defaults_;
     params::TransferContext transfer_;
     params::ParameterImport import_;
+    storage::BackupFiles backups_;
     params::ParameterExport export_;
+    params::ParameterCompare compare_;
     storage::SettingsStore settingsStore_;
     storage::ParameterFiles files_;
 };
