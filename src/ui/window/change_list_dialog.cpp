@@ -38,6 +38,8 @@ QTableWidget* BuildTable(const frontend::ChangeList& changes, QWidget* parent) {
     table->setAlternatingRowColors(true);
     table->setWordWrap(false);
     table->verticalHeader()->setVisible(false);
+    // One line of text a row, so a long list shows many rows at once.
+    table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 8);
     table->horizontalHeader()->setStretchLastSection(true);
     table->resizeColumnsToContents();
     table->setAccessibleName(ToQString(changes.message));
