@@ -1,12 +1,14 @@
-// Cost of the live link's own logic per tick: one decoder run (about a hundred control
+// Cost of the live link's own logic per tick: one decoder run alone (the snapshot a program
+// without a window gets), one shown by the window's presenter (about a hundred control
 // writes into a window that does nothing), and whole ticks against an in-memory unit.
 #include <benchmark/benchmark.h>
 
 #include "link/device_link.h"
-#include "monitor/live_monitor.h"
 #include "monitor/realtime_decoder.h"
 #include "null_screen.h"
 #include "support/fake_serial_port.h"
+#include "ui/core/live_display.h"
+#include "ui/core/snapshot_view.h"
 #ifdef ORVANE_BENCH_WITH_SIM
 #include "link/posix_serial_port.h"
 #include "support/unit_sim_process.h"
@@ -33,21 +35,33 @@ struct Session {
     catalogue::Language language;
 };
 
-void DecoderRunWithANewBlock(benchmark::State& state) {
+void SnapshotWithANewBlock(benchmark::State& state) {
     Session s;
-    monitor::RealtimeDecoder decoder(s.poll, s.data, s.screen, s.screen, s.language);
+    monitor::RealtimeDecoder decoder(s.poll, s.data, s.language);
     for (auto _ : state) {
         s.poll.TrendBlockReady = true;  // the filters advance on every run
-        decoder.Run();
+        benchmark::DoNotOptimize(decoder.Run());
+    }
+}
+BENCHMARK(SnapshotWithANewBlock)->Unit(benchmark::kMicrosecond);
+
+void DecoderRunWithANewBlock(benchmark::State& state) {
+    Session s;
+    monitor::RealtimeDecoder decoder(s.poll, s.data, s.language);
+    ui::SnapshotView view(s.screen, s.screen);
+    for (auto _ : state) {
+        s.poll.TrendBlockReady = true;
+        view.take(decoder.Run());
     }
 }
 BENCHMARK(DecoderRunWithANewBlock)->Unit(benchmark::kMicrosecond);
 
 void DecoderRunWithoutANewBlock(benchmark::State& state) {
     Session s;
-    monitor::RealtimeDecoder decoder(s.poll, s.data, s.screen, s.screen, s.language);
+    monitor::RealtimeDecoder decoder(s.poll, s.data, s.language);
+    ui::SnapshotView view(s.screen, s.screen);
     for (auto _ : state)
-        decoder.Run();
+        view.take(decoder.Run());
 }
 BENCHMARK(DecoderRunWithoutANewBlock)->Unit(benchmark::kMicrosecond);
 
@@ -67,7 +81,7 @@ void TickAgainstAnInMemoryUnit(benchmark::State& state) {
     ports.setConfigured(0, "/dev/bench");
     link::DeviceLink link(port, ports, delay);
     link.OpenPort(0);
-    monitor::LiveMonitor monitor(link, s.poll, s.data, s.screen, s.screen, s.clock, s.language);
+    ui::LiveDisplay monitor(link, s.poll, s.data, s.screen, s.screen, s.clock, s.language);
     for (auto _ : state) {
         monitor.Timer1Timer();
         if (port.written.size() > 1000)
@@ -95,7 +109,7 @@ void TickAgainstTheSimulator(benchmark::State& state) {
         state.SkipWithError("the simulator's port did not open");
         return;
     }
-    monitor::LiveMonitor monitor(link, s.poll, s.data, s.screen, s.screen, s.clock, s.language);
+    ui::LiveDisplay monitor(link, s.poll, s.data, s.screen, s.screen, s.clock, s.language);
     for (auto _ : state)
         monitor.Timer1Timer();
 }

@@ -28,12 +28,12 @@ ClockSetting ClockSettingPayload(frontend::CalendarDate date, double hour, doubl
             ToByte(hour),     ToByte(minute),     ToByte(second)};
 }
 
-ClockSetting ReadClockSetting(const frontend::ScreenReader& fields) {
+ClockSetting ClockSettingFields::clockSetting() const {
     // The clock's spin fields refuse keys that are no number, so they always hold one.
-    auto held = [&fields](frontend::NumberControl control) {
-        return fields.number(control).value_or(std::nan(""));
+    auto held = [this](frontend::NumberControl control) {
+        return fields_.number(control).value_or(std::nan(""));
     };
-    return ClockSettingPayload(fields.date(controls::Sel_Data), held(controls::Num_Ora),
+    return ClockSettingPayload(fields_.date(controls::Sel_Data), held(controls::Num_Ora),
                                held(controls::Num_Minuti), held(controls::Num_Secondi));
 }
 

@@ -1,6 +1,7 @@
-// The clock-setting fields of the advanced page (`Sel_Data`, `Num_Ora`, `Num_Minuti`,
-// `Num_Secondi`): the 6-byte payload built from them for the unit, and the copy of the PC
-// clock into them while `Ck_Agg_Clock` is on. Free functions; window thread only.
+// The clock command's 6-byte payload and where it comes from when its poll step runs: the
+// clock-setting fields of the advanced page (`Sel_Data`, `Num_Ora`, `Num_Minuti`,
+// `Num_Secondi`), into which the window copies the PC clock while `Ck_Agg_Clock` is on.
+// Window thread only.
 #pragma once
 
 #include <array>
@@ -21,8 +22,23 @@ using ClockSetting = std::array<std::uint8_t, ClockSettingSize>;
 ClockSetting ClockSettingPayload(frontend::CalendarDate date, double hour, double minute,
                                  double second);
 
-// The payload from the fields as they are now.
-ClockSetting ReadClockSetting(const frontend::ScreenReader& fields);
+// What the clock command sends, asked at the moment its poll step runs.
+class ClockSettingSource {
+  public:
+    virtual ~ClockSettingSource() = default;
+    virtual ClockSetting clockSetting() const = 0;
+};
+
+// The window's four clock-setting fields as they are now. `fields` must outlive it; owned
+// next to the live monitor that asks it.
+class ClockSettingFields final : public ClockSettingSource {
+  public:
+    explicit ClockSettingFields(const frontend::ScreenReader& fields) : fields_(fields) {}
+    ClockSetting clockSetting() const override;
+
+  private:
+    const frontend::ScreenReader& fields_;
+};
 
 // Copies the PC's local date and time into the four fields.
 void FollowPcClock(frontend::Screen& fields, const LocalClock& clock);

@@ -1,5 +1,6 @@
 #include "monitor/link_control.h"
 
+#include "monitor/link_state.h"
 #include "monitor/opening_error.h"
 
 namespace orvane::monitor {
@@ -42,13 +43,14 @@ void LinkControl::StartLink() {
         return;
     }
     screen_.setText(OpenButton, language_.text(catalogue::row::StopButton));
-    screen_.setText(Matrix, language_.text(catalogue::row::Started));
+    screen_.setText(Matrix, LinkText(LinkCondition::starting, language_));
     screen_.setLamp(LinkLamp, true);
     timer_.setRunning(true);
     screen_.setTrendRecording(true);
     poll_.LinkErrorFlag = false;
     poll_.FwVersionError = false;
     poll_.LinkOkDelay = StartingTicks;
+    poll_.LinkShown = LinkCondition::starting;
 }
 
 void LinkControl::StopLink() {

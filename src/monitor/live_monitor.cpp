@@ -1,28 +1,27 @@
 #include "monitor/live_monitor.h"
 
-#include "monitor/clock_setting.h"
+#include <utility>
 
 namespace orvane::monitor {
 
 LiveMonitor::LiveMonitor(link::DeviceLink& link, PollState& poll, RealtimeData& data,
-                         frontend::Screen& screen, const frontend::ScreenReader& input,
-                         const LocalClock& clock, const catalogue::Language& language)
+                         const ClockSettingSource& clockSetting,
+                         const catalogue::Language& language, std::vector<SnapshotSink*> sinks)
     : link_(link),
       poll_(poll),
       data_(data),
-      screen_(screen),
-      input_(input),
-      clock_(clock),
-      cycle_(link, poll, input),
-      decoder_(poll, data, screen, input, language) {}
+      cycle_(link, poll, clockSetting),
+      decoder_(poll, data, language),
+      sinks_(std::move(sinks)) {}
 
-void LiveMonitor::Timer1Timer() {
-    if (link_.IsPortOpen()) {
-        cycle_.RunStep();
-        decoder_.Run();  // also after a failed or empty step: the screens show the last blocks
-    }
-    if (input_.isChecked(frontend::controls::Ck_Agg_Clock))
-        FollowPcClock(screen_, clock_);
+void LiveMonitor::Tick() {
+    if (!link_.IsPortOpen())
+        return;
+    cycle_.RunStep();
+    // Also after a failed or empty step: the sinks get the last good blocks again.
+    const UnitSnapshot snapshot = decoder_.Run();
+    for (SnapshotSink* sink : sinks_)
+        sink->take(snapshot);
 }
 
 void LiveMonitor::ResetOnShow() {

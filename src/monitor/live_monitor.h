@@ -1,25 +1,30 @@
-// The timer tick of the live link (`Timer1Timer`): one poll step and one decoder run while
-// the port is open, then the PC clock into the clock-setting fields when the operator asks
-// for it. Owns the poll cycle and the decoder; the data they work on belong to the
-// session. Window thread only; ticks never overlap.
+// The unit's part of the timer tick: while the port is open, one poll step, one decoder run
+// and the tick's snapshot handed to every sink in the order given (the window's presenter
+// first). Needs no window: a program without one gives it its own sinks and clock setting.
+// Owns the poll cycle and the decoder; the data they work on and the sinks belong to its
+// owner. Window thread only; ticks never overlap.
 #pragma once
 
+#include <vector>
+
+#include "catalogue/message_catalogue.h"
 #include "link/device_link.h"
-#include "monitor/local_clock.h"
+#include "monitor/clock_setting.h"
 #include "monitor/poll_cycle.h"
 #include "monitor/realtime_data.h"
 #include "monitor/realtime_decoder.h"
+#include "monitor/snapshot_sink.h"
 
 namespace orvane::monitor {
 
 class LiveMonitor {
   public:
-    // Every reference must outlive this object.
+    // Every reference, and every sink, must outlive this object.
     LiveMonitor(link::DeviceLink& link, PollState& poll, RealtimeData& data,
-                frontend::Screen& screen, const frontend::ScreenReader& input,
-                const LocalClock& clock, const catalogue::Language& language);
+                const ClockSettingSource& clockSetting, const catalogue::Language& language,
+                std::vector<SnapshotSink*> sinks);
 
-    void Timer1Timer();
+    void Tick();
 
     // Window shown: poll state, command flags and filters back to their start values.
     void ResetOnShow();
@@ -28,11 +33,9 @@ class LiveMonitor {
     link::DeviceLink& link_;
     PollState& poll_;
     RealtimeData& data_;
-    frontend::Screen& screen_;
-    const frontend::ScreenReader& input_;
-    const LocalClock& clock_;
     PollCycle cycle_;
     RealtimeDecoder decoder_;
+    std::vector<SnapshotSink*> sinks_;
 };
 
 }  // namespace orvane::monitor

@@ -7,8 +7,8 @@
 namespace orvane::monitor {
 
 PollCycle::PollCycle(link::DeviceLink& link, PollState& poll,
-                     const frontend::ScreenReader& clockFields)
-    : link_(link), poll_(poll), clockFields_(clockFields) {}
+                     const ClockSettingSource& clockSetting)
+    : link_(link), poll_(poll), clockSetting_(clockSetting) {}
 
 void PollCycle::RunStep() {
     PollBuffer.fill(0);
@@ -22,7 +22,7 @@ void PollCycle::RunStep() {
     // The request payload goes in from buffer byte 0; the answer frame comes back over it.
     if (row == nullptr ||
         (row->request != nullptr &&
-         !row->request(poll_, clockFields_, std::span<std::uint8_t>(PollBuffer)))) {
+         !row->request(poll_, clockSetting_, std::span<std::uint8_t>(PollBuffer)))) {
         poll_.PollStep = poll_step::FirmwareVersion;
         return;
     }

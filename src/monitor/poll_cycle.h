@@ -8,9 +8,9 @@
 #include <array>
 #include <cstdint>
 
-#include "frontend/screen.h"
 #include "link/device_link.h"
 #include "link/frame.h"
+#include "monitor/clock_setting.h"
 #include "monitor/poll_state.h"
 
 namespace orvane::monitor {
@@ -21,8 +21,8 @@ inline constexpr std::int32_t FailuresBeforeRestart = 5;
 
 class PollCycle {
   public:
-    // Every reference must outlive the cycle. `clockFields` gives the clock setting.
-    PollCycle(link::DeviceLink& link, PollState& poll, const frontend::ScreenReader& clockFields);
+    // Every reference must outlive the cycle.
+    PollCycle(link::DeviceLink& link, PollState& poll, const ClockSettingSource& clockSetting);
 
     void RunStep();
 
@@ -31,7 +31,7 @@ class PollCycle {
 
     link::DeviceLink& link_;
     PollState& poll_;
-    const frontend::ScreenReader& clockFields_;
+    const ClockSettingSource& clockSetting_;
     // Request payload in, answer frame out; cleared at every step.
     std::array<std::uint8_t, link::MaxFrameLength> PollBuffer{};
 };

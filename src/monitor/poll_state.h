@@ -1,10 +1,13 @@
-// The poll members and stored answer blocks of the live link, plus the seven one-shot
-// command flags. Plain data owned by the session for the whole run; window thread only.
-// Block byte k is answer payload byte k (answer frame byte 6 + k).
+// The poll members and stored answer blocks of the live link, what its LED-matrix line
+// shows, plus the seven one-shot command flags. Plain data owned by the session for the
+// whole run; window thread only. Block byte k is answer payload byte k (answer frame
+// byte 6 + k).
 #pragma once
 
 #include <array>
 #include <cstdint>
+
+#include "monitor/link_condition.h"
 
 namespace orvane::monitor {
 
@@ -31,6 +34,8 @@ struct PollState {
     bool LinkErrorFlag = false;       // five failures in a row; cleared by a good exchange
     std::uint8_t LinkOkDelay = 0;     // ticks before "Comunicazione OK" shows again
     bool FwVersionError = false;      // the unit's firmware is not 1.7.x
+    // Set to starting by the link's start, then by the link-state display when it writes.
+    LinkCondition LinkShown = LinkCondition::starting;
 
     std::array<std::uint8_t, FirmwareVersionSize> FirmwareVersion{};
     std::array<std::uint8_t, LiveBlockASize> LiveBlockA{};

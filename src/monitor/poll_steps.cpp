@@ -5,6 +5,7 @@
 
 #include "link/frame.h"
 #include "monitor/clock_setting.h"
+#include "monitor/unit_snapshot_tables.h"
 
 namespace orvane::monitor {
 
@@ -34,7 +35,7 @@ std::uint8_t AfterClockRead(const PollState& poll) {
 }
 
 // A later match replaces an earlier one: full charge beats block, block beats start.
-bool OperatingCommandPayload(const PollState& poll, const frontend::ScreenReader&,
+bool OperatingCommandPayload(const PollState& poll, const ClockSettingSource&,
                              std::span<std::uint8_t> payload) {
     const CommandRequest& c = poll.Commands;
     if (!c.RestartRequest && !c.BlockRequest && !c.FullChargeRequest)
@@ -48,14 +49,14 @@ bool OperatingCommandPayload(const PollState& poll, const frontend::ScreenReader
     return true;
 }
 
-bool ClockSettingRequest(const PollState&, const frontend::ScreenReader& clockFields,
+bool ClockSettingRequest(const PollState&, const ClockSettingSource& clockSetting,
                          std::span<std::uint8_t> payload) {
-    const ClockSetting setting = ReadClockSetting(clockFields);
+    const ClockSetting setting = clockSetting.clockSetting();
     std::copy(setting.begin(), setting.end(), payload.begin());
     return true;
 }
 
-bool ChargeFaultResetPayload(const PollState&, const frontend::ScreenReader&,
+bool ChargeFaultResetPayload(const PollState&, const ClockSettingSource&,
                              std::span<std::uint8_t> payload) {
     payload[0] = 0x10;
     payload[1] = 0x01;
@@ -63,8 +64,7 @@ bool ChargeFaultResetPayload(const PollState&, const frontend::ScreenReader&,
 }
 
 void CheckFirmware(PollState& poll) {
-    // Only the 1.7 line speaks the command and parameter layouts used here.
-    poll.FwVersionError = !(poll.FirmwareVersion[0] == 1 && poll.FirmwareVersion[1] == 7);
+    poll.FwVersionError = !IsExpectedFirmware(poll.FirmwareVersion);
 }
 
 const std::array<PollStepRow, 10> PollSteps{{

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <span>
 
-#include "frontend/screen.h"
+#include "monitor/clock_setting.h"
 #include "monitor/poll_state.h"
 
 namespace orvane::monitor {
@@ -31,7 +31,7 @@ struct PollStepRow {
     std::uint8_t m;  // expected answer payload length
     // Writes the request payload over the cleared buffer; false: nothing to send this
     // tick. Null: the payload stays as cleared (a single 0x00).
-    bool (*request)(const PollState&, const frontend::ScreenReader& clockFields,
+    bool (*request)(const PollState&, const ClockSettingSource& clockSetting,
                     std::span<std::uint8_t> payload);
     // Block that receives the first answer payload bytes (as many as it holds); null: none.
     std::span<std::uint8_t> (*destination)(PollState&);

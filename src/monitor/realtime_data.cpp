@@ -12,6 +12,7 @@ void RealtimeData::ResetFilters() {
     for (auto& filter : SampleFilter)
         SetFilterGain(filter, SmoothingA, SmoothingB);
     FilterSeedPending = true;
+    TrendBlocksTaken = 0;
 }
 
 }  // namespace orvane::monitor

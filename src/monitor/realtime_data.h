@@ -17,9 +17,11 @@ struct RealtimeData {
     std::array<monitor::SampleFilter, TrendWordCount> SampleFilter{};
     std::array<std::uint16_t, TrendWordCount> SmoothedSamples{};  // shown and plotted
     std::array<std::uint16_t, TrendWordCount> LatestSamples{};    // counters and totals
-    bool FilterSeedPending = true;  // the next TrendBlock seeds the filters
+    bool FilterSeedPending = true;       // the next TrendBlock seeds the filters
+    std::uint64_t TrendBlocksTaken = 0;  // since the window was shown
 
-    // Window shown: every filter gets its smoothing factors and waits for a first sample.
+    // Window shown: every filter gets its smoothing factors and waits for a first sample,
+    // and the count of blocks taken starts again.
     void ResetFilters();
 };
 

@@ -1,34 +1,29 @@
-// Turns the stored answer blocks into the window's live values on every tick: advances
-// the smoothing filters once per new TrendBlock, writes every field, lamp, counter and
-// clock digit, feeds the trend channels, and ends with the firmware label and link state.
-// Owned by the session next to the data it reads; window thread only.
+// Turns the stored answer blocks into one UnitSnapshot per tick: advances the smoothing
+// filters once per new TrendBlock, reads every value, lamp, counter and clock part, and
+// settles the link state the LED-matrix line shows. It writes no control: whoever takes
+// the snapshot shows or keeps it. Owned by the live monitor; window thread only.
 #pragma once
 
 #include "catalogue/message_catalogue.h"
-#include "frontend/screen.h"
 #include "monitor/poll_state.h"
 #include "monitor/realtime_data.h"
+#include "monitor/unit_snapshot.h"
 
 namespace orvane::monitor {
 
 class RealtimeDecoder {
   public:
-    // Every reference must outlive the decoder. `checkBoxes` answers the trend boxes.
-    RealtimeDecoder(PollState& poll, RealtimeData& data, frontend::Screen& screen,
-                    const frontend::ScreenReader& checkBoxes, const catalogue::Language& language);
+    // Every reference must outlive the decoder. `language` gives the link-state texts.
+    RealtimeDecoder(PollState& poll, RealtimeData& data, const catalogue::Language& language);
 
-    // One run; writes every control whether or not a new block arrived.
-    void Run();
+    // One run, whether or not a new block arrived.
+    UnitSnapshot Run();
 
   private:
-    void takeNewTrendBlock();
-    void showTrendBlock();
-    void showStatusBlocks();
+    bool takeNewTrendBlock();
 
     PollState& poll_;
     RealtimeData& data_;
-    frontend::Screen& screen_;
-    const frontend::ScreenReader& checkBoxes_;
     const catalogue::Language& language_;
 };
 

@@ -52,8 +52,7 @@ std::string ResetSnapshotCsv(ResetKind kind, const UnitSnapshot& snapshot, const
 }
 
 bool MeasurementsReceived(const RealtimeData& data) {
-    // The first TrendBlock after the window was shown seeds the filters.
-    return !data.FilterSeedPending;
+    return data.TrendBlocksTaken > 0;
 }
 
 }  // namespace orvane::monitor

@@ -29,7 +29,7 @@ std::string_view ResetFileWord(ResetKind kind);
 std::string ResetSnapshotCsv(ResetKind kind, const UnitSnapshot& snapshot, const LocalTime& taken,
                              std::uint32_t unitId);
 
-// No measurement block has been taken since the window was shown: nothing to keep yet.
+// A measurement block has been taken since the window was shown: there is something to keep.
 bool MeasurementsReceived(const RealtimeData& data);
 
 struct SnapshotOutcome {

@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <string>
 
+#include "monitor/link_condition.h"
+
 namespace orvane::monitor {
 
 // Every decoded measurement, in block order (TrendBlock, then LiveBlockA). The names are
@@ -117,11 +119,13 @@ struct UnitFirmware {
     bool expected = false;  // 1.7.x, the version the commands and transfers work with
 };
 
-// What the operator sees of the link: the state and the text on the LED-matrix line.
-enum class LinkCondition : std::uint8_t { starting, ok, communicationError, firmwareError };
+// What the operator sees of the link on the LED-matrix line. The condition and text hold
+// from tick to tick: after an error the error text stays until "Comunicazione OK" returns.
 struct LinkState {
     LinkCondition condition = LinkCondition::starting;
-    std::string matrixText;  // UTF-8, in the language of the moment
+    std::string matrixText;    // UTF-8, in the language of the moment
+    bool autoScroll = false;   // error texts scroll; the start and OK texts stand still
+    bool lineUpdated = false;  // written this tick: every tick an error holds, the tick OK returns
 };
 
 // Measurement blocks the decoder has taken: a recorder writes one row per new block.

@@ -216,6 +216,14 @@ constexpr bool IsExpectedFirmware(const std::array<std::uint8_t, FirmwareVersion
     return version[0] == 1 && version[1] == 7;
 }
 
+// LinkCondition, as a journal or a recorder writes it; never renamed.
+inline constexpr std::array<std::string_view, LinkConditionCount> LinkConditionIds{
+    "starting", "ok", "communicationError", "firmwareError", "communicationAndFirmwareError"};
+
+constexpr std::string_view IdOf(LinkCondition condition) {
+    return LinkConditionIds[static_cast<std::size_t>(condition)];
+}
+
 // ---- The tables are complete, in enum order, inside their blocks, and their ids unique ----
 
 namespace detail {

@@ -44,7 +44,9 @@ bool SnapshotFiles::valuesReceived() const {
 
 monitor::SnapshotOutcome SnapshotFiles::save(monitor::ResetKind kind) {
     const monitor::LocalTime now = clock_.now();
-    const monitor::UnitSnapshot snapshot = monitor::DecodeSnapshot(poll_, data_, {});
+    // The stored blocks and samples as the last tick decoded them: its snapshot again.
+    const monitor::UnitSnapshot snapshot =
+        monitor::DecodeSnapshot(poll_, data_, {false, data_.TrendBlocksTaken});
     char stamp[32];
     std::snprintf(stamp, sizeof stamp, "%04d-%02d-%02d_%02d-%02d-%02d_", now.year, now.month,
                   now.day, now.hour, now.minute, now.second);

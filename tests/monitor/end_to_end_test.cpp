@@ -9,12 +9,12 @@
 #include "link/posix_serial_port.h"
 #include "monitor/device_commands.h"
 #include "monitor/link_control.h"
-#include "monitor/live_monitor.h"
 #include "monitor/poll_steps.h"
 #include "support/fake_screen.h"
 #include "support/fake_serial_port.h"
 #include "support/recording_snapshots.h"
 #include "support/unit_sim_process.h"
+#include "ui/core/live_display.h"
 
 namespace orvane::monitor {
 
@@ -97,7 +97,7 @@ struct SimRig {
     catalogue::Language language;
     testing::FakePollTimer timer;
     LinkControl control{link, poll, screen, screen, timer, dialogs, language};
-    LiveMonitor monitor{link, poll, data, screen, screen, clock, language};
+    ui::LiveDisplay monitor{link, poll, data, screen, screen, clock, language};
     testing::RecordingSnapshots snapshots;
     DeviceCommands commands{poll, link, dialogs, language, snapshots};
 };

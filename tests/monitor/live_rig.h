@@ -1,6 +1,7 @@
 // A whole live link on one test's stack: a scripted unit behind the in-memory port, the
 // device link, the session data, the recording window and the monitor objects wired as
-// the window wires them. Ticks are run by calling the timer handler.
+// the window wires them (each snapshot shown through the window's presenter). Ticks are
+// run by calling the timer handler.
 #pragma once
 
 #include <cstdint>
@@ -9,10 +10,10 @@
 #include "link/device_link.h"
 #include "monitor/device_commands.h"
 #include "monitor/link_control.h"
-#include "monitor/live_monitor.h"
 #include "support/fake_screen.h"
 #include "support/fake_serial_port.h"
 #include "support/recording_snapshots.h"
+#include "ui/core/live_display.h"
 
 namespace orvane::testing {
 
@@ -103,7 +104,7 @@ struct LiveRig {
     catalogue::Language language;
     FakePollTimer timer;
     monitor::LinkControl control{link, poll, screen, screen, timer, dialogs, language};
-    monitor::LiveMonitor monitor{link, poll, data, screen, screen, clock, language};
+    ui::LiveDisplay monitor{link, poll, data, screen, screen, clock, language};
     RecordingSnapshots snapshots;
     monitor::DeviceCommands commands{poll, link, dialogs, language, snapshots};
 

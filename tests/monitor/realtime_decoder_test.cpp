@@ -1,12 +1,17 @@
-// The decoder over stored blocks: seeding and smoothing once per block, the field kinds
-// and scales, the unsmoothed counters, the trend feed, lamps (also the derived ones),
-// clock digits, and that every control is written on every run.
+// The decoder over stored blocks, shown through the window's presenter: seeding and
+// smoothing once per block, the field kinds and scales, the unsmoothed counters, the trend
+// feed, lamps (also the derived ones), clock digits, that every control is written on every
+// run, and the snapshot's own account of new blocks and of the link state.
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "monitor/realtime_decoder.h"
 #include "support/fake_screen.h"
+#include "ui/core/snapshot_view.h"
 
 namespace orvane::monitor {
 
@@ -25,9 +30,10 @@ class Decoder : public ::testing::Test {
         setWord(byte, static_cast<std::uint16_t>(value & 0xFFFF));
         setWord(byte + 2, static_cast<std::uint16_t>(value >> 16));
     }
+    void run() { view.take(decoder.Run()); }
     void deliver() {
         poll.TrendBlockReady = true;
-        decoder.Run();
+        run();
     }
     double number(frontend::AnyControl control) { return screen.numbers.at(control); }
     float trend(frontend::Chart chart, int channel) {
@@ -38,7 +44,8 @@ class Decoder : public ::testing::Test {
     RealtimeData data;
     testing::FakeScreen screen;
     catalogue::Language language;
-    RealtimeDecoder decoder{poll, data, screen, screen, language};
+    RealtimeDecoder decoder{poll, data, language};
+    ui::SnapshotView view{screen, screen};
 };
 
 TEST_F(Decoder, theFirstBlockIsShownExactlyAsReceived) {
@@ -56,8 +63,8 @@ TEST_F(Decoder, measurementsGlideOncePerNewBlockNotPerRun) {
     deliver();  // seeds at zero
     setWord(32, 1000);
     deliver();
-    decoder.Run();  // no new block: no filter step
-    decoder.Run();
+    run();  // no new block: no filter step
+    run();
     EXPECT_DOUBLE_EQ(number(controls::AbNumEdit60), 99);
     deliver();
     EXPECT_DOUBLE_EQ(number(controls::AbNumEdit60), 190);
@@ -180,7 +187,7 @@ TEST_F(Decoder, lampsLightFromTheirBitsAndTheSummaryLampsFromAnyOfTheirs) {
     for (const Case& c : cases) {
         poll.LiveBlockA = {};
         poll.LiveBlockA[c.byte] = c.value;
-        decoder.Run();
+        run();
         for (const auto& [control, on] : screen.lamps) {
             const bool expected =
                 std::find_if(c.lit.begin(), c.lit.end(), [&](frontend::AnyControl n) {
@@ -194,10 +201,10 @@ TEST_F(Decoder, lampsLightFromTheirBitsAndTheSummaryLampsFromAnyOfTheirs) {
 
 TEST_F(Decoder, theSecondStatusBlockDrivesTheBatteryFaultLamp) {
     poll.LiveBlockB[20] = 0x02;
-    decoder.Run();
+    run();
     EXPECT_TRUE(screen.lamps.at(controls::Ld_Fault_Batteria_Carica));
     poll.LiveBlockB[20] = 0xFD;
-    decoder.Run();
+    run();
     EXPECT_FALSE(screen.lamps.at(controls::Ld_Fault_Batteria_Carica));
 }
 
@@ -207,7 +214,7 @@ TEST_F(Decoder, statusNumbersAndTheGridFrequency) {
     poll.LiveBlockA[97] = 255;
     poll.LiveBlockA[106] = 0x8A;  // 5002
     poll.LiveBlockA[107] = 0x13;
-    decoder.Run();
+    run();
     EXPECT_DOUBLE_EQ(number(controls::Ed_Err_Serv_Rete), 200);
     EXPECT_DOUBLE_EQ(number(controls::Ed_Err_Id_PAr), 7);
     EXPECT_DOUBLE_EQ(number(controls::Ed_Id_Err_Liberi), 255);
@@ -216,7 +223,7 @@ TEST_F(Decoder, statusNumbersAndTheGridFrequency) {
 
 TEST_F(Decoder, theUnitsClockGoesToTheDigitGroups) {
     poll.ClockBlock = {31, 12, 25, 23, 59, 58};
-    decoder.Run();
+    run();
     EXPECT_EQ(screen.digits, (std::map<frontend::ControlId, double>{{controls::Vr_Day.id(), 31},
                                                                     {controls::Vr_Mese.id(), 12},
                                                                     {controls::VrAnno.id(), 2025},
@@ -224,40 +231,94 @@ TEST_F(Decoder, theUnitsClockGoesToTheDigitGroups) {
                                                                     {controls::VrMin.id(), 59},
                                                                     {controls::VrSec.id(), 58}}));
     poll.ClockBlock[2] = 0;
-    decoder.Run();
+    run();
     EXPECT_EQ(screen.digits.at(controls::VrAnno), 2000);
 }
 
 TEST_F(Decoder, everyRunWritesEveryControlAlsoWithoutANewBlock) {
-    decoder.Run();
+    run();
     const auto numbers = screen.numbers.size(), lamps = screen.lamps.size();
     // 37 measurement fields (five shown twice), 4 status numbers; 33 lamps; 6 digits.
     EXPECT_EQ(numbers, 41u);
     EXPECT_EQ(lamps, 33u);
     EXPECT_EQ(screen.digits.size(), 6u);
     const long perRun = screen.writes;
-    decoder.Run();
+    run();
     EXPECT_EQ(screen.writes, 2 * perRun);
 }
 
 TEST_F(Decoder, theFirmwareLabelShowsTwoCharactersPerNumber) {
-    decoder.Run();
+    run();
     EXPECT_EQ(screen.text(controls::Label_Ver_FW), " 0. 0. 0");
     poll.FirmwareVersion = {1, 17, 255};
-    decoder.Run();
+    run();
     EXPECT_EQ(screen.text(controls::Label_Ver_FW), " 1.17.255");
 }
 
 TEST_F(Decoder, linkStateTextsFollowTheLanguageOfTheMoment) {
     poll.LinkErrorFlag = true;
     language.LanguageIndex = catalogue::English;
-    decoder.Run();
+    run();
     EXPECT_EQ(screen.text(controls::Vr_String), "Communication Error");
     poll.LinkErrorFlag = false;
     poll.FwVersionError = true;
-    decoder.Run();
+    run();
     EXPECT_EQ(screen.text(controls::Vr_String), "FIRMWARE Version Error Orvane ");
     EXPECT_EQ(poll.LinkOkDelay, 3);
+}
+
+// ---- the snapshot's own account ----
+
+TEST_F(Decoder, aSnapshotSaysWhetherItsRunTookANewBlockAndCountsTheBlocksTaken) {
+    std::vector<std::pair<bool, std::uint64_t>> seen;
+    for (bool newBlock : {true, false, false, true, true, false}) {
+        poll.TrendBlockReady = newBlock;
+        const TrendBlockCount blocks = decoder.Run().trendBlocks;
+        seen.emplace_back(blocks.newThisTick, blocks.taken);
+    }
+    EXPECT_EQ(seen, (std::vector<std::pair<bool, std::uint64_t>>{
+                        {true, 1}, {false, 1}, {false, 1}, {true, 2}, {true, 3}, {false, 3}}));
+    data.ResetFilters();
+    poll.TrendBlockReady = true;
+    EXPECT_EQ(decoder.Run().trendBlocks.taken, 1u) << "counted again from the window's show";
+}
+
+TEST_F(Decoder, theLinkStateHoldsWhatTheLineShowsAndSaysWhenItIsWritten) {
+    using enum LinkCondition;
+    struct Tick {
+        bool linkError, firmwareError;
+        LinkCondition condition;
+        std::string text;
+        bool written;
+    };
+    const std::string comm = "Errore di comunicazione";
+    const std::string firmware = "Errore versione FIRMWARE Orvane ";
+    const Tick ticks[] = {
+        {false, false, starting, "Avviato", false},  // as the link's start left it
+        {false, false, starting, "Avviato", false},
+        {false, false, ok, "Comunicazione OK", true},
+        {false, false, ok, "Comunicazione OK", false},
+        {true, false, communicationError, comm, true},
+        {true, true, communicationAndFirmwareError, comm + " - " + firmware, true},
+        {false, true, firmwareError, firmware, true},
+        // The error text stays on the line until OK returns on the third calm tick.
+        {false, false, firmwareError, firmware, false},
+        {false, false, firmwareError, firmware, false},
+        {false, false, ok, "Comunicazione OK", true},
+    };
+    poll.LinkOkDelay = 3;
+    for (std::size_t i = 0; i < std::size(ticks); ++i) {
+        const Tick& t = ticks[i];
+        poll.LinkErrorFlag = t.linkError;
+        poll.FwVersionError = t.firmwareError;
+        const LinkState link = decoder.Run().link;
+        EXPECT_EQ(link.condition, t.condition) << "tick " << i;
+        EXPECT_EQ(link.matrixText, t.text) << "tick " << i;
+        EXPECT_EQ(link.lineUpdated, t.written) << "tick " << i;
+        EXPECT_EQ(link.autoScroll, t.condition != starting && t.condition != ok) << "tick " << i;
+    }
+    language.LanguageIndex = catalogue::English;
+    EXPECT_EQ(decoder.Run().link.matrixText, "Comunication OK") << "in the language of the moment";
 }
 
 }  // namespace

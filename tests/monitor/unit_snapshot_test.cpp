@@ -1,6 +1,6 @@
-// The unit snapshot: it holds exactly what the decoder shows for the same blocks, reads
-// 32-bit totals with their sign, lights the summary lamps from any of their bits, gives the
-// clock year in full and the firmware's fitness, and keeps its identifiers and units.
+// The unit snapshot: it reads 32-bit totals with their sign, lights the summary lamps from
+// any of their bits, gives the clock year in full and the firmware's fitness, and keeps its
+// identifiers and units.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,115 +8,11 @@
 #include <utility>
 #include <vector>
 
-#include "monitor/realtime_decoder.h"
 #include "monitor/snapshot_decoder.h"
 #include "monitor/unit_snapshot_tables.h"
-#include "support/fake_screen.h"
 
 namespace orvane::monitor {
 namespace {
-
-namespace controls = frontend::controls;
-
-// Which snapshot entry each live control of the window shows.
-const std::pair<frontend::AnyControl, Measurement> NumberControls[] = {
-    {controls::AbNumEdit20, Measurement::gridVoltage},
-    {controls::Ed_Ten_Conv_R, Measurement::gridVoltage},
-    {controls::AbNumEdit21, Measurement::gridCurrent},
-    {controls::Ed_Corr_Conv_R, Measurement::gridCurrent},
-    {controls::AbNumEdit22, Measurement::gridPower},
-    {controls::Ed_Conv_Pot_Somma, Measurement::gridPower},
-    {controls::AbNumEdit23, Measurement::houseVoltage},
-    {controls::AbNumEdit24, Measurement::houseCurrent},
-    {controls::AbNumEdit25, Measurement::housePower},
-    {controls::AbNumEdit28, Measurement::chargerTemperature},
-    {controls::AbNumEdit27, Measurement::supplyStageTemperature},
-    {controls::AbNumEdit26, Measurement::batteryTemperature},
-    {controls::AbNumEdit31, Measurement::batteryCurrent},
-    {controls::AbNumEdit30, Measurement::batteryVoltage},
-    {controls::AbNumEdit32, Measurement::panelVoltage},
-    {controls::AbNumEdit60, Measurement::batteryPower},
-    {controls::AbNumEdit67, Measurement::availableCharge},
-    {controls::Ed_Perc_Batt_Disponibile, Measurement::availableCharge},
-    {controls::AbNumEdit68, Measurement::actualCapacity},
-    {controls::Ed_Cap_Attuale_Batt, Measurement::actualCapacity},
-    {controls::AbNumEdit95, Measurement::panelPower},
-    {controls::Ed_Wh_Accumulati, Measurement::energyAccumulatedWh},
-    {controls::Ed_Wh_Erogati, Measurement::energySuppliedWh},
-    {controls::Ed_Conv_Wh_Batt_Erog, Measurement::energyBatterySuppliedWh},
-    {controls::Ed_Conv_Wh_Pann, Measurement::energyPanelWh},
-    {controls::Ed_Conv_Wh_Rete_Immessa, Measurement::energyGridFedWh},
-    {controls::Ed_Conv_Wh_Rete_Prelevata, Measurement::energyGridDrawnWh},
-    {controls::Ed_Conv_Wh_Casa, Measurement::energyHouseWh},
-    {controls::Ed_Conv_Wh_Verso_Inverter, Measurement::energyToInverterWh},
-    {controls::Ed_Num_Permille_Vita_Batteria, Measurement::batteryLifeUsed},
-    {controls::Ed_Pot_Conv_R, Measurement::phaseRPower},
-    {controls::Ed_Pot_Conv_S, Measurement::phaseSPower},
-    {controls::Ed_Pot_Conv_T, Measurement::phaseTPower},
-    {controls::Ed_Ten_Conv_S, Measurement::phaseSVoltage},
-    {controls::Ed_Corr_Conv_S, Measurement::phaseSCurrent},
-    {controls::Ed_Ten_Conv_T, Measurement::phaseTVoltage},
-    {controls::Ed_Corr_Conv_T, Measurement::phaseTCurrent},
-    {controls::Ed_Err_Serv_Rete, Measurement::gridServiceErrorNumber},
-    {controls::Ed_Err_Id_PAr, Measurement::parameterErrorNumber},
-    {controls::Ed_Id_Err_Liberi, Measurement::freeParameterErrorNumber},
-    {controls::Ed_Freq_Rete, Measurement::gridFrequency},
-};
-
-const std::pair<frontend::AnyControl, UnitLamp> LampControls[] = {
-    {controls::Ld_Err_Serv_Rete, UnitLamp::gridServiceError},
-    {controls::Ld_Sovra_Filtro, UnitLamp::gridOverfrequency},
-    {controls::Ld_Sotto_Filtro, UnitLamp::gridUnderfrequency},
-    {controls::Ld_Sovra_T_Filtro, UnitLamp::gridOvervoltage},
-    {controls::Ld_Cum_Cei021, UnitLamp::gridServiceAction},
-    {controls::Ld_Rottura_Fusibile_Pann, UnitLamp::panelFuseBroken},
-    {controls::Led_Old_Batt_Scarica, UnitLamp::batteryDepleted},
-    {controls::Led_Carica_Completa, UnitLamp::fullCharge},
-    {controls::Ld_Err_Par_Conf, UnitLamp::parameterError},
-    {controls::Ld_Err_Par_Liberi, UnitLamp::freeParameterError},
-    {controls::Ld_Err_Contatori_Storico, UnitLamp::historicalDataError},
-    {controls::Led_Erogoazione_Attiva, UnitLamp::supplying},
-    {controls::Led_CB_Attivo, UnitLamp::batteryCharging},
-    {controls::Led_All_Low_Tens_Ali, UnitLamp::lowSupplyAlarm},
-    {controls::Led_All_Termico, UnitLamp::thermalAlarm},
-    {controls::VrUserLed1, UnitLamp::anyAlarm},
-    {controls::VrUserLed27, UnitLamp::blocked},
-    {controls::VrUserLed2, UnitLamp::blocked},
-    {controls::Led_Reset_Inverter, UnitLamp::inverterReset},
-    {controls::Led_Blocco_Da_Eth, UnitLamp::blockedByLan},
-    {controls::Led_Blocco_Da_Seriale, UnitLamp::blockedByRs485},
-    {controls::Ld_Ciclico_Sin, UnitLamp::leftPhaseRotation},
-    {controls::Ld_No_Fase_R, UnitLamp::noPhaseR},
-    {controls::Ld_No_Fase_S, UnitLamp::noPhaseS},
-    {controls::Ld_No_Fase_T, UnitLamp::noPhaseT},
-    {controls::Ld_Errore_Dati_Accumulo, UnitLamp::accumulationDataError},
-    {controls::Ld_Err_Id_Orvane, UnitLamp::idDataError},
-    {controls::Ld_No_Eui, UnitLamp::euiError},
-    {controls::Ld_Clock_No_Presente, UnitLamp::clockError},
-    {controls::Ld_Batt_Esausta_Num_Cicli, UnitLamp::batteryExhaustedByCycles},
-    {controls::Ld_Fault_Batt_In_Carica, UnitLamp::chargeFault},
-    {controls::Ld_Err_Contatori_Interni, UnitLamp::internalCountersError},
-    {controls::Ld_Fault_Batteria_Carica, UnitLamp::batteryFault},
-};
-
-const std::pair<frontend::AnyControl, int UnitClock::*> DigitControls[] = {
-    {controls::Vr_Day, &UnitClock::day},   {controls::Vr_Mese, &UnitClock::month},
-    {controls::VrAnno, &UnitClock::year},  {controls::VrOra, &UnitClock::hour},
-    {controls::VrMin, &UnitClock::minute}, {controls::VrSec, &UnitClock::second},
-};
-
-template <class Entry, std::size_t N>
-const Entry* Find(const Entry (&table)[N], frontend::ControlId control) {
-    const auto* it = std::find_if(std::begin(table), std::end(table),
-                                  [&](const Entry& e) { return e.first.id() == control; });
-    return it == std::end(table) ? nullptr : it;
-}
-
-template <class Entry, std::size_t N, class Value>
-bool Covers(const Entry (&table)[N], Value v) {
-    return std::any_of(std::begin(table), std::end(table),
-                       [&](const Entry& e) { return e.second == v; });
-}
 
 class Snapshot : public ::testing::Test {
   protected:
@@ -127,64 +23,6 @@ class Snapshot : public ::testing::Test {
     PollState poll;
     RealtimeData data;
 };
-
-// ---- Agreement with the window ----
-
-class SnapshotBesideTheDecoder : public Snapshot {
-  protected:
-    // Every block byte from a small generator, so neighbouring fields differ and a field
-    // read from the wrong place, width, sign or sample array shows.
-    void fillBlocks(std::uint32_t seed) {
-        std::uint32_t state = seed;
-        auto next = [&] {
-            state = state * 1664525u + 1013904223u;
-            return static_cast<std::uint8_t>(state >> 24);
-        };
-        for (std::span<std::uint8_t> block :
-             {std::span<std::uint8_t>(poll.TrendBlock), std::span<std::uint8_t>(poll.LiveBlockA),
-              std::span<std::uint8_t>(poll.LiveBlockB), std::span<std::uint8_t>(poll.ClockBlock)})
-            std::generate(block.begin(), block.end(), next);
-    }
-
-    testing::FakeScreen screen;
-    catalogue::Language language;
-    RealtimeDecoder decoder{poll, data, screen, screen, language};
-};
-
-TEST_F(SnapshotBesideTheDecoder, holdsEveryValueLampAndDigitTheWindowShowsForTheSameBlocks) {
-    // The first block seeds the filters; later ones leave smoothed and latest apart.
-    for (std::uint32_t seed = 1; seed <= 8; ++seed) {
-        SCOPED_TRACE(seed);
-        fillBlocks(seed);
-        poll.TrendBlockReady = true;
-        decoder.Run();
-        const UnitSnapshot snapshot = decode();
-
-        for (const auto& [control, shown] : screen.numbers) {
-            const auto* entry = Find(NumberControls, control);
-            ASSERT_NE(entry, nullptr) << control << " shows no snapshot entry";
-            EXPECT_EQ(shown, snapshot.value(entry->second)) << control;
-        }
-        for (const auto& [control, lit] : screen.lamps) {
-            const auto* entry = Find(LampControls, control);
-            ASSERT_NE(entry, nullptr) << control << " shows no snapshot lamp";
-            EXPECT_EQ(lit, snapshot.lit(entry->second)) << control;
-        }
-        for (const auto& [control, shown] : screen.digits) {
-            const auto* entry = Find(DigitControls, control);
-            ASSERT_NE(entry, nullptr) << control << " shows no clock part";
-            EXPECT_EQ(shown, snapshot.clock.*(entry->second)) << control;
-        }
-    }
-    EXPECT_EQ(screen.numbers.size(), std::size(NumberControls));
-    EXPECT_EQ(screen.lamps.size(), std::size(LampControls));
-    EXPECT_EQ(screen.digits.size(), std::size(DigitControls));
-    for (std::size_t i = 0; i < MeasurementCount; ++i)
-        EXPECT_TRUE(Covers(NumberControls, static_cast<Measurement>(i)))
-            << Describe(Measurement(i)).id;
-    for (std::size_t i = 0; i < UnitLampCount; ++i)
-        EXPECT_TRUE(Covers(LampControls, static_cast<UnitLamp>(i))) << Describe(UnitLamp(i)).id;
-}
 
 // ---- Values ----
 
@@ -387,6 +225,14 @@ TEST(SnapshotIdentifiers, clockPartsKeepTheirNames) {
         ids.push_back(p.id);
     EXPECT_EQ(ids,
               (std::vector<std::string_view>{"day", "month", "year", "hour", "minute", "second"}));
+}
+
+TEST(SnapshotIdentifiers, linkConditionsKeepTheirNames) {
+    const std::vector<std::string_view> ids(LinkConditionIds.begin(), LinkConditionIds.end());
+    EXPECT_EQ(
+        ids, (std::vector<std::string_view>{"starting", "ok", "communicationError", "firmwareError",
+                                            "communicationAndFirmwareError"}));
+    EXPECT_EQ(IdOf(LinkCondition::firmwareError), "firmwareError");
 }
 
 }  // namespace

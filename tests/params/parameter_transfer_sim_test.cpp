@@ -248,10 +248,10 @@ TEST_F(AgainstSimulator, aFailedFreeParameterWriteSendsNothingMoreAndNoCommit) {
 TEST_F(AgainstSimulator, anIncompatibleFirmwareRefusesBothTransfersWithoutTouchingThePort) {
     start({"--fw", "1.8.0"});
     monitor::RealtimeData data;
-    testing::FakeClock clock;
-    monitor::LiveMonitor live{link, poll, data, screen, screen, clock, language};
+    const monitor::ClockSettingFields clockFields{screen};
+    monitor::LiveMonitor live{link, poll, data, clockFields, language, {}};
     linkControl.StartLink();
-    live.Timer1Timer();  // the firmware-version step
+    live.Tick();  // the firmware-version step
     ASSERT_TRUE(poll.FwVersionError);
     const std::size_t logged = sim->logLines().size();
 

@@ -63,8 +63,8 @@ TEST_F(Records, aSnapshotIsTheCsvOfTheLastValuesReceivedWithTheUnitsIdentifier) 
     SnapshotFiles snapshots{poll, data, set, files, cwd, clock};
     EXPECT_FALSE(snapshots.valuesReceived());
 
-    data.FilterSeedPending = false;  // a measurement block came in
-    data.LatestSamples[17] = 853;    // available charge, tenths of a percent
+    data.TrendBlocksTaken = 1;     // a measurement block came in
+    data.LatestSamples[17] = 853;  // available charge, tenths of a percent
     EXPECT_TRUE(snapshots.valuesReceived());
     const monitor::SnapshotOutcome kept = snapshots.save(monitor::ResetKind::BatteryData);
     ASSERT_TRUE(kept.saved);

@@ -1,7 +1,7 @@
 // A window stand-in for the core tests: remembers the last value written to each control
-// (so reads return what was written or set by the test), counts writes, keeps every text
-// written (a widget restarts on each change, even within one tick), follows the poll timer,
-// and records the message boxes with scripted answers. Single-threaded.
+// (so reads return what was written or set by the test), counts writes and logs their order,
+// keeps every text written (a widget restarts on each change, even within one tick), follows
+// the poll timer, and records the message boxes with scripted answers. Single-threaded.
 #pragma once
 
 #include <deque>
@@ -59,27 +59,44 @@ class ControlMap : public std::map<frontend::ControlId, T> {
     }
 };
 
+// One write: the call's name ("setText") and its control.
+struct ScreenWrite {
+    std::string_view call;
+    frontend::ControlId control;
+    friend bool operator==(const ScreenWrite&, const ScreenWrite&) = default;
+    friend std::ostream& operator<<(std::ostream& os, const ScreenWrite& w) {
+        return os << w.call << " " << frontend::NameOf(w.control);
+    }
+};
+
 class FakeScreen final : public frontend::Screen, public frontend::ScreenReader {
   public:
     void setNumber(frontend::NumberControl c, double v) override {
         numbers[c] = v;
         notNumbers.erase(c.id());
         ++writes;
+        log("setNumber", c);
     }
     void setLamp(frontend::LampControl c, bool on) override {
         lamps[c] = on;
         ++writes;
+        log("setLamp", c);
     }
     void setDigits(frontend::DigitsControl c, double v) override {
         digits[c] = v;
         ++writes;
+        log("setDigits", c);
     }
     void setText(frontend::TextControl c, std::string_view t) override {
         texts[c] = std::string(t);
         textWrites[c].emplace_back(t);
         ++writes;
+        log("setText", c);
     }
-    void setAutoScroll(frontend::MatrixControl c, bool on) override { scroll[c] = on; }
+    void setAutoScroll(frontend::MatrixControl c, bool on) override {
+        scroll[c] = on;
+        log("setAutoScroll", c);
+    }
     void setChecked(frontend::CheckControl c, bool on) override { checks[c] = on; }
     void setListItems(frontend::ListControl c, std::span<const std::string> items) override {
         lists[c].assign(items.begin(), items.end());
@@ -140,6 +157,10 @@ class FakeScreen final : public frontend::Screen, public frontend::ScreenReader 
     std::map<frontend::Chart, std::pair<int, int>> trendScales;
     bool recording = false;
     long writes = 0;
+    std::vector<ScreenWrite> writeLog;  // values, texts and scrolling, in order
+
+  private:
+    void log(std::string_view call, frontend::AnyControl c) { writeLog.push_back({call, c.id()}); }
 };
 
 // The window's poll timer: running or not.

@@ -23,13 +23,13 @@
 #include <variant>
 #include <vector>
 
-#include "monitor/realtime_tables.h"
 #include "params/field_table.h"
 #include "params/free_configuration_layout.h"
 #include "params/limit_labels.h"
 #include "storage/skin_names.h"
 #include "support/fake_screen.h"
 #include "ui/core/language_application.h"
+#include "ui/core/snapshot_view_table.h"
 #include "ui/pages/advanced_page.h"
 #include "ui/pages/control_widgets.h"
 #include "ui/pages/grid_service_page.h"
@@ -372,15 +372,9 @@ TEST_F(WindowControls, fieldsAreSetUpForWhatFeedsThem) {
         EXPECT_NE(f, nullptr) << name;
         return f;
     };
-    for (const monitor::TrendField& f : monitor::TrendBlockFields) {
-        EXPECT_TRUE(field(f.control.name())->isReadOnly()) << f.control.name();
-        if (f.alsoIn) {
-            EXPECT_TRUE(field(f.alsoIn->name())->isReadOnly()) << f.alsoIn->name();
-        }
-    }
-    for (const monitor::StatusField& f : monitor::LiveBlockAFields) {
-        if (const auto* number = std::get_if<monitor::LiveField>(&f.control)) {
-            EXPECT_TRUE(field(number->name())->isReadOnly()) << number->name();
+    for (const ui::SnapshotWrite& write : ui::SnapshotWrites) {
+        if (const auto* number = std::get_if<ui::ShowNumber>(&write)) {
+            EXPECT_TRUE(field(number->field.name())->isReadOnly()) << number->field.name();
         }
     }
     for (const params::FieldDescriptor& d : params::FieldTable()) {
@@ -410,8 +404,11 @@ TEST_F(WindowControls, fieldsAreSetUpForWhatFeedsThem) {
         EXPECT_EQ(spin->lowerLimit(), 0);
         EXPECT_EQ(spin->upperLimit(), upper) << name;
     }
-    for (const monitor::StatusField& f : monitor::ClockBlockFields) {
-        const auto control = std::get<frontend::DigitsControl>(f.control);
+    for (const ui::SnapshotWrite& write : ui::SnapshotWrites) {
+        const auto* clockPart = std::get_if<ui::ShowDigits>(&write);
+        if (clockPart == nullptr)
+            continue;
+        const frontend::DigitsControl control = clockPart->control;
         auto* digits = window.findChild<widgets::DigitGroup*>(Q(control.name()));
         ASSERT_NE(digits, nullptr) << control.name();
         EXPECT_EQ(digits->digitCount(), control.id() == controls::VrAnno.id() ? 4 : 2)

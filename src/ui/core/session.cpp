@@ -17,7 +17,7 @@ constexpr auto PortList = controls::Cb_Sel_Porta;
 Session::Session(const SessionServices& services)
     : s_(services),
       link_(s_.port, ports_, s_.delay),
-      monitor_(link_, poll_, data_, s_.screen, s_.input, s_.clock, language_),
+      live_(link_, poll_, data_, s_.screen, s_.input, s_.clock, language_),
       linkControl_(link_, poll_, s_.screen, s_.input, s_.pollTimer, s_.dialogs, language_),
       snapshots_(poll_, data_, parameters_, s_.files, s_.workingDirectory, s_.clock),
       commands_(poll_, link_, s_.dialogs, language_, snapshots_),
@@ -64,7 +64,7 @@ void Session::FormShow() {
     s_.screen.setVisible(controls::Gr_Nascosti, false);
     s_.screen.setEnabled(controls::Gr_Nascosti, false);
     // Poll step, link flags, command flags and filters back to where a new link starts.
-    monitor_.ResetOnShow();
+    live_.ResetOnShow();
 }
 
 bool Session::FormCloseQuery() {

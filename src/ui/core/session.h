@@ -19,7 +19,6 @@
 #include "link/serial_port.h"
 #include "monitor/device_commands.h"
 #include "monitor/link_control.h"
-#include "monitor/live_monitor.h"
 #include "monitor/local_clock.h"
 #include "monitor/poll_state.h"
 #include "monitor/poll_timer.h"
@@ -38,6 +37,7 @@
 #include "storage/program_settings.h"
 #include "storage/safe_write_files.h"
 #include "storage/working_directory.h"
+#include "ui/core/live_display.h"
 #include "ui/core/window_frame.h"
 
 namespace orvane::ui {
@@ -82,7 +82,7 @@ class Session {
     void ParameterFieldChanged(params::Field f) { marks_.FieldChanged(f); }
 
     // The handlers of the link, the commands and the parameter buttons.
-    void Timer1Timer() { monitor_.Timer1Timer(); }
+    void Timer1Timer() { live_.Timer1Timer(); }
     monitor::LinkControl& linkControl() { return linkControl_; }
     monitor::DeviceCommands& commands() { return commands_; }
     params::ParameterImport& parameterImport() { return import_; }
@@ -111,7 +111,7 @@ class Session {
     link::DeviceLink link_;
     monitor::PollState poll_;
     monitor::RealtimeData data_;
-    monitor::LiveMonitor monitor_;
+    LiveDisplay live_;
     monitor::LinkControl linkControl_;
     params::ParameterSet parameters_;
     storage::SnapshotFiles snapshots_;

@@ -1,0 +1,23 @@
+#include "ui/core/live_display.h"
+
+namespace orvane::ui {
+
+LiveDisplay::LiveDisplay(link::DeviceLink& link, monitor::PollState& poll,
+                         monitor::RealtimeData& data, frontend::Screen& screen,
+                         const frontend::ScreenReader& input, const monitor::LocalClock& clock,
+                         const catalogue::Language& language)
+    : screen_(screen),
+      input_(input),
+      clock_(clock),
+      clockFields_(input),
+      view_(screen, input),
+      monitor_(link, poll, data, clockFields_, language, {&view_}) {}
+
+void LiveDisplay::Timer1Timer() {
+    monitor_.Tick();
+    // Also while the link is stopped.
+    if (input_.isChecked(frontend::controls::Ck_Agg_Clock))
+        monitor::FollowPcClock(screen_, clock_);
+}
+
+}  // namespace orvane::ui

@@ -1,0 +1,43 @@
+// The live link as the window runs it (`Timer1Timer`): the unit's part of the tick
+// (`LiveMonitor`, with the window's presenter as its first sink and the clock-setting fields
+// as what the clock command sends), then the window's own part, the PC clock copied into
+// those fields while `Ck_Agg_Clock` is on. Owned by the session (and the test rigs) for the
+// whole run; window thread only.
+#pragma once
+
+#include "catalogue/message_catalogue.h"
+#include "frontend/screen.h"
+#include "link/device_link.h"
+#include "monitor/clock_setting.h"
+#include "monitor/live_monitor.h"
+#include "monitor/local_clock.h"
+#include "monitor/poll_state.h"
+#include "monitor/realtime_data.h"
+#include "ui/core/snapshot_view.h"
+
+namespace orvane::ui {
+
+class LiveDisplay {
+  public:
+    // Every reference must outlive this object.
+    LiveDisplay(link::DeviceLink& link, monitor::PollState& poll, monitor::RealtimeData& data,
+                frontend::Screen& screen, const frontend::ScreenReader& input,
+                const monitor::LocalClock& clock, const catalogue::Language& language);
+    LiveDisplay(const LiveDisplay&) = delete;
+    LiveDisplay& operator=(const LiveDisplay&) = delete;
+
+    void Timer1Timer();
+
+    // Window shown: poll state, command flags and filters back to their start values.
+    void ResetOnShow() { monitor_.ResetOnShow(); }
+
+  private:
+    frontend::Screen& screen_;
+    const frontend::ScreenReader& input_;
+    const monitor::LocalClock& clock_;
+    monitor::ClockSettingFields clockFields_;
+    SnapshotView view_;
+    monitor::LiveMonitor monitor_;
+};
+
+}  // namespace orvane::ui
