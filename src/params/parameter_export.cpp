@@ -133,8 +133,8 @@ void ParameterExport::exportThroughOpenPort() {
     if (!c_.dialogs.askChanges(MakeChangeList(
             std::string(c_.language.text(changes.empty() ? ConfirmNoChanges : ConfirmChanges)),
             UnitValueHeader, NewValueHeader, unit, sent, changes, c_.language))) {
-        c_.dialogs.inform(std::string(c_.language.text(ExportCancelled)) + "\n" +
-                          std::string(c_.language.text(BackupSaved)) + backup.path);
+        c_.dialogs.inform(Lines({c_.language.text(ExportCancelled),
+                                 std::string(c_.language.text(BackupSaved)) + backup.path}));
         return;
     }
 

@@ -143,6 +143,15 @@ TEST_F(SafeExport, aLostCommitAnswerWithTheNewValuesReadBackIsToldAsSuch) {
               "Copia della memoria dell'unità salvata in /saves/Backup/unit.ovn");
 }
 
+TEST_F(SafeExport, aCommittedExportWhoseReadBackFailsSaysTheValuesAreNotVerified) {
+    unit.silentFrom = 11;  // six reads, three writes and the commit are answered
+    exportAnswering({true, true});
+    EXPECT_EQ(lastMessage(),
+              "Dati esportati correttamente\n"
+              "Rilettura non riuscita: i valori nell'unità non sono verificati.\n"
+              "Copia della memoria dell'unità salvata in /saves/Backup/unit.ovn");
+}
+
 TEST_F(SafeExport, aReadBackOtherThanSentListsTheFieldsThatDiffer) {
     // A unit that keeps its own capacity whatever it is sent.
     port.setResponder([this](const Bytes& request) {
