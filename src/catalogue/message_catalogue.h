@@ -1,4 +1,4 @@
-// Every language-dependent text of the program: 241 rows, slot 0 Italian, slot 1 English,
+// Every language-dependent text of the program: 273 rows, slot 0 Italian, slot 1 English,
 // slot 2 empty. A process-wide constant table (no Qt), read from the window thread.
 // Texts are UTF-8; the 8-bit code page only exists at the file and NetBIOS boundaries.
 #pragma once
@@ -8,7 +8,7 @@
 
 namespace orvane::catalogue {
 
-inline constexpr int CatalogueRowCount = 241;
+inline constexpr int CatalogueRowCount = 273;
 inline constexpr int Italian = 0;
 inline constexpr int English = 1;
 
@@ -19,10 +19,10 @@ struct CatalogueRow {
     std::array<std::string_view, 3> slot;
 };
 
-// Rows 1..241 are entries 0..240.
+// Rows 1..273 are entries 0..272.
 extern const std::array<CatalogueRow, CatalogueRowCount> MessageCatalogue;
 
-// Row `row` (1..241) in slot `languageIndex`; empty for a row or slot outside the table.
+// Row `row` (1..273) in slot `languageIndex`; empty for a row or slot outside the table.
 std::string_view CatalogueText(int row, int languageIndex);
 
 // Middle words of some limit labels.
@@ -76,7 +76,41 @@ inline constexpr int GatewayRefused = 237;
 inline constexpr int DnsServerRefused = 238;
 inline constexpr int LocalServerRefused = 239;
 inline constexpr int MpptPowerRefused = 240;
-inline constexpr int NoDevice = 241;  // a port-list entry bound to no device
+// The safe writes: backups and change lists around the transfers, snapshots before resets,
+// fields marked out of range while typing.
+inline constexpr int CompareButton = 241;
+inline constexpr int FieldHeader = 242;
+inline constexpr int UnitValueHeader = 243;
+inline constexpr int NewValueHeader = 244;
+inline constexpr int WindowValueHeader = 245;
+inline constexpr int FileValueHeader = 246;
+inline constexpr int SentValueHeader = 247;
+inline constexpr int ReadBackValueHeader = 248;
+inline constexpr int ConfirmChanges = 249;
+inline constexpr int ConfirmNoChanges = 250;
+inline constexpr int BackupSaved = 251;
+inline constexpr int ExportCancelled = 252;
+inline constexpr int BackupReadFailed = 253;
+inline constexpr int BackupSaveFailed = 254;
+inline constexpr int UnitHoldsNewValues = 255;
+inline constexpr int ReadBackDiffers = 256;
+inline constexpr int CommitAnswerLost = 257;
+inline constexpr int ReadBackFailed = 258;
+inline constexpr int WindowAgainstUnit = 259;
+inline constexpr int WindowAgainstFile = 260;
+inline constexpr int WindowSameAsUnit = 261;
+inline constexpr int WindowSameAsFile = 262;
+inline constexpr int CompareReadFailed = 263;
+inline constexpr int FlagSet = 264;
+inline constexpr int FlagClear = 265;
+inline constexpr int SnapshotSaved = 266;
+inline constexpr int NoSnapshotYet = 267;
+inline constexpr int SnapshotSaveFailed = 268;
+inline constexpr int ResetAnyway = 269;
+inline constexpr int OutOfRange = 270;
+inline constexpr int RangeTo = 271;
+inline constexpr int RangeOrZero = 272;
+inline constexpr int NoDevice = 273;  // a port-list entry bound to no device
 }  // namespace row
 
 }  // namespace orvane::catalogue

@@ -1,13 +1,15 @@
 // The seven command buttons. A handler never talks to the port: after its checks (and,
 // for the two destructive resets, the operator's Yes) it raises its `CommandRequest` flag,
-// and the poll cycle sends the frame at its next suitable step. Owned by the program root;
-// window thread only.
+// and the poll cycle sends the frame at its next suitable step. The two resets first keep
+// the last values received of what they erase in a file. Owned by the program root; window
+// thread only.
 #pragma once
 
 #include "catalogue/message_catalogue.h"
 #include "frontend/operator_dialogs.h"
 #include "link/device_link.h"
 #include "monitor/poll_state.h"
+#include "monitor/reset_snapshot.h"
 
 namespace orvane::monitor {
 
@@ -15,7 +17,8 @@ class DeviceCommands {
   public:
     // Every reference must outlive this object.
     DeviceCommands(PollState& poll, const link::DeviceLink& link,
-                   frontend::OperatorDialogs& dialogs, const catalogue::Language& language);
+                   frontend::OperatorDialogs& dialogs, const catalogue::Language& language,
+                   ResetSnapshots& snapshots);
 
     void Bt_BloccoClick();
     void Bt_RiavvioClick();
@@ -29,11 +32,14 @@ class DeviceCommands {
 
   private:
     void request(const Rule& rule);
+    bool confirm(const Rule& rule);
+    bool keepSnapshot(ResetKind kind);
 
     PollState& poll_;
     const link::DeviceLink& link_;
     frontend::OperatorDialogs& dialogs_;
     const catalogue::Language& language_;
+    ResetSnapshots& snapshots_;
 };
 
 }  // namespace orvane::monitor

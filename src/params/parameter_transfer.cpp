@@ -1,6 +1,7 @@
 #include "params/parameter_transfer.h"
 
 #include "monitor/opening_error.h"
+#include "params/transfer_messages.h"
 
 namespace orvane::params {
 
@@ -13,6 +14,21 @@ bool OpenSelectedPort(const TransferContext& c) {
         return true;
     c.dialogs.inform(monitor::OpeningErrorMessage(c.language, index, c.link.lastOpenError()));
     return false;
+}
+
+namespace {
+constexpr unsigned SettleBeforeOpenMs = 100;
+}  // namespace
+
+bool OpenPortForReading(const TransferContext& c) {
+    if (c.poll.FwVersionError) {
+        c.dialogs.inform(IncompatibleFirmwareMessage(c.language));
+        return false;
+    }
+    if (c.link.IsPortOpen())
+        c.linkControl.StopLink();
+    c.delay.waitMs(SettleBeforeOpenMs);
+    return OpenSelectedPort(c);
 }
 
 }  // namespace orvane::params

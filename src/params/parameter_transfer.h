@@ -28,4 +28,10 @@ struct TransferContext {
 // to do about it) and returns false.
 bool OpenSelectedPort(const TransferContext& c);
 
+// The start of every transfer that reads the unit first (import, comparison): refused with
+// the firmware message while the unit's firmware is not the required one; otherwise stops
+// the poll link, lets the unit settle and opens the selected port. False when nothing may
+// be read (the operator has been told why).
+bool OpenPortForReading(const TransferContext& c);
+
 }  // namespace orvane::params

@@ -55,6 +55,8 @@ class FileSystem {
     // Puts `from` in place of `to` in one step, so readers see the old or the new file.
     virtual bool replace(const std::string& from, const std::string& to) = 0;
     virtual void remove(const std::string& path) = 0;
+    // Creates the folder (its parent must exist); true when it exists afterwards.
+    virtual bool makeFolder(const std::string& path) = 0;
 };
 
 class PosixFileSystem final : public FileSystem {
@@ -65,6 +67,7 @@ class PosixFileSystem final : public FileSystem {
     void removeLeftoverTemporaries(const SaveTarget& target) override;
     bool replace(const std::string& from, const std::string& to) override;
     void remove(const std::string& path) override;
+    bool makeFolder(const std::string& path) override;
 };
 
 // Files larger than this are not ours: refused rather than read into memory.

@@ -5,6 +5,9 @@
 // it returns. Owned by the program root; window thread only.
 #pragma once
 
+#include <optional>
+#include <string>
+
 #include "catalogue/message_catalogue.h"
 #include "frontend/file_dialogs.h"
 #include "frontend/operator_dialogs.h"
@@ -42,7 +45,14 @@ class ParameterFiles {
     // file that cannot be read at all, take the file's defaults; no message.
     void Bt_Leggi_DiscoClick();
 
+    // Lists the fields that loading the chosen file would change in the window, loading
+    // nothing. The file is read as loading reads it (missing values take their defaults).
+    void Bt_Confronta_DiscoClick();
+
   private:
+    // The file the operator picks in the open dialog; nothing when cancelled.
+    std::optional<std::string> chooseFileToOpen();
+
     params::ParameterSet& set_;
     params::ParameterEditor& editor_;
     const params::ParameterDefaults& defaults_;

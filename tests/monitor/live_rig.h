@@ -64,8 +64,14 @@ struct ScriptedUnit {
     }
 };
 
+inline Substitutes Recorded(Substitutes own) {
+    own.recordedStores = true;
+    return own;
+}
+
 struct MonitorRig : ProgramRig {
-    explicit MonitorRig(const Substitutes& own = {}) : ProgramRig(own) {
+    // The resets' snapshots are recorded, not written.
+    explicit MonitorRig(Substitutes own = {}) : ProgramRig(Recorded(own)) {
         screen.indices[controls::Cb_Sel_Porta] = 0;
         monitor.ResetOnShow();
     }

@@ -44,6 +44,7 @@ struct ParameterWindow : testing::ProgramRig {
     monitor::LinkControl& linkControl = program.linkControl;
     ParameterImport& importer = program.parameterImport;
     ParameterExport& exporter = program.parameterExport;
+    ParameterCompare& compare = program.parameterCompare;
 };
 
 }  // namespace orvane::params

@@ -7,6 +7,8 @@
 
 #include "link/posix_serial_port.h"
 #include "parameter_fixture.h"
+#include "storage/ini_file.h"
+#include "storage/parameter_file.h"
 #include "support/unit_sim_process.h"
 
 namespace orvane::params {
@@ -71,10 +73,13 @@ class AgainstSimulator : public ::testing::Test, private SimulatorPort, protecte
         ASSERT_TRUE(sim->ready()) << sim->error();
         sim->bindTo(ports, 0);
     }
+    // Yes to the question and to the list of changes.
     void exportAnsweringYes() {
-        dialogs.answers = {true};
+        dialogs.answers = {true, true};
         exporter.ExportParameters();
     }
+    std::string outcome() const { return lastMessage().substr(0, lastMessage().find('\n')); }
+
     std::string eeprom = folder.file("eeprom.bin");
     std::unique_ptr<UnitSimProcess> sim;
 };
@@ -108,7 +113,7 @@ TEST_F(AgainstSimulator, exportedValuesComeBackAndSurviveARestartOfTheUnit) {
     tick(Field::overFreqLimitEnabled, true);
     typeName("  KEEP-ME");
     exportAnsweringYes();
-    ASSERT_EQ(lastMessage(), "Dati esportati correttamente");
+    ASSERT_EQ(outcome(), "Dati esportati correttamente");
     const ParameterSet exported = set;
 
     for (int run = 0; run < 2; ++run) {
@@ -132,11 +137,23 @@ TEST_F(AgainstSimulator, inEnglishTheGridServiceBlockIsNotWritten) {
     language.LanguageIndex = catalogue::English;
     screen.visible[controls::Tab_Cei_021] = false;
     exportAnsweringYes();
-    ASSERT_EQ(lastMessage(), "Data successfully exported");
+    ASSERT_EQ(outcome(), "Data successfully exported");
     std::vector<std::pair<int, int>> sent;
     for (const Bytes& f : Requests(*sim))
         sent.push_back(FunctionAndAddress(f));
-    EXPECT_EQ(sent, (std::vector<std::pair<int, int>>{{0xB0, 0x060}, {0xB0, 0x080}, {0x32, 0}}));
+    // The backup's reads as the import makes them, the writes and the commit, and the
+    // written blocks read back.
+    EXPECT_EQ(sent, (std::vector<std::pair<int, int>>{{0xB1, 0x060},
+                                                      {0xB1, 0x080},
+                                                      {0xB1, 0x000},
+                                                      {0xB1, 0x0C0},
+                                                      {0xB1, 0x100},
+                                                      {0xB1, 0x1C0},
+                                                      {0xB0, 0x060},
+                                                      {0xB0, 0x080},
+                                                      {0x32, 0},
+                                                      {0xB1, 0x060},
+                                                      {0xB1, 0x080}}));
 }
 
 TEST_F(AgainstSimulator, aUnitSilentFromTheFourthReadLeavesThreeBlocksNewAndTheControlsAlone) {
@@ -156,15 +173,16 @@ TEST_F(AgainstSimulator, aUnitSilentFromTheFourthReadLeavesThreeBlocksNewAndTheC
 
 TEST_F(AgainstSimulator, aFailedFreeParameterWriteSendsNothingMoreAndNoCommit) {
     WriteEeprom(eeprom, UnitSet());
-    start({"--eeprom", eeprom, "--drop", "2"});
+    start({"--eeprom", eeprom, "--drop", "8"});
     screen.checks[controls::Ck_Abilitazione_Esportazione_Eth] = true;
     exportAnsweringYes();
-    EXPECT_EQ(lastMessage(), "Errore in esportazione parametri");
-    // The unanswered request is in the log (sent, config answer, free parameters).
-    ASSERT_TRUE(sim->waitForLogLines(3));
+    EXPECT_EQ(outcome(), "Errore in esportazione parametri");
+    // The unanswered request is in the log (six reads and their answers, the config
+    // write and its answer, the free parameters).
+    ASSERT_TRUE(sim->waitForLogLines(15));
     const std::vector<Bytes> requests = Requests(*sim);
-    ASSERT_EQ(requests.size(), 2u);
-    EXPECT_EQ(FunctionAndAddress(requests[1]), (std::pair<int, int>{0xB0, 0x080}));
+    ASSERT_EQ(requests.size(), 8u);
+    EXPECT_EQ(FunctionAndAddress(requests[7]), (std::pair<int, int>{0xB0, 0x080}));
 
     // Nothing was committed: after a power cycle the unit still holds its old set.
     start({"--eeprom", eeprom});
@@ -186,8 +204,60 @@ TEST_F(AgainstSimulator, anIncompatibleFirmwareRefusesBothTransfersWithoutTouchi
     exportAnsweringYes();
     EXPECT_EQ(lastMessage(),
               "Versione firmware incompatibile con la  1. 7. 0 impossibile procedere");
+    compare.CompareWithUnit();
+    EXPECT_EQ(lastMessage(),
+              "Versione firmware incompatibile con la  1. 7. 0 impossibile procedere");
     EXPECT_TRUE(link.IsPortOpen()) << "polling goes on";
     EXPECT_EQ(sim->logLines().size(), logged);
+}
+
+TEST_F(AgainstSimulator, theBackupFileHoldsTheUnitsMemoryFieldByField) {
+    WriteEeprom(eeprom, UnitSet());
+    start({"--eeprom", eeprom});
+    type(Field::capacityAh, 300);
+    exportAnsweringYes();
+    const std::string path =
+        folder.file("Salvataggi/Backup/Orvane_09_12_24_14_05_33_Id_123456.ovn");
+    ASSERT_NE(lastMessage().find(path), std::string::npos) << lastMessage();
+
+    const storage::LoadedIni backup = storage::LoadIniFile(files, path);
+    ASSERT_EQ(backup.outcome, storage::ReadOutcome::Read);
+    ParameterSet kept;
+    storage::ReadParameterFile(backup.document, kept, "MISSING");
+    const ParameterSet inUnit = UnitSet();
+    for (const FieldDescriptor& d : FieldTable()) {
+        if (d.kind == FieldKind::Text)
+            EXPECT_EQ(NetbiosText(kept.NetbiosNameBlock), "SIM-UNIT");
+        else
+            EXPECT_EQ(kept.get(d.field), inUnit.get(d.field)) << d.name;
+    }
+}
+
+TEST_F(AgainstSimulator, aLostCommitAnswerIsToldFromTheReadBackAndTheValuesAreKept) {
+    start({"--eeprom", eeprom, "--lose-commit-answer"});
+    type(Field::capacityAh, 480);
+    exportAnsweringYes();
+    EXPECT_EQ(outcome(),
+              "La risposta dell'unità alla memorizzazione è andata persa, ma la rilettura mostra "
+              "i nuovi valori al loro posto.");
+
+    start({"--eeprom", eeprom});  // a power cycle: the commit was kept
+    importer.ImportParameters();
+    ASSERT_EQ(lastMessage(), "Dati importati correttamente");
+    EXPECT_EQ(screen.number(controls::Ed_Capacita), 480);
+}
+
+TEST_F(AgainstSimulator, comparingWithTheUnitOnlyReadsAndListsWhatDiffers) {
+    WriteEeprom(eeprom, UnitSet());
+    start({"--eeprom", eeprom});
+    compare.CompareWithUnit();
+    for (const Bytes& f : Requests(*sim))
+        EXPECT_EQ(f[5], 0xB1);
+    ASSERT_EQ(dialogs.lists.size(), 1u);
+    const std::vector<frontend::ChangeRow>& rows = dialogs.lists[0].rows;
+    ASSERT_FALSE(rows.empty());
+    EXPECT_EQ(rows[0].caption, "Indirizzo IP (1)");
+    EXPECT_EQ(rows[0].before, "10");
 }
 
 }  // namespace

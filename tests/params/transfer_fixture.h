@@ -10,7 +10,8 @@ namespace orvane::params {
 struct TransferWindow : ParameterWindow {
     FakeUnit unit;
 
-    TransferWindow() {
+    // The export's backups are recorded, not written.
+    TransferWindow() : ParameterWindow({.recordedStores = true}) {
         ports.setConfigured(0, "/dev/fake0");
         screen.indices[controls::Cb_Sel_Porta] = 0;
         unit.attach(port);

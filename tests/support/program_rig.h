@@ -10,6 +10,8 @@
 
 #include "support/fake_screen.h"
 #include "support/fake_serial_port.h"
+#include "support/recording_backups.h"
+#include "support/recording_snapshots.h"
 #include "support/scratch_directory.h"
 #include "support/storage_fakes.h"
 #include "ui/core/program.h"
@@ -23,6 +25,9 @@ struct Substitutes {
     link::SerialPort* port = nullptr;
     link::Delay* delay = nullptr;
     const monitor::LocalClock* clock = nullptr;
+    // The reset snapshots and the export's backups recorded (`snapshots`, `backups`) instead
+    // of written to files.
+    bool recordedStores = false;
 };
 
 // Every service of the program as a fake.
@@ -37,6 +42,8 @@ struct FakeServices {
     FakeClock clock;
     FakeSerialPort port;
     FakeDelay delay;
+    RecordingSnapshots snapshots;
+    RecordingBackups backups;
     std::vector<link::SerialDevice> devices;  // what the port list finds on the machine
 
     ui::ProgramServices services(const Substitutes& own = {}) {
@@ -50,7 +57,9 @@ struct FakeServices {
                 own.delay != nullptr ? *own.delay : delay,
                 files,
                 cwd,
-                [this] { return devices; }};
+                [this] { return devices; },
+                own.recordedStores ? &snapshots : nullptr,
+                own.recordedStores ? &backups : nullptr};
     }
 };
 

@@ -60,6 +60,9 @@ class FaultyFileSystem final : public storage::FileSystem {
         if (!crashed_)
             real_.remove(path);
     }
+    bool makeFolder(const std::string& path) override {
+        return failAt != Step::Create && real_.makeFolder(path);
+    }
 
   private:
     class Output final : public storage::OutputFile {

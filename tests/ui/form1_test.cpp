@@ -153,11 +153,43 @@ TEST_F(WindowTest, importAndExportRunUnderTheBusyCursorAndReportTheirOutcome) {
     EXPECT_EQ(text(controls::Vr_String), "Fermo");
 
     dialogs_.boxes.clear();
-    dialogs_.answers = {true};
+    dialogs_.answers = {true, true};
     click(controls::Bt_Scrivi_Eeprom);
-    ASSERT_EQ(dialogs_.boxes.size(), 2u);
+    ASSERT_EQ(dialogs_.boxes.size(), 3u);
     EXPECT_EQ(dialogs_.boxes[0].kind, Box::Question);
-    EXPECT_EQ(dialogs_.boxes[1].text, "Dati esportati correttamente");
+    EXPECT_EQ(dialogs_.boxes[1].kind, Box::ChangeQuestion);
+    EXPECT_TRUE(dialogs_.boxes[1].observed);
+    const std::string& outcome = dialogs_.boxes[2].text;
+    EXPECT_EQ(outcome.substr(0, outcome.find('\n')), "Dati esportati correttamente");
+    // The unit's memory was kept beside the program's settings before it was written.
+    const std::string backups = folder_.file("Salvataggi/Backup");
+    ASSERT_TRUE(std::filesystem::is_directory(backups));
+    for (const auto& kept : std::filesystem::directory_iterator(backups))
+        EXPECT_NE(outcome.find(kept.path().string()), std::string::npos) << outcome;
+}
+
+TEST_F(WindowTest, aFieldTypedOutsideItsLimitsIsMarkedUntilCorrected) {
+    open();
+    window_->pages().setCurrentWidget(control(controls::Tab_Parametri));
+    auto* field = control<widgets::NumericField>(controls::Ed_Capacita);
+    const auto typeInto = [field](const char* typed) {
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field, QString::fromLatin1(typed));
+    };
+    EXPECT_FALSE(field->isOutOfRange());
+    typeInto("20");
+    EXPECT_TRUE(field->isOutOfRange());
+    EXPECT_EQ(field->toolTip(), QStringLiteral("Fuori dai limiti: accettati da 25 a 550"));
+    EXPECT_EQ(field->accessibleDescription(), field->toolTip());
+    pick(controls::Cb_Sel_Lingua, catalogue::English);
+    EXPECT_EQ(field->toolTip(), QStringLiteral("Outside its limits: accepted from 25 to 550"));
+    typeInto("200");
+    EXPECT_FALSE(field->isOutOfRange());
+    EXPECT_TRUE(field->toolTip().isEmpty());
+    // Values the program sets are judged alike.
+    field->setValue(600);
+    EXPECT_TRUE(field->isOutOfRange());
 }
 
 TEST_F(WindowTest, savedParametersComeBackAfterTheDefaults) {

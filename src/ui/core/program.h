@@ -29,15 +29,18 @@
 #include "monitor/poll_timer.h"
 #include "monitor/realtime_data.h"
 #include "params/free_configuration_layout.h"
+#include "params/parameter_compare.h"
 #include "params/parameter_defaults.h"
 #include "params/parameter_editor.h"
 #include "params/parameter_export.h"
 #include "params/parameter_import.h"
 #include "params/parameter_set.h"
 #include "params/parameter_transfer.h"
+#include "params/range_marks.h"
 #include "storage/file_system.h"
 #include "storage/parameter_files.h"
 #include "storage/program_settings.h"
+#include "storage/safe_write_files.h"
 #include "storage/working_directory.h"
 #include "ui/core/live_display.h"
 
@@ -58,6 +61,10 @@ struct ProgramServices {
     storage::WorkingDirectory& workingDirectory;
     // The serial devices present now, for the port list; empty: none are looked for.
     std::function<std::vector<link::SerialDevice>()> presentDevices;
+    // Where the resets keep the last values received and the export the unit's memory;
+    // nothing: the program's own files under the working directory.
+    monitor::ResetSnapshots* resetSnapshots = nullptr;
+    params::UnitBackups* unitBackups = nullptr;
 };
 
 // The members are the graph itself, public so that the window's sequences, the handlers and
@@ -82,13 +89,19 @@ class Program {
     // The objects that work on it.
     LiveDisplay live;  // Timer1Timer: the unit's tick, its presenter, the PC clock
     monitor::LinkControl linkControl;
+    storage::SnapshotFiles snapshotFiles;
+    monitor::ResetSnapshots& snapshots;  // the files unless the services bring a store
     monitor::DeviceCommands commands;
     params::FreeConfigurationLayout freeConfiguration;
     params::ParameterEditor editor;
+    params::RangeMarks marks;
     params::ParameterDefaults defaults;
     params::TransferContext transfer;
     params::ParameterImport parameterImport;
+    storage::BackupFiles backupFiles;
+    params::UnitBackups& backups;  // the files unless the services bring a store
     params::ParameterExport parameterExport;
+    params::ParameterCompare parameterCompare;
     storage::SettingsStore settingsStore;
     storage::ParameterFiles parameterFiles;
 };

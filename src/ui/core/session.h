@@ -31,6 +31,8 @@ class Session {
 
     void Cb_Sel_LinguaChange();  // the operator picked a language
     void Combo_SkinChange();     // the operator picked a skin
+    // A parameter field's value changed, typed or set: marked while outside its limits.
+    void ParameterFieldChanged(params::Field f) { program_.marks.FieldChanged(f); }
 
     // The program: the handlers of the link, the commands and the parameter buttons, and
     // its state.

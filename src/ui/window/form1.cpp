@@ -8,6 +8,8 @@
 #include <QVBoxLayout>
 
 #include "link/posix_serial_port.h"
+#include "params/field_table.h"
+#include "params/range_marks.h"
 #include "ui/pages/advanced_page.h"
 #include "ui/pages/control_widgets.h"
 #include "ui/pages/grid_service_page.h"
@@ -23,6 +25,7 @@
 #include "ui/window/qt_screen.h"
 #include "ui/window/qt_text.h"
 #include "ui/window/window_placement.h"
+#include "widgets/numeric_field.h"
 #include "widgets/trend_chart.h"
 
 namespace orvane::ui {
@@ -168,12 +171,25 @@ void Form1::connectHandlers() {
     onCommand(controls::Bt_Importa,
               [this, &s] { blocking([&s] { s.parameterImport.Bt_ImportaClick(); }); });
     onCommand(controls::Bt_Defaut, [&s] { s.defaults.Bt_DefautClick(); });
+    onCommand(controls::Bt_Confronta,
+              [this, &s] { blocking([&s] { s.parameterCompare.Bt_ConfrontaClick(); }); });
     onPick(controls::Cb_Tipo_Batt, [this, &s] {
         s.freeConfiguration.Cb_Tipo_BattChange();
         refreshAccessibleNames();  // the free rows are captioned only while shown
     });
     onCommand(controls::Bt_Salva_Disco, [&s] { s.parameterFiles.Bt_Salva_DiscoClick(); });
     onCommand(controls::Bt_Leggi_Disco, [&s] { s.parameterFiles.Bt_Leggi_DiscoClick(); });
+    onCommand(controls::Bt_Confronta_Disco, [&s] { s.parameterFiles.Bt_Confronta_DiscoClick(); });
+
+    // Parameter fields are marked while their value is outside its limits.
+    for (const params::FieldDescriptor& d : params::FieldTable()) {
+        if (!params::IsTyped(d))
+            continue;
+        auto* field = static_cast<widgets::NumericField*>(
+            screen_->widget(d.controlAs<params::NumberFieldControl>()));
+        connect(field, &widgets::NumericField::entryChanged, this,
+                [this, f = d.field] { session_->ParameterFieldChanged(f); });
+    }
 
     // The program's own settings.
     Session& session = *session_;
