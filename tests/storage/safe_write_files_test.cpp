@@ -83,13 +83,7 @@ class CompareWithFile : public ::testing::Test, protected params::ParameterWindo
         std::filesystem::create_directory(folder.file("Salvataggi"));
         showDefaults();
     }
-    testing::ScratchDirectory folder;
-    testing::FakeWorkingDirectory cwd{folder.path()};
-    testing::FakeFileDialogs fileDialogs{cwd};
-    testing::FaultyFileSystem files;
-    testing::FakeClock clock;
-    ParameterFiles buttons{set,     editor, defaults, screen, fileDialogs,
-                           dialogs, files,  cwd,      clock,  language};
+    ParameterFiles& buttons = program.parameterFiles;
 };
 
 TEST_F(CompareWithFile, listsWhatLoadingWouldChangeAndLoadsNothing) {
