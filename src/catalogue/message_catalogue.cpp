@@ -279,6 +279,16 @@ const std::array<CatalogueRow, CatalogueRowCount> MessageCatalogue{{
     /* 271 */ {{" a ", " to ", ""}},
     /* 272 */ {{", oppure 0", ", or 0", ""}},
     /* 273 */ {{"nessuno", "none", ""}},
+    /* 274 */ {{"Lettura del blocco", "Reading block", ""}},
+    /* 275 */ {{"Scrittura del blocco", "Writing block", ""}},
+    /* 276 */ {{"Rilettura del blocco", "Reading back block", ""}},
+    /* 277 */ {{"di", "of", ""}},
+    /* 278 */ {{"Salvataggio nella EEPROM dell'unità...", "Committing to the unit's EEPROM...", ""}},
+    /* 279 */ {{"Annulla", "Cancel", ""}},
+    /* 280 */ {{"La scrittura è iniziata: non si può più annullare.", "Writing has started: it can no longer be cancelled.", ""}},
+    /* 281 */ {{"Importazione annullata: i valori della finestra non sono cambiati.", "Import cancelled: the window's values are unchanged.", ""}},
+    /* 282 */ {{"Confronto annullato.", "Comparison cancelled.", ""}},
+    /* 283 */ {{"Riconnessione...", "Reconnecting...", ""}},
 }};
 // clang-format on
 

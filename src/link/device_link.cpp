@@ -6,23 +6,20 @@
 
 namespace orvane::link {
 
-namespace {
-
-// Frame start inside the received run, or nothing while the first bytes do not tell yet.
-std::optional<std::size_t> KnownStart(StartRule rule, std::span<const std::uint8_t> got) {
-    if (got.empty())
-        return std::nullopt;
-    if (got[0] == 0x00 || rule == StartRule::SkipLeadingZero)
-        return FrameStart(rule, got[0], 0xFF);
-    if (got.size() < 2)
-        return std::nullopt;
-    return FrameStart(rule, got[0], got[1]);
+DeviceLink::DeviceLink(SerialPort& port, const PortTable& ports, Delay& delay, LinkEvents* events)
+    : port_(port), ports_(ports), delay_(delay), events_(events) {
+    if (events_) {
+        machine_ = std::make_unique<ExchangeMachine>(port_, *events_);
+        events_->attach(this);
+    }
 }
 
-}  // namespace
-
-DeviceLink::DeviceLink(SerialPort& port, const PortTable& ports, Delay& delay)
-    : port_(port), ports_(ports), delay_(delay) {}
+DeviceLink::~DeviceLink() {
+    if (events_) {
+        Abandon();
+        events_->attach(nullptr);
+    }
+}
 
 bool DeviceLink::OpenPort(std::uint8_t index) {
     if (open_)
@@ -36,7 +33,14 @@ bool DeviceLink::OpenPort(std::uint8_t index) {
         lastOpenError_ = OpenError::NotMapped;
         return false;
     }
-    lastOpenError_ = port_.open(*path);
+    return OpenDevice(*path);
+}
+
+bool DeviceLink::OpenDevice(const std::string& devicePath) {
+    if (open_)
+        ClosePort();
+    openedDevice_ = devicePath;
+    lastOpenError_ = port_.open(devicePath);
     open_ = lastOpenError_ == OpenError::None;
     // The system raises RTS when it opens a port; the bus stays free until the first request.
     if (open_ && !port_.kernelDrivesRts())
@@ -45,11 +49,18 @@ bool DeviceLink::OpenPort(std::uint8_t index) {
 }
 
 bool DeviceLink::ClosePort() {
+    // Whatever runs is abandoned first: its answer must not arrive into a closed link.
+    Abandon();
     if (open_) {
         port_.close();
         open_ = false;
     }
     return open_;
+}
+
+void DeviceLink::Abandon() {
+    if (machine_)
+        machine_->abandon();
 }
 
 std::uint8_t DeviceLink::SendFrame(std::uint8_t length) {
@@ -89,125 +100,174 @@ std::size_t DeviceLink::readAnswer(const AnswerShape& shape) {
         return 0;
     const std::span<std::uint8_t> into(received_.data(), shape.readBytes);
     ReadComplete complete;
-    if (earlyCompletion_) {
-        // Complete once the frame (by its own length byte) is in and it covers every byte
-        // the routine looks at; an implausible length leaves the plain time-outs in charge.
-        complete = [rule = shape.start, used = shape.checkedBytes,
-                    size = into.size()](std::span<const std::uint8_t> got) {
-            const std::optional<std::size_t> start = KnownStart(rule, got);
-            if (!start || got.size() <= *start + LengthByte)
-                return false;
-            const std::size_t length = got[*start + LengthByte];
-            const bool plausible =
-                length >= std::max(FrameOverhead, used) && *start + length <= size;
-            return plausible && got.size() >= *start + length;
+    if (earlyCompletion_)
+        complete = [&shape](std::span<const std::uint8_t> got) {
+            return AnswerComplete(shape, got);
         };
-    }
     return port_.read(into, ReadTimeouts{}, complete);
 }
 
-DeviceLink::Answer DeviceLink::transact(const Request& request, const AnswerShape& shape) {
+std::span<const std::uint8_t> DeviceLink::buildRequest(const Request& request) {
     received_.fill(0);
     const std::uint8_t length = BuildFrame(
         tx_, request.unitAddress, request.masterAddress, request.functionCode,
         request.payload.data(), request.payload.size(), request.addressLow, request.addressHigh);
-    SendFrame(length);
+    // 0xFF is BuildFrame's refusal, not a length: never send past the buffer.
+    return std::span(tx_.data(), std::min<std::size_t>(length, tx_.size()));
+}
+
+Answer DeviceLink::transact(const Request& request, const AnswerShape& shape) {
+    const std::span<const std::uint8_t> frame = buildRequest(request);
+    SendFrame(static_cast<std::uint8_t>(frame.size()));
     purge();
     if (shape.turnaround)
         delay_.waitMs(AnswerTurnaroundMs);
     const std::size_t received = readAnswer(shape);
-    const std::size_t start = FrameStart(shape.start, received_[0], received_[1]);
-    return {received, std::span(received_).subspan(start)};
+    return TakeAnswer(shape, received_, received);
 }
 
-std::optional<std::uint8_t> DeviceLink::takeMemoryAnswer(const Answer& answer,
-                                                         std::uint8_t functionCode) {
-    if (answer.received == 0)
-        return write_result::NoAnswer;
-    std::copy_n(answer.frame.begin(), answer_.size(), answer_.begin());
-    if (!AnswerIntact(answer_))
-        return write_result::BadChecksum;
-    if (answer_[FunctionByte] != functionCode)
-        return write_result::WrongFunction;
-    return std::nullopt;
+Micros DeviceLink::now() const {
+    if (events_)
+        return events_->now();
+    return std::chrono::duration_cast<Micros>(std::chrono::steady_clock::now().time_since_epoch());
 }
 
-namespace {
-
-// The memory routines share their first three codes (see takeMemoryAnswer).
-static_assert(write_result::NoAnswer == read_result::NoAnswer &&
-              write_result::BadChecksum == read_result::BadChecksum &&
-              write_result::WrongFunction == read_result::WrongFunction);
-
-std::uint8_t Low(std::uint16_t address) {
-    return static_cast<std::uint8_t>(address & 0xFF);
+void DeviceLink::exchangeFinished(Routine, std::uint8_t, Micros) {
+    // The one place every finished exchange passes, blocking or not: the bus's observer is
+    // told here once the result codes have their classification.
 }
-std::uint8_t High(std::uint16_t address) {
-    return static_cast<std::uint8_t>(address >> 8);
-}
-
-}  // namespace
 
 std::uint8_t DeviceLink::MemoryWrite(const std::uint8_t* data, std::uint16_t address,
                                      std::uint8_t count, std::uint8_t unitAddress) {
-    count = std::min(count, MaxMemoryWriteBytes);
-    // The unit answers at once; only a leading 0x00 goes. The status is byte 6: bytes 0..6
-    // must be in.
-    const Answer answer =
-        transact({unitAddress, MasterAddress, function::MemoryWrite, std::span(data, count),
-                  Low(address), High(address)},
-                 {std::size_t{count} + 8, StartRule::SkipLeadingZero, PayloadStart + 1, false});
-    if (const std::optional<std::uint8_t> failed = takeMemoryAnswer(answer, function::MemoryWrite))
-        return *failed;
-    const std::uint8_t status = answer_[PayloadStart];
-    if (status == 1)
-        return write_result::Ok;
-    // Statuses 252..255 would wrap into 0..3 and a refusal would read as success or as
-    // another failure; they saturate at 255 instead.
-    if (status > 0xFF - write_result::StatusBase)
-        return 0xFF;
-    return static_cast<std::uint8_t>(status + write_result::StatusBase);
+    const Transaction t = MemoryWriteTransaction(data, address, count, unitAddress);
+    const Micros begun = now();
+    const std::uint8_t code = JudgeMemoryWrite(transact(t.request, t.shape), answer_);
+    exchangeFinished(t.routine, code, now() - begun);
+    return code;
 }
 
 std::uint8_t DeviceLink::MemoryRead(std::uint8_t* destination, std::uint16_t address,
                                     std::uint8_t count, std::uint8_t unitAddress) {
-    if (count > MaxPayloadLength)
-        return read_result::NoData;
     const std::uint8_t request[1] = {count};
-    const Answer answer = transact(
-        {unitAddress, MasterAddress, function::MemoryRead, request, Low(address), High(address)},
-        {std::size_t{count} + 8, StartRule::SkipLeadingZeroOrRepeat, PayloadStart + count, true});
-    if (const std::optional<std::uint8_t> failed = takeMemoryAnswer(answer, function::MemoryRead))
-        return *failed;
-    if (answer_[LengthByte] == FrameOverhead)
-        return read_result::NoData;
-    std::copy_n(answer_.begin() + PayloadStart, count, destination);
-    return read_result::Ok;
+    const Transaction t = MemoryReadTransaction(request, address, unitAddress);
+    if (t.refused)
+        return *t.refused;
+    const Micros begun = now();
+    const std::uint8_t code =
+        JudgeMemoryRead(transact(t.request, t.shape), answer_, destination, count);
+    exchangeFinished(t.routine, code, now() - begun);
+    return code;
 }
 
 std::uint8_t DeviceLink::Exchange(std::uint8_t unitAddress, std::uint8_t masterAddress,
                                   std::uint8_t functionCode, std::span<std::uint8_t> buffer,
                                   std::uint8_t n, std::uint8_t addressLow, std::uint8_t addressHigh,
                                   std::uint8_t m) {
-    const std::size_t frameBytes = std::size_t{m} + 8;
-    // A request or answer payload above 233 bytes cannot fit a frame; a buffer too small
-    // for the request or the answer is the caller's mistake. None of them sends anything.
-    if (n > MaxPayloadLength || m > MaxPayloadLength ||
-        buffer.size() < std::max<std::size_t>(n, frameBytes))
-        return exchange_result::BadLength;
+    const Transaction t = ExchangeTransaction(unitAddress, masterAddress, functionCode, buffer, n,
+                                              addressLow, addressHigh, m);
+    if (t.refused)
+        return *t.refused;
+    const Micros begun = now();
+    const std::uint8_t code = JudgeExchange(transact(t.request, t.shape), buffer, m);
+    exchangeFinished(t.routine, code, now() - begun);
+    return code;
+}
 
-    const Answer answer = transact(
-        {unitAddress, masterAddress, functionCode, buffer.first(n), addressLow, addressHigh},
-        {frameBytes, StartRule::SkipLeadingZeroOrRepeat, PayloadStart + m, true});
-    // The caller gets the answer area whatever arrived: it replaces the request payload.
-    std::copy_n(answer.frame.begin(), frameBytes, buffer.begin());
-    const std::size_t answerLength = buffer[LengthByte];
-    if (answerLength == 0 || answerLength > frameBytes)
-        return exchange_result::BadLength;
-    if (answer.received < FrameOverhead)
-        return exchange_result::TooShort;
-    return AnswerIntact(buffer.first(frameBytes)) ? exchange_result::Ok
-                                                  : exchange_result::BadChecksum;
+void DeviceLink::begin(const Transaction& t, Judge judge, Completion done) {
+    if (t.refused) {
+        done(*t.refused);
+        return;
+    }
+    // A link that is closed sends nothing and reads nothing, as the blocking routines; the
+    // turnaround they would wait is not worth a timer.
+    if (!open_) {
+        buildRequest(t.request);
+        const std::uint8_t code = judge(TakeAnswer(t.shape, received_, 0));
+        exchangeFinished(t.routine, code, Micros{0});
+        done(code);
+        return;
+    }
+    const std::span<const std::uint8_t> frame = buildRequest(t.request);
+    const Micros begun = now();
+    const ExchangeMachine::ReadMode mode = earlyCompletion_
+                                               ? ExchangeMachine::ReadMode::EndWithFrame
+                                               : ExchangeMachine::ReadMode::WaitOut;
+    machine_->start(frame, t.shape, received_, !port_.kernelDrivesRts(), mode,
+                    [this, routine = t.routine, shape = t.shape, begun, judge = std::move(judge),
+                     done = std::move(done)](std::size_t received) {
+                        const std::uint8_t code = judge(TakeAnswer(shape, received_, received));
+                        exchangeFinished(routine, code, now() - begun);
+                        done(code);
+                    });
+}
+
+void DeviceLink::BeginMemoryWrite(const std::uint8_t* data, std::uint16_t address,
+                                  std::uint8_t count, std::uint8_t unitAddress, Completion done) {
+    if (!machine_) {
+        done(MemoryWrite(data, address, count, unitAddress));
+        return;
+    }
+    if (Busy()) {
+        done(write_result::NoAnswer);
+        return;
+    }
+    begin(
+        MemoryWriteTransaction(data, address, count, unitAddress),
+        [this](const Answer& answer) { return JudgeMemoryWrite(answer, answer_); },
+        std::move(done));
+}
+
+void DeviceLink::BeginMemoryRead(std::uint8_t* destination, std::uint16_t address,
+                                 std::uint8_t count, std::uint8_t unitAddress, Completion done) {
+    if (!machine_) {
+        done(MemoryRead(destination, address, count, unitAddress));
+        return;
+    }
+    if (Busy()) {
+        done(read_result::NoAnswer);
+        return;
+    }
+    // The one-byte request payload must live as long as the exchange.
+    readRequest_[0] = count;
+    begin(
+        MemoryReadTransaction(readRequest_, address, unitAddress),
+        [this, destination, count](const Answer& answer) {
+            return JudgeMemoryRead(answer, answer_, destination, count);
+        },
+        std::move(done));
+}
+
+void DeviceLink::BeginExchange(std::uint8_t unitAddress, std::uint8_t masterAddress,
+                               std::uint8_t functionCode, std::span<std::uint8_t> buffer,
+                               std::uint8_t n, std::uint8_t addressLow, std::uint8_t addressHigh,
+                               std::uint8_t m, Completion done) {
+    if (!machine_) {
+        done(Exchange(unitAddress, masterAddress, functionCode, buffer, n, addressLow, addressHigh,
+                      m));
+        return;
+    }
+    if (Busy()) {
+        done(exchange_result::BadLength);
+        return;
+    }
+    begin(
+        ExchangeTransaction(unitAddress, masterAddress, functionCode, buffer, n, addressLow,
+                            addressHigh, m),
+        [buffer, m](const Answer& answer) { return JudgeExchange(answer, buffer, m); },
+        std::move(done));
+}
+
+void DeviceLink::BeginPause(unsigned ms, Completion done) {
+    if (!machine_) {
+        delay_.waitMs(ms);
+        done(0);
+        return;
+    }
+    if (Busy()) {
+        done(0);
+        return;
+    }
+    machine_->pause(ms, [done = std::move(done)](std::size_t) { done(0); });
 }
 
 }  // namespace orvane::link

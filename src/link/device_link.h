@@ -1,64 +1,61 @@
 // The program's single link to the unit: the open port, the 240-byte transmit buffer and
 // the three request/answer transactions with their one-byte result codes. Owned by the
 // program root for the whole run; used from the window thread only.
-// Transactions block until their answer has been read; they never retry. RTS, which an
-// RS-485 adapter may take as its direction, is up only while a request is sent (by the
-// kernel in its RS-485 mode, else by the link) and never while an answer may come.
+// Each transaction comes in two forms over the same frames and judgements: the blocking
+// routines (MemoryWrite, MemoryRead, Exchange), which return once the answer has been read,
+// and the Begin... forms, which return at once and tell their completion when the loop's
+// events have moved the exchange through (ExchangeMachine). A link built without a loop runs
+// the Begin... forms through the blocking routines and completes them before returning.
+// Transactions never retry and never overlap. RTS, which an RS-485 adapter may take as its
+// direction, is up only while a request is sent (by the kernel in its RS-485 mode, else by
+// the link) and never while an answer may come.
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <optional>
 #include <span>
+#include <string>
 
 #include "link/delay.h"
+#include "link/exchange_machine.h"
 #include "link/frame.h"
+#include "link/link_events.h"
 #include "link/port_table.h"
 #include "link/serial_port.h"
+#include "link/transaction.h"
 
 namespace orvane::link {
 
-// Result codes of MemoryWrite.
-namespace write_result {
-inline constexpr std::uint8_t Ok = 0;
-inline constexpr std::uint8_t NoAnswer = 1;
-inline constexpr std::uint8_t BadChecksum = 2;
-inline constexpr std::uint8_t WrongFunction = 3;
-inline constexpr std::uint8_t StatusBase = 4;  // + the unit's status byte
-}  // namespace write_result
-
-// Result codes of MemoryRead.
-namespace read_result {
-inline constexpr std::uint8_t Ok = 0;
-inline constexpr std::uint8_t NoAnswer = 1;
-inline constexpr std::uint8_t BadChecksum = 2;
-inline constexpr std::uint8_t WrongFunction = 3;
-inline constexpr std::uint8_t NoData = 4;
-}  // namespace read_result
-
-// Result codes of Exchange.
-namespace exchange_result {
-inline constexpr std::uint8_t Ok = 0;
-inline constexpr std::uint8_t BadChecksum = 1;
-inline constexpr std::uint8_t TooShort = 2;
-inline constexpr std::uint8_t BadLength = 3;  // also: nothing received
-}  // namespace exchange_result
-
-inline constexpr std::uint8_t MaxMemoryWriteBytes = 64;
-inline constexpr unsigned AnswerTurnaroundMs = 3;
-
-class DeviceLink {
+class DeviceLink final : private LinkEventSink {
   public:
-    // `port`, `ports` and `delay` must outlive the link.
-    DeviceLink(SerialPort& port, const PortTable& ports, Delay& delay);
+    // Told the routine's result code.
+    using Completion = std::function<void(std::uint8_t result)>;
+
+    // `port`, `ports`, `delay` and `events` must outlive the link. Without `events` the
+    // Begin... forms block as the routines do.
+    DeviceLink(SerialPort& port, const PortTable& ports, Delay& delay,
+               LinkEvents* events = nullptr);
+    ~DeviceLink() override;
     DeviceLink(const DeviceLink&) = delete;
     DeviceLink& operator=(const DeviceLink&) = delete;
 
     // Opens the device bound to list entry `index`. On failure the reason is kept in
     // lastOpenError() and the link stays closed.
     bool OpenPort(std::uint8_t index);
-    // Closes the port if open; returns the open flag afterwards (always false).
+    // The device the port was last opened on (its stable path where the entry has one),
+    // kept after the port closes so that the same device can be opened again.
+    const std::string& openedDevice() const { return openedDevice_; }
+    // Opens `devicePath` itself (the same device found again after it went away).
+    bool OpenDevice(const std::string& devicePath);
+    // Closes the port if open; returns the open flag afterwards (always false). An exchange
+    // or pause still running is abandoned first: its answer is ignored and its completion
+    // never told.
     bool ClosePort();
+    // True once the open port's device has gone away (adapter pulled).
+    bool PortHungUp() const { return open_ && port_.hungUp(); }
     bool IsPortOpen() const { return open_; }
     OpenError lastOpenError() const { return lastOpenError_; }
 
@@ -80,6 +77,26 @@ class DeviceLink {
                           std::uint8_t functionCode, std::span<std::uint8_t> buffer, std::uint8_t n,
                           std::uint8_t addressLow, std::uint8_t addressHigh, std::uint8_t m);
 
+    // The event-driven forms. Each returns at once (or, without a loop, once done) and tells
+    // `done` the code its routine returns; `destination` and `buffer` must stay valid until
+    // then. One at a time: while one runs (Busy) a second is refused with the routine's
+    // no-answer code (BadLength for Exchange) and nothing is sent.
+    void BeginMemoryWrite(const std::uint8_t* data, std::uint16_t address, std::uint8_t count,
+                          std::uint8_t unitAddress, Completion done);
+    void BeginMemoryRead(std::uint8_t* destination, std::uint16_t address, std::uint8_t count,
+                         std::uint8_t unitAddress, Completion done);
+    void BeginExchange(std::uint8_t unitAddress, std::uint8_t masterAddress,
+                       std::uint8_t functionCode, std::span<std::uint8_t> buffer, std::uint8_t n,
+                       std::uint8_t addressLow, std::uint8_t addressHigh, std::uint8_t m,
+                       Completion done);
+    // A fixed wait of the protocol (the pauses of the transfers), done with 0; it needs no
+    // open port.
+    void BeginPause(unsigned ms, Completion done);
+    bool Busy() const { return machine_ && machine_->busy(); }
+    // Stops what runs without telling its completion; nothing more is sent. The port stays
+    // as it is.
+    void Abandon();
+
     FrameBuffer& transmitBuffer() { return tx_; }
     const FrameBuffer& transmitBuffer() const { return tx_; }
 
@@ -88,49 +105,35 @@ class DeviceLink {
     void setEarlyCompletion(bool on) { earlyCompletion_ = on; }
 
   private:
-    // A request as one routine lays it out.
-    struct Request {
-        std::uint8_t unitAddress;
-        std::uint8_t masterAddress;
-        std::uint8_t functionCode;
-        std::span<const std::uint8_t> payload;
-        std::uint8_t addressLow;
-        std::uint8_t addressHigh;
-    };
-    // What one routine expects of its answer: the bytes it reads, how it finds the frame
-    // start, how many frame bytes its checks look at (the read may end once they are in), and
-    // whether the unit gets the turnaround before the read.
-    struct AnswerShape {
-        std::size_t readBytes;
-        StartRule start;
-        std::size_t checkedBytes;
-        bool turnaround;
-    };
-    // What came back: the count received and the receive area from the frame start on.
-    struct Answer {
-        std::size_t received;
-        std::span<const std::uint8_t> frame;
-    };
-
     // The one way every routine talks to the unit: builds the request, sends it, purges,
     // waits the turnaround where the shape asks for it, reads into the cleared receive area
     // and takes the frame start. Each routine checks the answer by its own rules.
     Answer transact(const Request& request, const AnswerShape& shape);
-    // The memory routines' common checks on the answer copied into answer_: NoAnswer,
-    // BadChecksum or WrongFunction (the same codes for both), or nothing when it is intact
-    // and answers `functionCode`.
-    std::optional<std::uint8_t> takeMemoryAnswer(const Answer& answer, std::uint8_t functionCode);
     std::size_t readAnswer(const AnswerShape& shape);
     void purge();
+    std::span<const std::uint8_t> buildRequest(const Request& request);
+
+    // The event-driven form of `transaction`; `judge` turns what came back into the code.
+    using Judge = std::function<std::uint8_t(const Answer&)>;
+    void begin(const Transaction& transaction, Judge judge, Completion done);
+    // Every finished exchange, either form, passes here with its code and duration.
+    void exchangeFinished(Routine routine, std::uint8_t code, Micros took);
+    Micros now() const;
+    void timerDue() override { machine_->timerDue(); }
+    void inputReady() override { machine_->inputReady(); }
 
     SerialPort& port_;
     const PortTable& ports_;
     Delay& delay_;
+    LinkEvents* events_;
+    std::unique_ptr<ExchangeMachine> machine_;  // with a loop only
+    std::string openedDevice_;
     bool open_ = false;
     OpenError lastOpenError_ = OpenError::None;
     bool earlyCompletion_ = true;
     FrameBuffer tx_{};
     FrameBuffer answer_{};
+    std::array<std::uint8_t, 1> readRequest_{};  // the running MemoryRead's request payload
     std::array<std::uint8_t, ReceiveAreaSize> received_{};
 };
 

@@ -315,4 +315,52 @@ std::size_t PosixSerialPort::read(std::span<std::uint8_t> into, const ReadTimeou
     return got;
 }
 
+std::size_t PosixSerialPort::writeSome(std::span<const std::uint8_t> bytes) {
+    if (fd_ < 0 || vanished_)
+        return 0;
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd_, bytes.data() + done, bytes.size() - done);
+        if (n > 0) {
+            done += static_cast<std::size_t>(n);
+            continue;
+        }
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0 && errno != EAGAIN)
+            markVanished(errno);
+        break;  // the driver's buffer is full: the caller comes back later
+    }
+    return done;
+}
+
+std::size_t PosixSerialPort::outputQueued() {
+    if (fd_ < 0 || vanished_)
+        return 0;
+    int queued = 0;
+    if (::ioctl(fd_, TIOCOUTQ, &queued) < 0) {
+        markVanished(errno);
+        return 0;
+    }
+    return static_cast<std::size_t>(std::max(queued, 0));
+}
+
+std::size_t PosixSerialPort::readSome(std::span<std::uint8_t> into) {
+    if (fd_ < 0 || vanished_ || into.empty())
+        return 0;
+    for (;;) {
+        const ssize_t n = ::read(fd_, into.data(), into.size());
+        if (n > 0)
+            return static_cast<std::size_t>(n);
+        if (n < 0 && errno == EINTR)
+            continue;
+        // 0 from a hung-up terminal, EIO from one whose device is gone.
+        if (n == 0)
+            vanished_ = true;
+        else if (errno != EAGAIN)
+            markVanished(errno);
+        return 0;
+    }
+}
+
 }  // namespace orvane::link

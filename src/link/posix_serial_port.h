@@ -29,10 +29,11 @@ class PosixSerialPort final : public SerialPort {
     void setRts(bool raised) override;
     std::size_t read(std::span<std::uint8_t> into, const ReadTimeouts& timeouts,
                      const ReadComplete& complete) override;
-
-    // True once the device has gone away (adapter unplugged, the far side of a pty
-    // closed). Every transfer then fails at once until the port is closed.
-    bool vanished() const { return vanished_; }
+    std::size_t writeSome(std::span<const std::uint8_t> bytes) override;
+    std::size_t outputQueued() override;
+    std::size_t readSome(std::span<std::uint8_t> into) override;
+    bool hungUp() const override { return vanished_; }
+    int descriptor() const override { return fd_; }
 
   private:
     OpenError configure();

@@ -62,6 +62,20 @@ class SerialPort {
     // may end it early. Returns the count received. A vanished device returns 0 at once.
     virtual std::size_t read(std::span<std::uint8_t> into, const ReadTimeouts& timeouts,
                              const ReadComplete& complete) = 0;
+
+    // Without waiting, for the event-driven link (its loop waits instead):
+    // writes what the driver takes now and returns that count;
+    virtual std::size_t writeSome(std::span<const std::uint8_t> bytes) = 0;
+    // the bytes written that have not yet left the driver;
+    virtual std::size_t outputQueued() = 0;
+    // reads what has arrived, up to `into.size()` (0 when nothing has);
+    virtual std::size_t readSome(std::span<std::uint8_t> into) = 0;
+    // true once the device has gone away (adapter pulled, the far side of a pty closed):
+    // every transfer then fails at once until the port is closed;
+    virtual bool hungUp() const = 0;
+    // the descriptor a loop watches for input (and hang-up); -1 while closed or for a port
+    // without one.
+    virtual int descriptor() const = 0;
 };
 
 }  // namespace orvane::link

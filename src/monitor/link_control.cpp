@@ -17,17 +17,19 @@ constexpr std::uint8_t StartingTicks = 3;
 
 LinkControl::LinkControl(link::DeviceLink& link, PollState& poll, frontend::Screen& screen,
                          const frontend::ScreenReader& input, PollTimer& timer,
-                         frontend::OperatorDialogs& dialogs, const catalogue::Language& language)
+                         frontend::OperatorDialogs& dialogs, const catalogue::Language& language,
+                         DeviceReplug& replug)
     : link_(link),
       poll_(poll),
       screen_(screen),
       input_(input),
       timer_(timer),
       dialogs_(dialogs),
-      language_(language) {}
+      language_(language),
+      replug_(replug) {}
 
 void LinkControl::Bt_OpenClick() {
-    if (link_.IsPortOpen())
+    if (Started())
         StopLink();
     else
         StartLink();
@@ -56,6 +58,7 @@ void LinkControl::StartLink() {
 void LinkControl::StopLink() {
     screen_.setText(OpenButton, language_.text(catalogue::row::StartButton));
     screen_.setText(Matrix, language_.text(catalogue::row::Stopped));
+    replug_.Stop();
     link_.ClosePort();
     screen_.setLamp(LinkLamp, false);
     timer_.setRunning(false);
@@ -70,6 +73,7 @@ void LinkControl::StopLink() {
 }
 
 void LinkControl::CloseOnExit() {
+    replug_.Stop();
     link_.ClosePort();
     screen_.setLamp(LinkLamp, false);
     timer_.setRunning(false);

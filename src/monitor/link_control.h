@@ -7,6 +7,7 @@
 #include "frontend/operator_dialogs.h"
 #include "frontend/screen.h"
 #include "link/device_link.h"
+#include "monitor/device_replug.h"
 #include "monitor/poll_state.h"
 #include "monitor/poll_timer.h"
 
@@ -17,9 +18,12 @@ class LinkControl {
     // Every reference must outlive this object.
     LinkControl(link::DeviceLink& link, PollState& poll, frontend::Screen& screen,
                 const frontend::ScreenReader& input, PollTimer& timer,
-                frontend::OperatorDialogs& dialogs, const catalogue::Language& language);
+                frontend::OperatorDialogs& dialogs, const catalogue::Language& language,
+                DeviceReplug& replug);
 
-    void Bt_OpenClick();  // StopLink while a port is open, StartLink otherwise
+    void Bt_OpenClick();  // StopLink while started, StartLink otherwise
+    // The port is open, or its device went away and is being waited for.
+    bool Started() const { return link_.IsPortOpen() || replug_.waiting(); }
     void StartLink();
     void StopLink();
     // Window closing: port closed, lamp off, timer off; nothing asked, no text changed.
@@ -33,6 +37,7 @@ class LinkControl {
     PollTimer& timer_;
     frontend::OperatorDialogs& dialogs_;
     const catalogue::Language& language_;
+    DeviceReplug& replug_;
 };
 
 }  // namespace orvane::monitor

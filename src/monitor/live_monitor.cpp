@@ -14,10 +14,30 @@ LiveMonitor::LiveMonitor(link::DeviceLink& link, PollState& poll, RealtimeData& 
       decoder_(poll, data, language),
       sinks_(std::move(sinks)) {}
 
-void LiveMonitor::Tick() {
-    if (!link_.IsPortOpen())
+void LiveMonitor::Tick(std::function<void()> end) {
+    if (!link_.IsPortOpen()) {
+        stepRunning_ = tickDue_ = false;
+        if (end)
+            end();
         return;
-    cycle_.RunStep();
+    }
+    if (stepRunning_ && link_.Busy()) {
+        tickDue_ = true;
+        dueTick_ = std::move(end);
+        return;
+    }
+    stepRunning_ = true;
+    cycle_.BeginStep([this, end = std::move(end)] {
+        stepRunning_ = false;
+        handOut();
+        if (end)
+            end();
+        if (std::exchange(tickDue_, false))
+            Tick(std::exchange(dueTick_, nullptr));
+    });
+}
+
+void LiveMonitor::handOut() {
     // Also after a failed or empty step: the sinks get the last good blocks again.
     const UnitSnapshot snapshot = decoder_.Run();
     for (SnapshotSink* sink : sinks_)

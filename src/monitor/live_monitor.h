@@ -2,9 +2,12 @@
 // and the tick's snapshot handed to every sink in the order given (the window's presenter
 // first). Needs no window: a program without one gives it its own sinks and clock setting.
 // Owns the poll cycle and the decoder; the data they work on and the sinks belong to its
-// owner. Window thread only; ticks never overlap.
+// owner. Window thread only; ticks never overlap: on an event-driven link a tick that falls
+// due while the last one's exchange runs waits for its end and then runs once (as a timer
+// that fires late does), however many fell due.
 #pragma once
 
+#include <functional>
 #include <vector>
 
 #include "catalogue/message_catalogue.h"
@@ -24,18 +27,25 @@ class LiveMonitor {
                 const ClockSettingSource& clockSetting, const catalogue::Language& language,
                 std::vector<SnapshotSink*> sinks);
 
-    void Tick();
+    // The tick; `end` is told once the tick's snapshot has gone to the sinks, or at once while
+    // the port is closed. A stop during the exchange ends the tick untold.
+    void Tick(std::function<void()> end = {});
 
     // Window shown: poll state, command flags and filters back to their start values.
     void ResetOnShow();
 
   private:
+    void handOut();
+
     link::DeviceLink& link_;
     PollState& poll_;
     RealtimeData& data_;
     PollCycle cycle_;
     RealtimeDecoder decoder_;
     std::vector<SnapshotSink*> sinks_;
+    bool stepRunning_ = false;
+    std::function<void()> dueTick_;  // the end of the tick that fell due meanwhile
+    bool tickDue_ = false;
 };
 
 }  // namespace orvane::monitor

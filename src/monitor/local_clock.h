@@ -13,13 +13,13 @@ struct LocalTime {
 };
 
 class LocalClock {
-public:
+  public:
     virtual ~LocalClock() = default;
     virtual LocalTime now() const = 0;
 };
 
 class SystemLocalClock final : public LocalClock {
-public:
+  public:
     LocalTime now() const override;
 };
 

@@ -10,7 +10,7 @@ PollCycle::PollCycle(link::DeviceLink& link, PollState& poll,
                      const ClockSettingSource& clockSetting)
     : link_(link), poll_(poll), clockSetting_(clockSetting) {}
 
-void PollCycle::RunStep() {
+const PollStepRow* PollCycle::prepareStep() {
     PollBuffer.fill(0);
     if (poll_.CommErrorCount >= FailuresBeforeRestart) {
         poll_.PollStep = poll_step::FirmwareVersion;
@@ -24,24 +24,51 @@ void PollCycle::RunStep() {
         (row->request != nullptr &&
          !row->request(poll_, clockSetting_, std::span<std::uint8_t>(PollBuffer)))) {
         poll_.PollStep = poll_step::FirmwareVersion;
+        return nullptr;
+    }
+    return row;
+}
+
+void PollCycle::BeginStep(std::function<void()> done) {
+    const PollStepRow* row = prepareStep();
+    if (row == nullptr) {
+        if (done)
+            done();
         return;
     }
+    link_.BeginExchange(
+        link::UnitAddress, link::MasterAddress, row->function, PollBuffer, row->n, 0, 0, row->m,
+        [this, row, sent = poll_.Commands, done = std::move(done)](std::uint8_t result) {
+            applyAnswer(*row, result, sent);
+            if (done)
+                done();
+        });
+}
 
-    const std::uint8_t result = link_.Exchange(link::UnitAddress, link::MasterAddress,
-                                               row->function, PollBuffer, row->n, 0, 0, row->m);
+void PollCycle::applyAnswer(const PollStepRow& row, std::uint8_t result,
+                            const CommandRequest& sent) {
     const std::span<std::uint8_t> block =
-        row->destination != nullptr ? row->destination(poll_) : std::span<std::uint8_t>();
-    if (result != link::exchange_result::Ok || !answerFits(*row, block.size())) {
+        row.destination != nullptr ? row.destination(poll_) : std::span<std::uint8_t>();
+    if (result != link::exchange_result::Ok || !answerFits(row, block.size())) {
         ++poll_.CommErrorCount;
         return;
     }
     poll_.CommErrorCount = 0;
     const auto answerPayload = PollBuffer.begin() + link::PayloadStart;
-    std::copy_n(answerPayload, std::min<std::size_t>(block.size(), row->m), block.begin());
-    if (row->onSuccess != nullptr)
-        row->onSuccess(poll_);
+    std::copy_n(answerPayload, std::min<std::size_t>(block.size(), row.m), block.begin());
+    if (row.onSuccess != nullptr) {
+        // A button pressed while the request was on its way was not in it: its flag stays
+        // for a later step.
+        CommandRequest& now = poll_.Commands;
+        CommandRequest pressedMeanwhile;
+        for (bool CommandRequest::*flag : CommandFlags)
+            pressedMeanwhile.*flag = now.*flag && !(sent.*flag);
+        row.onSuccess(poll_);
+        for (bool CommandRequest::*flag : CommandFlags)
+            now.*flag = now.*flag || pressedMeanwhile.*flag;
+    }
     poll_.LinkErrorFlag = false;
-    poll_.PollStep = row->next(poll_);
+    poll_.PollStep = row.next(poll_);
 }
 
 bool PollCycle::answerFits(const PollStepRow& row, std::size_t storedBytes) const {

@@ -2,12 +2,15 @@
 // its answer stored in the poll blocks, failures counted and the cycle restarted after
 // five in a row. Pending commands ride on the cycle after the clock read. An answer
 // counts only when it carries the request's function code and fills what it is stored in.
+// A step is decided and its request built when it begins; its answer is applied when the
+// exchange ends, at once on a link without a loop, later on an event-driven one.
 // Owned by the live monitor; window thread only; never runs while another transfer holds the
 // port.
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <functional>
 
 #include "link/device_link.h"
 #include "link/frame.h"
@@ -25,9 +28,17 @@ class PollCycle {
     // Every reference must outlive the cycle.
     PollCycle(link::DeviceLink& link, PollState& poll, const ClockSettingSource& clockSetting);
 
-    void RunStep();
+    // Begins this tick's step; `done` is told once its answer has been applied (at once when
+    // the step sends nothing). A step abandoned by the link (stop, close) is never told.
+    void BeginStep(std::function<void()> done);
+    // The same on a link without a loop, where it ends before returning.
+    void RunStep() { BeginStep({}); }
 
   private:
+    // The row whose request is now in the buffer; null when the step sends nothing.
+    const PollStepRow* prepareStep();
+    // `sent`: the command flags as they stood when the request was built.
+    void applyAnswer(const PollStepRow& row, std::uint8_t result, const CommandRequest& sent);
     bool answerFits(const PollStepRow& row, std::size_t storedBytes) const;
 
     link::DeviceLink& link_;

@@ -28,6 +28,13 @@ struct CommandRequest {
     bool ChargeFaultResetRequest = false;
 };
 
+// Every command flag, for what is done to all of them alike.
+inline constexpr std::array<bool CommandRequest::*, 7> CommandFlags{
+    &CommandRequest::BlockRequest,           &CommandRequest::RestartRequest,
+    &CommandRequest::FullChargeRequest,      &CommandRequest::SetClockRequest,
+    &CommandRequest::BatteryResetRequest,    &CommandRequest::StorageResetRequest,
+    &CommandRequest::ChargeFaultResetRequest};
+
 struct PollState {
     std::uint8_t PollStep = 0;
     std::int32_t CommErrorCount = 0;  // failed exchanges since the last good one

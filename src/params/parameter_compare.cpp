@@ -25,21 +25,33 @@ ParameterCompare::ParameterCompare(const TransferContext& context, const Paramet
     : c_(context), set_(set), editor_(editor) {}
 
 void ParameterCompare::CompareWithUnit() {
-    using namespace catalogue::row;
-    const std::optional<ParameterSet> window = WindowValues(set_, editor_, c_.dialogs, c_.language);
-    if (!window || !OpenPortForReading(c_))
+    window_ = WindowValues(set_, editor_, c_.dialogs, c_.language);
+    if (!window_)
         return;
-    ParameterSet unit;
-    const bool read = ReadBlocks(c_.link, c_.delay, unit);
+    BeginOpenPortForReading(c_, [this](bool open) {
+        if (!open)
+            return;
+        c_.progress.open();
+        unit_ = ParameterSet{};
+        BeginReadBlocks(c_.link, unit_, AllBlocks,
+                        {c_.progress, c_.language, catalogue::row::ReadingBlock, true},
+                        [this](ReadEnd end) { finish(end); });
+    });
+}
+
+void ParameterCompare::finish(ReadEnd end) {
+    using namespace catalogue::row;
+    c_.progress.close();
     c_.link.ClosePort();
-    if (!read) {
-        c_.dialogs.inform(c_.language.text(CompareReadFailed));
+    if (end != ReadEnd::AllRead) {
+        c_.dialogs.inform(
+            c_.language.text(end == ReadEnd::Cancelled ? CompareCancelled : CompareReadFailed));
         return;
     }
-    const std::vector<Field> changes = ChangedFields(unit, *window, WindowBlocks);
+    const std::vector<Field> changes = ChangedFields(unit_, *window_, WindowBlocks);
     c_.dialogs.showChanges(MakeChangeList(
         std::string(c_.language.text(changes.empty() ? WindowSameAsUnit : WindowAgainstUnit)),
-        UnitValueHeader, WindowValueHeader, unit, *window, changes, c_.language));
+        UnitValueHeader, WindowValueHeader, unit_, *window_, changes, c_.language));
 }
 
 }  // namespace orvane::params

@@ -10,6 +10,7 @@
 #include "params/parameter_editor.h"
 #include "params/parameter_set.h"
 #include "params/parameter_transfer.h"
+#include "params/unit_memory.h"
 
 namespace orvane::params {
 
@@ -29,15 +30,21 @@ class ParameterCompare {
     ParameterCompare(const TransferContext& context, const ParameterSet& set,
                      const ParameterEditor& editor);
 
-    // Reads the unit's memory as the import does (the link stays stopped afterwards) and
-    // lists the fields in which the window differs from it.
+    // Reads the unit's memory as the import does, in steps under the progress dialog, which
+    // may cancel it between reads (the link stays stopped afterwards), and lists the fields
+    // in which the window differs from it.
     void CompareWithUnit();
     void Bt_ConfrontaClick() { CompareWithUnit(); }
 
   private:
+    void finish(ReadEnd end);
+
     TransferContext c_;
     const ParameterSet& set_;
     const ParameterEditor& editor_;
+    // The comparison under way: the window's values and what is read of the unit.
+    std::optional<ParameterSet> window_;
+    ParameterSet unit_;
 };
 
 }  // namespace orvane::params

@@ -70,82 +70,111 @@ ParameterExport::ParameterExport(const TransferContext& context, ParameterSet& s
                                  ParameterEditor& editor, UnitBackups& backups)
     : c_(context), set_(set), editor_(editor), backups_(backups) {}
 
-bool ParameterExport::writeBlocks(const BlockSelection& blocks) {
-    bool first = true;
-    for (Block b : WriteOrder) {
-        if (!blocks[static_cast<std::size_t>(b)])
-            continue;
-        if (!first)
-            c_.delay.waitMs(PauseBetweenWritesMs);
-        first = false;
+void ParameterExport::writeNext(std::size_t next, bool first) {
+    while (next < WriteOrder.size() && !blocks_[static_cast<std::size_t>(WriteOrder[next])])
+        ++next;
+    if (next == WriteOrder.size()) {
+        outcome_.allWritten = true;
+        commit();
+        return;
+    }
+    const auto write = [this, next] {
+        const Block b = WriteOrder[next];
+        ++written_;
+        c_.progress.show(
+            StepText(c_.language, catalogue::row::WritingBlock, written_, writesTotal_),
+            written_ - 1, writesTotal_);
         const std::span<const std::uint8_t> bytes =
             b == Block::NetbiosName ? std::span<const std::uint8_t>(set_.OutgoingNetbiosName)
                                     : set_.bytes(b);
-        if (c_.link.MemoryWrite(bytes.data(), LayoutOf(b).address,
-                                static_cast<std::uint8_t>(bytes.size()),
-                                link::UnitAddress) != link::write_result::Ok)
-            return false;  // what reached the unit stays uncommitted
-    }
-    return true;
+        c_.link.BeginMemoryWrite(bytes.data(), LayoutOf(b).address,
+                                 static_cast<std::uint8_t>(bytes.size()), link::UnitAddress,
+                                 [this, next](std::uint8_t result) {
+                                     if (result != link::write_result::Ok)
+                                         finishWrites();  // what reached the unit stays uncommitted
+                                     else
+                                         writeNext(next + 1, false);
+                                 });
+    };
+    if (first)
+        write();
+    else
+        c_.link.BeginPause(PauseBetweenWritesMs, [write](std::uint8_t) { write(); });
 }
 
-bool ParameterExport::commit() {
-    std::array<std::uint8_t, link::MaxFrameLength> buffer{};
-    std::copy(std::begin(CommitPayload), std::end(CommitPayload), buffer.begin());
-    return c_.link.Exchange(link::UnitAddress, link::MasterAddress, link::function::MemoryCommit,
-                            buffer, sizeof CommitPayload, 0, 0,
-                            CommitAnswerLength) == link::exchange_result::Ok;
+void ParameterExport::commit() {
+    c_.progress.show(c_.language.text(catalogue::row::Committing), writesTotal_, writesTotal_);
+    commitBuffer_.fill(0);
+    std::copy(std::begin(CommitPayload), std::end(CommitPayload), commitBuffer_.begin());
+    c_.link.BeginExchange(
+        link::UnitAddress, link::MasterAddress, link::function::MemoryCommit, commitBuffer_,
+        sizeof CommitPayload, 0, 0, CommitAnswerLength, [this](std::uint8_t result) {
+            outcome_.committed = result == link::exchange_result::Ok;
+            // The blocks not written keep the unit's image, so only written
+            // fields can differ.
+            outcome_.unitAfter = unit_;
+            BeginReadBlocks(c_.link, outcome_.unitAfter, blocks_,
+                            {c_.progress, c_.language, catalogue::row::ReadingBackBlock, false},
+                            [this](ReadEnd end) {
+                                outcome_.readBack = end == ReadEnd::AllRead;
+                                if (outcome_.readBack)
+                                    outcome_.differing =
+                                        ChangedFields(sent_, outcome_.unitAfter, blocks_);
+                                finishWrites();
+                            });
+        });
 }
 
-WriteOutcome ParameterExport::writeCommitAndReadBack(const BlockSelection& blocks,
-                                                     const ParameterSet& sent,
-                                                     const ParameterSet& unit) {
-    WriteOutcome outcome;
-    outcome.allWritten = writeBlocks(blocks);
-    if (!outcome.allWritten)
-        return outcome;
-    outcome.committed = commit();
-    // The blocks not written keep the unit's image, so only written fields can differ.
-    outcome.unitAfter = unit;
-    outcome.readBack = ReadBlocks(c_.link, c_.delay, outcome.unitAfter, blocks);
-    if (outcome.readBack)
-        outcome.differing = ChangedFields(sent, outcome.unitAfter, blocks);
-    return outcome;
-}
-
-void ParameterExport::exportThroughOpenPort() {
+void ParameterExport::finishWrites() {
     using namespace catalogue::row;
-    ParameterSet unit;  // what the unit holds before anything is written
-    if (!ReadBlocks(c_.link, c_.delay, unit)) {
-        c_.dialogs.inform(c_.language.text(BackupReadFailed));
+    c_.progress.close();
+    const std::string message = ExportOutcomeMessage(outcome_, backup_.path, c_.language);
+    if (outcome_.readBack && !outcome_.differing.empty())
+        c_.dialogs.showChanges(MakeChangeList(message, SentValueHeader, ReadBackValueHeader, sent_,
+                                              outcome_.unitAfter, outcome_.differing, c_.language));
+    else
+        c_.dialogs.inform(message);
+    c_.link.ClosePort();
+}
+
+void ParameterExport::backupRead(ReadEnd end) {
+    using namespace catalogue::row;
+    c_.progress.close();
+    if (end != ReadEnd::AllRead) {
+        c_.dialogs.inform(
+            c_.language.text(end == ReadEnd::Cancelled ? ExportCancelled : BackupReadFailed));
+        c_.link.ClosePort();
         return;
     }
-    const BackupOutcome backup = backups_.save(unit);
-    if (!backup.saved) {
-        c_.dialogs.showError(std::string(c_.language.text(BackupSaveFailed)) + backup.path);
+    backup_ = backups_.save(unit_);
+    if (!backup_.saved) {
+        c_.dialogs.showError(std::string(c_.language.text(BackupSaveFailed)) + backup_.path);
+        c_.link.ClosePort();
         return;
     }
 
-    const BlockSelection blocks = WrittenBlocks(c_.input.isVisible(GridServicePage),
-                                                c_.input.isChecked(EthernetAuthorization));
-    const ParameterSet sent = AsWritten(set_);
-    const std::vector<Field> changes = ChangedFields(unit, sent, blocks);
+    blocks_ = WrittenBlocks(c_.input.isVisible(GridServicePage),
+                            c_.input.isChecked(EthernetAuthorization));
+    sent_ = AsWritten(set_);
+    const std::vector<Field> changes = ChangedFields(unit_, sent_, blocks_);
     if (!c_.dialogs.askChanges(MakeChangeList(
             std::string(c_.language.text(changes.empty() ? ConfirmNoChanges : ConfirmChanges)),
-            UnitValueHeader, NewValueHeader, unit, sent, changes, c_.language))) {
+            UnitValueHeader, NewValueHeader, unit_, sent_, changes, c_.language))) {
         c_.dialogs.inform(Lines({c_.language.text(ExportCancelled),
-                                 std::string(c_.language.text(BackupSaved)) + backup.path}));
+                                 std::string(c_.language.text(BackupSaved)) + backup_.path}));
+        c_.link.ClosePort();
         return;
     }
 
-    const WriteOutcome outcome = writeCommitAndReadBack(blocks, sent, unit);
-    const std::string message = ExportOutcomeMessage(outcome, backup.path, c_.language);
-    if (outcome.readBack && !outcome.differing.empty()) {
-        c_.dialogs.showChanges(MakeChangeList(message, SentValueHeader, ReadBackValueHeader, sent,
-                                              outcome.unitAfter, outcome.differing, c_.language));
-        return;
-    }
-    c_.dialogs.inform(message);
+    // From the first write on, the unit's memory is being changed: no way back.
+    outcome_ = WriteOutcome{};
+    written_ = 0;
+    writesTotal_ = 0;
+    for (Block b : WriteOrder)
+        writesTotal_ += blocks_[static_cast<std::size_t>(b)] ? 1 : 0;
+    c_.progress.open();
+    c_.progress.refuseCancel(c_.language.text(CannotCancelWriting));
+    writeNext(0, true);
 }
 
 void ParameterExport::ExportParameters() {
@@ -155,7 +184,7 @@ void ParameterExport::ExportParameters() {
         c_.dialogs.inform(IncompatibleFirmwareMessage(c_.language));
         return;
     }
-    if (c_.link.IsPortOpen())
+    if (c_.linkControl.Started())
         c_.linkControl.StopLink();
 
     // Every check runs, also for blocks this export will not write.
@@ -168,8 +197,12 @@ void ParameterExport::ExportParameters() {
 
     if (!OpenSelectedPort(c_))
         return;
-    exportThroughOpenPort();
-    c_.link.ClosePort();
+    // What the unit holds before anything is written; the operator may still cancel.
+    unit_ = ParameterSet{};
+    c_.progress.open();
+    BeginReadBlocks(c_.link, unit_, AllBlocks,
+                    {c_.progress, c_.language, catalogue::row::ReadingBlock, true},
+                    [this](ReadEnd end) { backupRead(end); });
 }
 
 }  // namespace orvane::params

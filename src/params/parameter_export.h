@@ -2,10 +2,12 @@
 // them, keeps a backup of the unit's memory, shows the fields that will change and, on the
 // operator's Yes, writes them into the unit's parameter memory, tells the unit to commit
 // them to its EEPROM and reads them back. Takes the port from the poll link and leaves the
-// link stopped. Owned by the program root; window thread only; blocks the window for the
-// whole transfer.
+// link stopped. Runs as steps on the link under the progress dialog: Cancel is offered while
+// the unit's memory is read for the backup and refused from the first write on. Owned by the
+// program root; window thread only.
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -14,6 +16,7 @@
 #include "params/parameter_set.h"
 #include "params/parameter_transfer.h"
 #include "params/unit_backup.h"
+#include "params/unit_memory.h"
 
 namespace orvane::params {
 
@@ -48,16 +51,25 @@ class ParameterExport {
     void Bt_Scrivi_EepromClick() { ExportParameters(); }
 
   private:
-    void exportThroughOpenPort();
-    WriteOutcome writeCommitAndReadBack(const BlockSelection& blocks, const ParameterSet& sent,
-                                        const ParameterSet& unit);
-    bool writeBlocks(const BlockSelection& blocks);
-    bool commit();
+    // The steps, each begun by the end of the one before.
+    void backupRead(ReadEnd end);
+    void writeNext(std::size_t next, bool first);
+    void commit();
+    void finishWrites();
 
     TransferContext c_;
     ParameterSet& set_;
     ParameterEditor& editor_;
     UnitBackups& backups_;
+    // The export under way.
+    ParameterSet unit_;  // what the unit held before
+    ParameterSet sent_;  // the window's set as written
+    BlockSelection blocks_{};
+    BackupOutcome backup_;
+    WriteOutcome outcome_;
+    int written_ = 0;
+    int writesTotal_ = 0;
+    std::array<std::uint8_t, link::MaxFrameLength> commitBuffer_{};
 };
 
 }  // namespace orvane::params

@@ -9,15 +9,25 @@ ParameterImport::ParameterImport(const TransferContext& context, ParameterSet& s
     : c_(context), set_(set), editor_(editor) {}
 
 void ParameterImport::ImportParameters() {
-    if (!OpenPortForReading(c_))
-        return;
+    BeginOpenPortForReading(c_, [this](bool open) {
+        if (!open)
+            return;
+        c_.progress.open();
+        BeginReadBlocks(c_.link, set_, AllBlocks,
+                        {c_.progress, c_.language, catalogue::row::ReadingBlock, true},
+                        [this](ReadEnd end) { finish(end); });
+    });
+}
 
-    const bool allRead = ReadBlocks(c_.link, c_.delay, set_);
-    if (allRead) {
+void ParameterImport::finish(ReadEnd end) {
+    using namespace catalogue::row;
+    c_.progress.close();
+    if (end == ReadEnd::AllRead) {
         editor_.ShowParameters();
-        c_.dialogs.inform(c_.language.text(catalogue::row::ImportDone));
+        c_.dialogs.inform(c_.language.text(ImportDone));
     } else {
-        c_.dialogs.inform(c_.language.text(catalogue::row::ImportFailed));
+        c_.dialogs.inform(
+            c_.language.text(end == ReadEnd::Cancelled ? ImportCancelled : ImportFailed));
     }
     c_.link.ClosePort();
 }

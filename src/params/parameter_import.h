@@ -1,11 +1,13 @@
 // `Bt_Importa`: reads the six blocks out of the unit's parameter memory and shows them. Takes
-// the port from the poll link and leaves the link stopped. Owned by the program root; window
-// thread only; blocks the window for the whole transfer (about 1.4 s).
+// the port from the poll link and leaves the link stopped. Runs as steps on the link (about
+// 1.4 s) under the progress dialog, which may cancel it between reads. Owned by the program
+// root; window thread only.
 #pragma once
 
 #include "params/parameter_editor.h"
 #include "params/parameter_set.h"
 #include "params/parameter_transfer.h"
+#include "params/unit_memory.h"
 
 namespace orvane::params {
 
@@ -16,11 +18,13 @@ class ParameterImport {
 
     // Refused while the unit's firmware is not the required one. Otherwise every block
     // that was read keeps its new content, but the controls are refreshed only when all six
-    // arrived, so a broken transfer never shows a mixture.
+    // arrived, so a broken or cancelled transfer never shows a mixture.
     void ImportParameters();
     void Bt_ImportaClick() { ImportParameters(); }
 
   private:
+    void finish(ReadEnd end);
+
     TransferContext c_;
     ParameterSet& set_;
     ParameterEditor& editor_;

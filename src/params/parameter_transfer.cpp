@@ -20,12 +20,24 @@ namespace {
 constexpr unsigned SettleBeforeOpenMs = 100;
 }  // namespace
 
+void BeginOpenPortForReading(const TransferContext& c, std::function<void(bool)> done) {
+    if (c.poll.FwVersionError) {
+        c.dialogs.inform(IncompatibleFirmwareMessage(c.language));
+        done(false);
+        return;
+    }
+    if (c.linkControl.Started())
+        c.linkControl.StopLink();
+    c.link.BeginPause(SettleBeforeOpenMs,
+                      [&c, done = std::move(done)](std::uint8_t) { done(OpenSelectedPort(c)); });
+}
+
 bool OpenPortForReading(const TransferContext& c) {
     if (c.poll.FwVersionError) {
         c.dialogs.inform(IncompatibleFirmwareMessage(c.language));
         return false;
     }
-    if (c.link.IsPortOpen())
+    if (c.linkControl.Started())
         c.linkControl.StopLink();
     c.delay.waitMs(SettleBeforeOpenMs);
     return OpenSelectedPort(c);

@@ -230,7 +230,7 @@ TEST(PosixSerialPortVanished, transfersFailAtOnceAndTheHandleStillCloses) {
     std::uint8_t buffer[100];
     const auto start = Clock::now();
     EXPECT_EQ(port.read(buffer, ReadTimeouts{}, {}), 0u);
-    EXPECT_TRUE(port.vanished());
+    EXPECT_TRUE(port.hungUp());
     EXPECT_EQ(port.write(Request), 0u);
     port.drainOutput();
     port.discardInput();

@@ -42,8 +42,10 @@ TEST(LiveMonitor, everySinkTakesEachTicksSnapshotInOrderAndNothingWhileStopped) 
 
     rig.control.StartLink();
     constexpr int Ticks = 12;  // two poll cycles of six ticks
-    for (int i = 0; i < Ticks; ++i)
+    for (int i = 0; i < Ticks; ++i) {
         monitor.Tick();
+        rig.settle();
+    }
     ASSERT_EQ(order.size(), 2u * Ticks);
     for (int i = 0; i < Ticks; ++i)
         EXPECT_EQ((std::vector{order[2 * i], order[2 * i + 1]}),

@@ -76,9 +76,12 @@ struct MonitorRig : ProgramRig {
         monitor.ResetOnShow();
     }
 
+    // Each tick runs to its end: its exchange answered or timed out.
     void tick(int count = 1) {
-        for (int i = 0; i < count; ++i)
+        for (int i = 0; i < count; ++i) {
             monitor.Timer1Timer();
+            settle();
+        }
     }
     std::string matrix() const { return screen.text(controls::Vr_String); }
 
@@ -93,7 +96,7 @@ struct MonitorRig : ProgramRig {
 };
 
 struct LiveRig : MonitorRig {
-    LiveRig() {
+    explicit LiveRig(Substitutes own = {}) : MonitorRig(own) {
         ports.setConfigured(0, "/dev/fake0");
         port.setResponder([this](const Bytes& request) { return unit.answer(request); });
     }

@@ -1,5 +1,7 @@
 // The parameter side of a whole program (the composition root over the rig's fakes), with
 // short names for the objects the tests drive and the operator's ways of editing a field.
+// The transfers' short names start them as the operator does and return once they have
+// ended, on the blocking link as on the event-driven one (whose loop they run to the end).
 #pragma once
 
 #include <string>
@@ -42,9 +44,39 @@ struct ParameterWindow : testing::ProgramRig {
     link::DeviceLink& link = program.link;
     monitor::PollState& poll = program.poll;
     monitor::LinkControl& linkControl = program.linkControl;
-    ParameterImport& importer = program.parameterImport;
-    ParameterExport& exporter = program.parameterExport;
-    ParameterCompare& compare = program.parameterCompare;
+    struct {
+        ParameterWindow& w;
+        void ImportParameters() {
+            w.run([&] { w.program.parameterImport.ImportParameters(); });
+        }
+        void Bt_ImportaClick() {
+            w.run([&] { w.program.parameterImport.Bt_ImportaClick(); });
+        }
+    } importer{*this};
+    struct {
+        ParameterWindow& w;
+        void ExportParameters() {
+            w.run([&] { w.program.parameterExport.ExportParameters(); });
+        }
+        void Bt_Scrivi_EepromClick() {
+            w.run([&] { w.program.parameterExport.Bt_Scrivi_EepromClick(); });
+        }
+    } exporter{*this};
+    struct {
+        ParameterWindow& w;
+        void CompareWithUnit() {
+            w.run([&] { w.program.parameterCompare.CompareWithUnit(); });
+        }
+        void Bt_ConfrontaClick() {
+            w.run([&] { w.program.parameterCompare.Bt_ConfrontaClick(); });
+        }
+    } compare{*this};
+
+    template <typename Start>
+    void run(Start start) {
+        start();
+        settle();
+    }
 };
 
 }  // namespace orvane::params

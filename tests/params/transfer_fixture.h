@@ -11,7 +11,9 @@ struct TransferWindow : ParameterWindow {
     FakeUnit unit;
 
     // The export's backups are recorded, not written.
-    TransferWindow() : ParameterWindow({.recordedStores = true}) {
+    TransferWindow() : TransferWindow(testing::Substitutes{}.eventDriven) {}
+    explicit TransferWindow(bool eventDriven)
+        : ParameterWindow({.recordedStores = true, .eventDriven = eventDriven}) {
         ports.setConfigured(0, "/dev/fake0");
         screen.indices[controls::Cb_Sel_Porta] = 0;
         unit.attach(port);

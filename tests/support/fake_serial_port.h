@@ -1,6 +1,7 @@
 // In-memory serial port for tests: records every frame written and answers each one
 // through a responder the test supplies. Single-threaded, no timing: a read returns at
-// once with whatever the responder queued (up to the count asked for). It keeps the RTS
+// once with whatever the responder queued (up to the count asked for); for the event-driven
+// link the answer is there to read as soon as the request is written. It keeps the RTS
 // line as a port without the kernel's RS-485 mode would (raised by the system at open) and
 // records it at every write and read.
 #pragma once
@@ -29,6 +30,8 @@ class FakeSerialPort final : public link::SerialPort {
 
     link::OpenError open(const std::string& devicePath) override {
         openedPaths.push_back(devicePath);
+        if (absent)
+            return link::OpenError::NoSuchDevice;
         if (nextOpenError_ != link::OpenError::None) {
             auto e = nextOpenError_;
             nextOpenError_ = link::OpenError::None;
@@ -40,22 +43,31 @@ class FakeSerialPort final : public link::SerialPort {
     }
     void close() override {
         open_ = false;
+        hungUp_ = false;
         ++closeCount;
     }
     bool isOpen() const override { return open_; }
 
     std::size_t write(std::span<const std::uint8_t> bytes) override {
+        if (hungUp_)
+            return 0;
         Bytes frame(bytes.begin(), bytes.end());
         written.push_back(frame);
         rtsWhileWriting.push_back(rts);
         undrained_ = true;
+        queuedLeft_ = queuedPolls;
+        readSinceWrite_ = false;
+        pending_.clear();  // the next request starts from a purged line
         if (responder_) {
             Bytes answer = responder_(frame);
             pending_.insert(pending_.end(), answer.begin(), answer.end());
         }
         return bytes.size();
     }
-    void drainOutput() override { undrained_ = false; }
+    void drainOutput() override {
+        undrained_ = false;
+        queuedLeft_ = 0;
+    }
     void discardInput() override { ++discards; }
     bool kernelDrivesRts() const override { return kernelRs485; }
     void setRts(bool raised) override {
@@ -71,6 +83,8 @@ class FakeSerialPort final : public link::SerialPort {
                      const link::ReadComplete& complete) override {
         lastReadSize = into.size();
         rtsWhileReading.push_back(rts);
+        if (hungUp_)
+            return 0;
         const std::size_t available = std::min(into.size(), pending_.size());
         std::size_t n = 0;
         while (n < available) {
@@ -84,7 +98,45 @@ class FakeSerialPort final : public link::SerialPort {
         return n;
     }
 
+    std::size_t writeSome(std::span<const std::uint8_t> bytes) override { return write(bytes); }
+    // Reports the request as still in the driver for `queuedPolls` asks after a write.
+    std::size_t outputQueued() override {
+        if (queuedLeft_ == 0 || written.empty())
+            return 0;
+        --queuedLeft_;
+        return written.back().size();
+    }
+    // The first read after a request records what the blocking read records: the size asked
+    // for and RTS; the count delivered adds up.
+    std::size_t readSome(std::span<std::uint8_t> into) override {
+        if (hungUp_)
+            return 0;
+        if (!readSinceWrite_) {
+            readSinceWrite_ = true;
+            lastReadSize = into.size();
+            lastReadDelivered = 0;
+            rtsWhileReading.push_back(rts);
+        }
+        std::size_t n = std::min(into.size(), pending_.size());
+        if (bytesPerRead > 0)
+            n = std::min(n, bytesPerRead);
+        std::copy_n(pending_.begin(), n, into.begin());
+        pending_.erase(pending_.begin(), pending_.begin() + static_cast<std::ptrdiff_t>(n));
+        lastReadDelivered += n;
+        return n;
+    }
+    bool hungUp() const override { return hungUp_; }
+    int descriptor() const override { return -1; }
+
+    // The adapter is pulled: every transfer fails until the port is closed.
+    void hangUp() { hungUp_ = true; }
+    // What a loop watching the port would see.
+    bool inputReady() const { return open_ && (hungUp_ || !pending_.empty()); }
+
     std::vector<Bytes> written;
+    bool absent = false;  // the device is not there: every open fails
+    int queuedPolls = 0;
+    std::size_t bytesPerRead = 0;  // 0: all that is there
     std::vector<std::string> openedPaths;
     bool kernelRs485 = false;  // the driver switches RTS itself (the kernel's RS-485 mode)
     bool rts = false;
@@ -101,6 +153,9 @@ class FakeSerialPort final : public link::SerialPort {
     std::deque<std::uint8_t> pending_;
     bool open_ = false;
     bool undrained_ = false;
+    bool hungUp_ = false;
+    int queuedLeft_ = 0;
+    bool readSinceWrite_ = true;
     link::OpenError nextOpenError_ = link::OpenError::None;
 };
 

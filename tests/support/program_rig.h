@@ -1,18 +1,22 @@
 // A whole program on one test's or benchmark's stack, built by the composition root exactly
 // as the window builds it, over fakes: a recording screen, scripted message boxes and file
-// dialogs, the poll timer as a flag, a fixed clock, the in-memory port, recorded waits, the
+// dialogs, the poll timer as a flag, a fixed clock, the in-memory port, recorded waits, a
+// recording progress dialog, the
 // real file system in a scratch working directory of the rig's own, and the serial devices
 // in `devices`. A rig over a real line, or one whose screen must cost nothing, passes its
 // own services in `Substitutes`; they must outlive the rig. Test thread only.
 #pragma once
 
+#include <optional>
 #include <vector>
 
+#include "support/fake_progress.h"
 #include "support/fake_screen.h"
 #include "support/fake_serial_port.h"
 #include "support/recording_backups.h"
 #include "support/recording_snapshots.h"
 #include "support/scratch_directory.h"
+#include "support/simulated_loop.h"
 #include "support/storage_fakes.h"
 #include "ui/core/program.h"
 
@@ -28,6 +32,13 @@ struct Substitutes {
     // The reset snapshots and the export's backups recorded (`snapshots`, `backups`) instead
     // of written to files.
     bool recordedStores = false;
+    // The link runs on a simulated event loop over the in-memory port (`FakeServices::loop`)
+    // instead of blocking. Suites built with ORVANE_EVENT_DRIVEN_RIGS start from this.
+#ifdef ORVANE_EVENT_DRIVEN_RIGS
+    bool eventDriven = true;
+#else
+    bool eventDriven = false;
+#endif
 };
 
 // Every service of the program as a fake.
@@ -44,22 +55,36 @@ struct FakeServices {
     FakeDelay delay;
     RecordingSnapshots snapshots;
     RecordingBackups backups;
+    FakeProgress progress;
     std::vector<link::SerialDevice> devices;  // what the port list finds on the machine
+    std::optional<SimulatedLoop> loop;        // with an event-driven link only
+
+    // Runs the link's loop until the exchange or pause under way has ended (nothing without a
+    // loop: the blocking link has ended it before returning).
+    void settle() {
+        if (loop)
+            loop->runUntilIdle();
+    }
 
     ui::ProgramServices services(const Substitutes& own = {}) {
-        return {own.screen != nullptr ? *own.screen : screen,
-                own.input != nullptr ? *own.input : screen,
-                dialogs,
-                fileDialogs,
-                timer,
-                own.clock != nullptr ? *own.clock : clock,
-                own.port != nullptr ? *own.port : port,
-                own.delay != nullptr ? *own.delay : delay,
-                files,
-                cwd,
-                [this] { return devices; },
-                own.recordedStores ? &snapshots : nullptr,
-                own.recordedStores ? &backups : nullptr};
+        if (own.eventDriven && own.port == nullptr)
+            loop.emplace(port, own.delay == nullptr ? &delay : nullptr);
+        ui::ProgramServices s{own.screen != nullptr ? *own.screen : screen,
+                              own.input != nullptr ? *own.input : screen,
+                              dialogs,
+                              fileDialogs,
+                              timer,
+                              own.clock != nullptr ? *own.clock : clock,
+                              own.port != nullptr ? *own.port : port,
+                              own.delay != nullptr ? *own.delay : delay,
+                              files,
+                              cwd,
+                              [this] { return devices; },
+                              own.recordedStores ? &snapshots : nullptr,
+                              own.recordedStores ? &backups : nullptr};
+        s.linkEvents = loop ? &*loop : nullptr;
+        s.progress = &progress;
+        return s;
     }
 };
 

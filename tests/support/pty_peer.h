@@ -120,6 +120,19 @@ class ListeningSignalPort final : public link::SerialPort {
         sent_ = false;
         return inner_.read(into, timeouts, complete);
     }
+    std::size_t writeSome(std::span<const std::uint8_t> bytes) override {
+        sent_ = true;
+        return inner_.writeSome(bytes);
+    }
+    std::size_t outputQueued() override { return inner_.outputQueued(); }
+    std::size_t readSome(std::span<std::uint8_t> into) override {
+        if (sent_)
+            peer_.linkListening();
+        sent_ = false;
+        return inner_.readSome(into);
+    }
+    bool hungUp() const override { return inner_.hungUp(); }
+    int descriptor() const override { return inner_.descriptor(); }
 
   private:
     link::SerialPort& inner_;

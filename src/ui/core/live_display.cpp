@@ -11,13 +11,16 @@ LiveDisplay::LiveDisplay(link::DeviceLink& link, monitor::PollState& poll,
       clock_(clock),
       clockFields_(input),
       view_(screen, input),
-      monitor_(link, poll, data, clockFields_, language, {&view_}) {}
+      monitor_(link, poll, data, clockFields_, language, {&view_}),
+      replug_(link, poll, screen, language) {}
 
 void LiveDisplay::Timer1Timer() {
-    monitor_.Tick();
-    // Also while the link is stopped.
-    if (input_.isChecked(frontend::controls::Ck_Agg_Clock))
-        monitor::FollowPcClock(screen_, clock_);
+    replug_.BeforeTick();
+    // After the unit's part, as ever; also while the link is stopped.
+    monitor_.Tick([this] {
+        if (input_.isChecked(frontend::controls::Ck_Agg_Clock))
+            monitor::FollowPcClock(screen_, clock_);
+    });
 }
 
 }  // namespace orvane::ui

@@ -9,6 +9,7 @@
 #include "frontend/screen.h"
 #include "link/device_link.h"
 #include "monitor/clock_setting.h"
+#include "monitor/device_replug.h"
 #include "monitor/live_monitor.h"
 #include "monitor/local_clock.h"
 #include "monitor/poll_state.h"
@@ -30,6 +31,8 @@ class LiveDisplay {
 
     // Window shown: poll state, command flags and filters back to their start values.
     void ResetOnShow() { monitor_.ResetOnShow(); }
+    // The re-plug recovery run at the start of each tick (the link control stops it).
+    monitor::DeviceReplug& replug() { return replug_; }
 
   private:
     frontend::Screen& screen_;
@@ -38,6 +41,7 @@ class LiveDisplay {
     monitor::ClockSettingFields clockFields_;
     SnapshotView view_;
     monitor::LiveMonitor monitor_;
+    monitor::DeviceReplug replug_;
 };
 
 }  // namespace orvane::ui

@@ -4,9 +4,9 @@ namespace orvane::ui {
 
 Program::Program(const ProgramServices& s)
     : services(s),
-      link(s.port, ports, s.delay),
+      link(s.port, ports, s.delay, s.linkEvents),
       live(link, poll, data, s.screen, s.input, s.clock, language),
-      linkControl(link, poll, s.screen, s.input, s.pollTimer, s.dialogs, language),
+      linkControl(link, poll, s.screen, s.input, s.pollTimer, s.dialogs, language, live.replug()),
       snapshotFiles(poll, data, parameters, s.files, s.workingDirectory, s.clock),
       snapshots(s.resetSnapshots != nullptr ? *s.resetSnapshots : snapshotFiles),
       commands(poll, link, s.dialogs, language, snapshots),
@@ -14,7 +14,8 @@ Program::Program(const ProgramServices& s)
       editor(parameters, s.screen, s.input, freeConfiguration),
       marks(s.screen, s.input, language),
       defaults(parameters, s.screen, language, freeConfiguration, editor, s.dialogs),
-      transfer{link, s.delay, poll, linkControl, s.input, s.dialogs, language},
+      transfer{link,    s.delay,   poll,     linkControl,
+               s.input, s.dialogs, language, s.progress != nullptr ? *s.progress : noProgress},
       parameterImport(transfer, parameters, editor),
       backupFiles(s.files, s.workingDirectory, s.clock),
       backups(s.unitBackups != nullptr ? *s.unitBackups : backupFiles),

@@ -18,6 +18,7 @@
 #include "frontend/file_dialogs.h"
 #include "frontend/operator_dialogs.h"
 #include "frontend/screen.h"
+#include "frontend/transfer_progress.h"
 #include "link/delay.h"
 #include "link/device_link.h"
 #include "link/port_table.h"
@@ -65,6 +66,11 @@ struct ProgramServices {
     // nothing: the program's own files under the working directory.
     monitor::ResetSnapshots* resetSnapshots = nullptr;
     params::UnitBackups* unitBackups = nullptr;
+    // The loop that moves the link's exchanges on without blocking; nothing: every exchange
+    // blocks until its answer is in (the reference path, and programs without a loop).
+    link::LinkEvents* linkEvents = nullptr;
+    // The dialog the transfers show while they run; nothing: none.
+    frontend::TransferProgress* progress = nullptr;
 };
 
 // The members are the graph itself, public so that the window's sequences, the handlers and
@@ -96,6 +102,7 @@ class Program {
     params::ParameterEditor editor;
     params::RangeMarks marks;
     params::ParameterDefaults defaults;
+    frontend::NoProgress noProgress;  // for a program whose services bring no dialog
     params::TransferContext transfer;
     params::ParameterImport parameterImport;
     storage::BackupFiles backupFiles;

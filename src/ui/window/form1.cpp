@@ -21,7 +21,9 @@
 #include "ui/pages/trend_page.h"
 #include "ui/skins/skin_switcher.h"
 #include "ui/window/accessible_names.h"
+#include "ui/window/progress_dialog.h"
 #include "ui/window/qt_dialogs.h"
+#include "ui/window/qt_link_events.h"
 #include "ui/window/qt_screen.h"
 #include "ui/window/qt_text.h"
 #include "ui/window/window_placement.h"
@@ -59,15 +61,27 @@ Form1::Form1(SkinSwitcher& skins, Form1Options options) : skins_(skins) {
     if (!options.presentDevices)
         options.presentDevices = link::DiscoverSerialDevices;
 
-    session_ = std::make_unique<Session>(
-        ui::ProgramServices{*screen_, *screen_,
-                            options.dialogs != nullptr ? *options.dialogs : *qtDialogs_,
-                            options.fileDialogs != nullptr ? *options.fileDialogs : *qtDialogs_,
-                            *this, options.clock != nullptr ? *options.clock : *ownClock_,
-                            options.port != nullptr ? *options.port : *ownPort_,
-                            options.delay != nullptr ? *options.delay : *ownDelay_, files_,
-                            workingDirectory_, options.presentDevices},
-        static_cast<WindowFrame&>(*this));
+    link::SerialPort& port = options.port != nullptr ? *options.port : *ownPort_;
+    ui::ProgramServices services{
+        *screen_,
+        *screen_,
+        options.dialogs != nullptr ? *options.dialogs : *qtDialogs_,
+        options.fileDialogs != nullptr ? *options.fileDialogs : *qtDialogs_,
+        *this,
+        options.clock != nullptr ? *options.clock : *ownClock_,
+        port,
+        options.delay != nullptr ? *options.delay : *ownDelay_,
+        files_,
+        workingDirectory_,
+        options.presentDevices};
+    if (!options.blockingLink) {
+        linkEvents_ = std::make_unique<QtLinkEvents>(port);
+        services.linkEvents = linkEvents_.get();
+    }
+    progress_ = std::make_unique<QtTransferProgress>(*this);
+    services.progress = progress_.get();
+    session_ = std::make_unique<Session>(services, static_cast<WindowFrame&>(*this));
+    progress_->setLanguage(session_->program().language);
 
     connectHandlers();
     auto* ports = static_cast<PortList*>(screen_->widget(controls::Cb_Sel_Porta));

@@ -27,12 +27,14 @@ class QTabWidget;
 namespace orvane::link {
 class SerialPort;
 class Delay;
+class LinkEvents;
 }  // namespace orvane::link
 
 namespace orvane::ui {
 
 class QtDialogs;
 class QtScreen;
+class QtTransferProgress;
 class SkinSwitcher;
 
 // What a test may put in place of the real machine; each left empty is the real one.
@@ -42,6 +44,9 @@ struct Form1Options {
     frontend::OperatorDialogs* dialogs = nullptr;  // Qt message boxes
     frontend::FileDialogs* fileDialogs = nullptr;  // Qt file dialogs
     const monitor::LocalClock* clock = nullptr;    // the PC's clock
+    // The link that blocks the window until each answer is in, as it once did (kept to
+    // compare against); otherwise the link runs on the window's event loop.
+    bool blockingLink = false;
     // The serial devices present; empty: the devices this machine has.
     std::function<std::vector<link::SerialDevice>()> presentDevices;
 };
@@ -59,6 +64,7 @@ class Form1 final : public QWidget, private WindowFrame, private monitor::PollTi
     QtScreen& screen() { return *screen_; }
     QTimer& timer1() { return timer1_; }
     QTabWidget& pages() { return *pages_; }
+    QtTransferProgress& progress() { return *progress_; }
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -91,6 +97,8 @@ class Form1 final : public QWidget, private WindowFrame, private monitor::PollTi
     std::unique_ptr<QtDialogs> qtDialogs_;
     std::unique_ptr<link::SerialPort> ownPort_;
     std::unique_ptr<link::Delay> ownDelay_;
+    std::unique_ptr<link::LinkEvents> linkEvents_;
+    std::unique_ptr<QtTransferProgress> progress_;
     std::unique_ptr<monitor::LocalClock> ownClock_;
     storage::PosixFileSystem files_;
     storage::ProcessWorkingDirectory workingDirectory_;
