@@ -279,6 +279,19 @@ const std::array<CatalogueRow, CatalogueRowCount> MessageCatalogue{{
     /* 271 */ {{" a ", " to ", ""}},
     /* 272 */ {{", oppure 0", ", or 0", ""}},
     /* 273 */ {{"nessuno", "none", ""}},
+    /* 274 */ {{"Bus ", "Bus ", ""}},
+    /* 275 */ {{"Bus: nessuno scambio", "Bus: no exchange yet", ""}},
+    /* 276 */ {{" ms/ciclo", " ms/cycle", ""}},
+    /* 277 */ {{"Stato del bus dall'ultimo avvio", "Bus health since the last start", ""}},
+    /* 278 */ {{"Scambi riusciti: ", "Exchanges answered: ", ""}},
+    /* 279 */ {{"Senza risposta: ", "No answer: ", ""}},
+    /* 280 */ {{"Lunghezza o checksum errati: ", "Bad length or checksum: ", ""}},
+    /* 281 */ {{"Funzione errata o risposta corta: ", "Wrong function or short answer: ", ""}},
+    /* 282 */ {{"Periodo del ciclo: ", "Poll cycle period: ", ""}},
+    /* 283 */ {{"Scambio più lungo: ", "Longest exchange: ", ""}},
+    /* 284 */ {{"Ultimo errore: ", "Last failure: ", ""}},
+    /* 285 */ {{"nessuno", "none", ""}},
+    /* 286 */ {{"non ancora misurato", "not measured yet", ""}},
 }};
 // clang-format on
 

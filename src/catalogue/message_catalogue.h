@@ -1,4 +1,4 @@
-// Every language-dependent text of the program: 273 rows, slot 0 Italian, slot 1 English,
+// Every language-dependent text of the program: 286 rows, slot 0 Italian, slot 1 English,
 // slot 2 empty. A process-wide constant table (no Qt), read from the window thread.
 // Texts are UTF-8; the 8-bit code page only exists at the file and NetBIOS boundaries.
 #pragma once
@@ -8,7 +8,7 @@
 
 namespace orvane::catalogue {
 
-inline constexpr int CatalogueRowCount = 273;
+inline constexpr int CatalogueRowCount = 286;
 inline constexpr int Italian = 0;
 inline constexpr int English = 1;
 
@@ -19,10 +19,10 @@ struct CatalogueRow {
     std::array<std::string_view, 3> slot;
 };
 
-// Rows 1..273 are entries 0..272.
+// Rows 1..286 are entries 0..285.
 extern const std::array<CatalogueRow, CatalogueRowCount> MessageCatalogue;
 
-// Row `row` (1..273) in slot `languageIndex`; empty for a row or slot outside the table.
+// Row `row` (1..286) in slot `languageIndex`; empty for a row or slot outside the table.
 std::string_view CatalogueText(int row, int languageIndex);
 
 // Middle words of some limit labels.
@@ -111,6 +111,20 @@ inline constexpr int OutOfRange = 270;
 inline constexpr int RangeTo = 271;
 inline constexpr int RangeOrZero = 272;
 inline constexpr int NoDevice = 273;  // a port-list entry bound to no device
+// The bus health: its line in the strip and the details in the line's tip.
+inline constexpr int BusLine = 274;
+inline constexpr int BusNoExchangeYet = 275;
+inline constexpr int BusPerCycle = 276;
+inline constexpr int BusDetailsHead = 277;
+inline constexpr int BusAnswered = 278;
+inline constexpr int BusNoAnswer = 279;
+inline constexpr int BusBadFrame = 280;
+inline constexpr int BusWrongAnswer = 281;
+inline constexpr int BusCyclePeriod = 282;
+inline constexpr int BusLongestExchange = 283;
+inline constexpr int BusLastFailure = 284;
+inline constexpr int BusNoFailure = 285;
+inline constexpr int BusNotMeasured = 286;
 }  // namespace row
 
 }  // namespace orvane::catalogue
