@@ -1,4 +1,4 @@
-// Every language-dependent text of the program: 283 rows, slot 0 Italian, slot 1 English,
+// Every language-dependent text of the program: 296 rows, slot 0 Italian, slot 1 English,
 // slot 2 empty. A process-wide constant table (no Qt), read from the window thread.
 // Texts are UTF-8; the 8-bit code page only exists at the file and NetBIOS boundaries.
 #pragma once
@@ -8,7 +8,7 @@
 
 namespace orvane::catalogue {
 
-inline constexpr int CatalogueRowCount = 283;
+inline constexpr int CatalogueRowCount = 296;
 inline constexpr int Italian = 0;
 inline constexpr int English = 1;
 
@@ -19,10 +19,10 @@ struct CatalogueRow {
     std::array<std::string_view, 3> slot;
 };
 
-// Rows 1..283 are entries 0..282.
+// Rows 1..296 are entries 0..295.
 extern const std::array<CatalogueRow, CatalogueRowCount> MessageCatalogue;
 
-// Row `row` (1..283) in slot `languageIndex`; empty for a row or slot outside the table.
+// Row `row` (1..296) in slot `languageIndex`; empty for a row or slot outside the table.
 std::string_view CatalogueText(int row, int languageIndex);
 
 // Middle words of some limit labels.
@@ -111,16 +111,30 @@ inline constexpr int OutOfRange = 270;
 inline constexpr int RangeTo = 271;
 inline constexpr int RangeOrZero = 272;
 inline constexpr int NoDevice = 273;  // a port-list entry bound to no device
-inline constexpr int ReadingBlock = 274;
-inline constexpr int WritingBlock = 275;
-inline constexpr int ReadingBackBlock = 276;
-inline constexpr int BlockOf = 277;
-inline constexpr int Committing = 278;
-inline constexpr int CancelButton = 279;
-inline constexpr int CannotCancelWriting = 280;
-inline constexpr int ImportCancelled = 281;
-inline constexpr int CompareCancelled = 282;
-inline constexpr int Reconnecting = 283;
+// The bus health: its line in the strip and the details in the line's tip.
+inline constexpr int BusLine = 274;
+inline constexpr int BusNoExchangeYet = 275;
+inline constexpr int BusPerCycle = 276;
+inline constexpr int BusDetailsHead = 277;
+inline constexpr int BusAnswered = 278;
+inline constexpr int BusNoAnswer = 279;
+inline constexpr int BusBadFrame = 280;
+inline constexpr int BusWrongAnswer = 281;
+inline constexpr int BusCyclePeriod = 282;
+inline constexpr int BusLongestExchange = 283;
+inline constexpr int BusLastFailure = 284;
+inline constexpr int BusNoFailure = 285;
+inline constexpr int BusNotMeasured = 286;
+inline constexpr int ReadingBlock = 287;
+inline constexpr int WritingBlock = 288;
+inline constexpr int ReadingBackBlock = 289;
+inline constexpr int BlockOf = 290;
+inline constexpr int Committing = 291;
+inline constexpr int CancelButton = 292;
+inline constexpr int CannotCancelWriting = 293;
+inline constexpr int ImportCancelled = 294;
+inline constexpr int CompareCancelled = 295;
+inline constexpr int Reconnecting = 296;
 }  // namespace row
 
 }  // namespace orvane::catalogue

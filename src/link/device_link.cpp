@@ -127,14 +127,13 @@ Answer DeviceLink::transact(const Request& request, const AnswerShape& shape) {
 }
 
 Micros DeviceLink::now() const {
-    if (events_)
-        return events_->now();
-    return std::chrono::duration_cast<Micros>(std::chrono::steady_clock::now().time_since_epoch());
+    return events_ ? events_->now() : clock_->now();
 }
 
-void DeviceLink::exchangeFinished(Routine, std::uint8_t, Micros) {
-    // The one place every finished exchange passes, blocking or not: the bus's observer is
-    // told here once the result codes have their classification.
+void DeviceLink::exchangeFinished(ExchangeOutcome outcome, Micros took) {
+    // The one place every finished exchange passes, blocking or not.
+    if (observer_ != nullptr)
+        observer_->exchangeFinished(outcome, took);
 }
 
 std::uint8_t DeviceLink::MemoryWrite(const std::uint8_t* data, std::uint16_t address,
@@ -142,7 +141,7 @@ std::uint8_t DeviceLink::MemoryWrite(const std::uint8_t* data, std::uint16_t add
     const Transaction t = MemoryWriteTransaction(data, address, count, unitAddress);
     const Micros begun = now();
     const std::uint8_t code = JudgeMemoryWrite(transact(t.request, t.shape), answer_);
-    exchangeFinished(t.routine, code, now() - begun);
+    exchangeFinished(MemoryWriteOutcome(code), now() - begun);
     return code;
 }
 
@@ -155,7 +154,7 @@ std::uint8_t DeviceLink::MemoryRead(std::uint8_t* destination, std::uint16_t add
     const Micros begun = now();
     const std::uint8_t code =
         JudgeMemoryRead(transact(t.request, t.shape), answer_, destination, count);
-    exchangeFinished(t.routine, code, now() - begun);
+    exchangeFinished(MemoryReadOutcome(code), now() - begun);
     return code;
 }
 
@@ -168,12 +167,14 @@ std::uint8_t DeviceLink::Exchange(std::uint8_t unitAddress, std::uint8_t masterA
     if (t.refused)
         return *t.refused;
     const Micros begun = now();
-    const std::uint8_t code = JudgeExchange(transact(t.request, t.shape), buffer, m);
-    exchangeFinished(t.routine, code, now() - begun);
+    const Answer answer = transact(t.request, t.shape);
+    const std::uint8_t code = JudgeExchange(answer, buffer, m);
+    exchangeFinished(ExchangeOutcomeOf(code, answer.received, buffer[FunctionByte] == functionCode),
+                     now() - begun);
     return code;
 }
 
-void DeviceLink::begin(const Transaction& t, Judge judge, Completion done) {
+void DeviceLink::begin(const Transaction& t, Judge judge, Classify classify, Completion done) {
     if (t.refused) {
         done(*t.refused);
         return;
@@ -182,8 +183,9 @@ void DeviceLink::begin(const Transaction& t, Judge judge, Completion done) {
     // turnaround they would wait is not worth a timer.
     if (!open_) {
         buildRequest(t.request);
-        const std::uint8_t code = judge(TakeAnswer(t.shape, received_, 0));
-        exchangeFinished(t.routine, code, Micros{0});
+        const Answer answer = TakeAnswer(t.shape, received_, 0);
+        const std::uint8_t code = judge(answer);
+        exchangeFinished(classify(code, answer), Micros{0});
         done(code);
         return;
     }
@@ -193,10 +195,11 @@ void DeviceLink::begin(const Transaction& t, Judge judge, Completion done) {
                                                ? ExchangeMachine::ReadMode::EndWithFrame
                                                : ExchangeMachine::ReadMode::WaitOut;
     machine_->start(frame, t.shape, received_, !port_.kernelDrivesRts(), mode,
-                    [this, routine = t.routine, shape = t.shape, begun, judge = std::move(judge),
-                     done = std::move(done)](std::size_t received) {
-                        const std::uint8_t code = judge(TakeAnswer(shape, received_, received));
-                        exchangeFinished(routine, code, now() - begun);
+                    [this, shape = t.shape, begun, judge = std::move(judge),
+                     classify = std::move(classify), done = std::move(done)](std::size_t received) {
+                        const Answer answer = TakeAnswer(shape, received_, received);
+                        const std::uint8_t code = judge(answer);
+                        exchangeFinished(classify(code, answer), now() - begun);
                         done(code);
                     });
 }
@@ -214,7 +217,7 @@ void DeviceLink::BeginMemoryWrite(const std::uint8_t* data, std::uint16_t addres
     begin(
         MemoryWriteTransaction(data, address, count, unitAddress),
         [this](const Answer& answer) { return JudgeMemoryWrite(answer, answer_); },
-        std::move(done));
+        [](std::uint8_t code, const Answer&) { return MemoryWriteOutcome(code); }, std::move(done));
 }
 
 void DeviceLink::BeginMemoryRead(std::uint8_t* destination, std::uint16_t address,
@@ -234,7 +237,7 @@ void DeviceLink::BeginMemoryRead(std::uint8_t* destination, std::uint16_t addres
         [this, destination, count](const Answer& answer) {
             return JudgeMemoryRead(answer, answer_, destination, count);
         },
-        std::move(done));
+        [](std::uint8_t code, const Answer&) { return MemoryReadOutcome(code); }, std::move(done));
 }
 
 void DeviceLink::BeginExchange(std::uint8_t unitAddress, std::uint8_t masterAddress,
@@ -254,6 +257,9 @@ void DeviceLink::BeginExchange(std::uint8_t unitAddress, std::uint8_t masterAddr
         ExchangeTransaction(unitAddress, masterAddress, functionCode, buffer, n, addressLow,
                             addressHigh, m),
         [buffer, m](const Answer& answer) { return JudgeExchange(answer, buffer, m); },
+        [buffer, functionCode](std::uint8_t code, const Answer& answer) {
+            return ExchangeOutcomeOf(code, answer.received, buffer[FunctionByte] == functionCode);
+        },
         std::move(done));
 }
 

@@ -6,12 +6,15 @@
 // and the Begin... forms, which return at once and tell their completion when the loop's
 // events have moved the exchange through (ExchangeMachine). A link built without a loop runs
 // the Begin... forms through the blocking routines and completes them before returning.
-// Transactions never retry and never overlap. RTS, which an RS-485 adapter may take as its
+// Transactions never retry and never overlap; each one that goes out is reported to the
+// observer, if any. RTS, which an RS-485 adapter may take as its
 // direction, is up only while a request is sent (by the kernel in its RS-485 mode, else by
 // the link) and never while an answer may come.
 #pragma once
 
 #include <array>
+#include <chrono>
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -21,8 +24,10 @@
 
 #include "link/delay.h"
 #include "link/exchange_machine.h"
+#include "link/exchange_observer.h"
 #include "link/frame.h"
 #include "link/link_events.h"
+#include "link/monotonic_clock.h"
 #include "link/port_table.h"
 #include "link/serial_port.h"
 #include "link/transaction.h"
@@ -104,6 +109,13 @@ class DeviceLink final : private LinkEventSink {
     // 25 ms line silence. On by default; results are identical either way.
     void setEarlyCompletion(bool on) { earlyCompletion_ = on; }
 
+    // Told about every exchange that went out, with its outcome and how long it took;
+    // nothing: no one. The observer must outlive the link (or be unset first).
+    void setObserver(ExchangeObserver* observer) { observer_ = observer; }
+    // What the exchanges are timed by; the system's steady clock unless set. Must outlive
+    // the link.
+    void setClock(const MonotonicClock& clock) { clock_ = &clock; }
+
   private:
     // The one way every routine talks to the unit: builds the request, sends it, purges,
     // waits the turnaround where the shape asks for it, reads into the cleared receive area
@@ -113,11 +125,13 @@ class DeviceLink final : private LinkEventSink {
     void purge();
     std::span<const std::uint8_t> buildRequest(const Request& request);
 
-    // The event-driven form of `transaction`; `judge` turns what came back into the code.
+    // The event-driven form of `transaction`; `judge` turns what came back into the code,
+    // `classify` the code into what it means on the bus.
     using Judge = std::function<std::uint8_t(const Answer&)>;
-    void begin(const Transaction& transaction, Judge judge, Completion done);
-    // Every finished exchange, either form, passes here with its code and duration.
-    void exchangeFinished(Routine routine, std::uint8_t code, Micros took);
+    using Classify = std::function<ExchangeOutcome(std::uint8_t code, const Answer& answer)>;
+    void begin(const Transaction& transaction, Judge judge, Classify classify, Completion done);
+    // Every finished exchange, either form, passes here with its outcome and duration.
+    void exchangeFinished(ExchangeOutcome outcome, Micros took);
     Micros now() const;
     void timerDue() override { machine_->timerDue(); }
     void inputReady() override { machine_->inputReady(); }
@@ -131,6 +145,9 @@ class DeviceLink final : private LinkEventSink {
     bool open_ = false;
     OpenError lastOpenError_ = OpenError::None;
     bool earlyCompletion_ = true;
+    ExchangeObserver* observer_ = nullptr;
+    SteadyClock steadyClock_;
+    const MonotonicClock* clock_ = &steadyClock_;
     FrameBuffer tx_{};
     FrameBuffer answer_{};
     std::array<std::uint8_t, 1> readRequest_{};  // the running MemoryRead's request payload

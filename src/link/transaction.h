@@ -9,6 +9,7 @@
 #include <optional>
 #include <span>
 
+#include "link/exchange_observer.h"
 #include "link/frame.h"
 
 namespace orvane::link {
@@ -38,6 +39,44 @@ inline constexpr std::uint8_t BadChecksum = 1;
 inline constexpr std::uint8_t TooShort = 2;
 inline constexpr std::uint8_t BadLength = 3;  // also: nothing received
 }  // namespace exchange_result
+
+// How a routine's result code reads on the bus, for an exchange that went out (a request a
+// routine refuses before sending is no exchange and is never classified). A refusal in the
+// unit's own answer (a write status, a read without data) is a delivered answer.
+constexpr ExchangeOutcome MemoryWriteOutcome(std::uint8_t result) {
+    switch (result) {
+        case write_result::NoAnswer:
+            return ExchangeOutcome::NoAnswer;
+        case write_result::BadChecksum:
+            return ExchangeOutcome::BadFrame;
+        case write_result::WrongFunction:
+            return ExchangeOutcome::WrongAnswer;
+        default:  // written, or the unit's status
+            return ExchangeOutcome::Answered;
+    }
+}
+constexpr ExchangeOutcome MemoryReadOutcome(std::uint8_t result) {
+    // The memory routines share their first three codes; NoData here
+    // is the unit's answer without data.
+    return MemoryWriteOutcome(result);
+}
+// `received`: the bytes the read took in; `sameFunction`: the answer frame carries the
+// request's function code. Exchange itself does not compare it, but an intact answer to
+// another request is no answer to this one.
+constexpr ExchangeOutcome ExchangeOutcomeOf(std::uint8_t result, std::size_t received,
+                                            bool sameFunction) {
+    switch (result) {
+        case exchange_result::Ok:
+            return sameFunction ? ExchangeOutcome::Answered : ExchangeOutcome::WrongAnswer;
+        case exchange_result::TooShort:
+            return ExchangeOutcome::WrongAnswer;
+        case exchange_result::BadLength:
+            // A cleared receive area reads as a length byte of 0.
+            return received == 0 ? ExchangeOutcome::NoAnswer : ExchangeOutcome::BadFrame;
+        default:
+            return ExchangeOutcome::BadFrame;
+    }
+}
 
 inline constexpr std::uint8_t MaxMemoryWriteBytes = 64;
 inline constexpr unsigned AnswerTurnaroundMs = 3;

@@ -18,7 +18,7 @@ constexpr std::uint8_t StartingTicks = 3;
 LinkControl::LinkControl(link::DeviceLink& link, PollState& poll, frontend::Screen& screen,
                          const frontend::ScreenReader& input, PollTimer& timer,
                          frontend::OperatorDialogs& dialogs, const catalogue::Language& language,
-                         DeviceReplug& replug)
+                         BusHealth& health, DeviceReplug& replug)
     : link_(link),
       poll_(poll),
       screen_(screen),
@@ -26,6 +26,7 @@ LinkControl::LinkControl(link::DeviceLink& link, PollState& poll, frontend::Scre
       timer_(timer),
       dialogs_(dialogs),
       language_(language),
+      health_(health),
       replug_(replug) {}
 
 void LinkControl::Bt_OpenClick() {
@@ -44,6 +45,7 @@ void LinkControl::StartLink() {
         dialogs_.inform(OpeningErrorMessage(language_, index, link_.lastOpenError()));
         return;
     }
+    health_.reset();
     screen_.setText(OpenButton, language_.text(catalogue::row::StopButton));
     screen_.setText(Matrix, LinkText(LinkCondition::starting, language_));
     screen_.setLamp(LinkLamp, true);

@@ -5,13 +5,13 @@ namespace orvane::ui {
 LiveDisplay::LiveDisplay(link::DeviceLink& link, monitor::PollState& poll,
                          monitor::RealtimeData& data, frontend::Screen& screen,
                          const frontend::ScreenReader& input, const monitor::LocalClock& clock,
-                         const catalogue::Language& language)
+                         const catalogue::Language& language, monitor::CycleWatcher& cycleWatcher)
     : screen_(screen),
       input_(input),
       clock_(clock),
       clockFields_(input),
       view_(screen, input),
-      monitor_(link, poll, data, clockFields_, language, {&view_}),
+      monitor_(link, poll, data, clockFields_, language, {&view_}, &cycleWatcher),
       replug_(link, poll, screen, language) {}
 
 void LiveDisplay::Timer1Timer() {

@@ -20,10 +20,12 @@ namespace orvane::ui {
 
 class LiveDisplay {
   public:
-    // Every reference must outlive this object.
+    // Every reference must outlive this object; `cycleWatcher` is told of every completed
+    // poll cycle.
     LiveDisplay(link::DeviceLink& link, monitor::PollState& poll, monitor::RealtimeData& data,
                 frontend::Screen& screen, const frontend::ScreenReader& input,
-                const monitor::LocalClock& clock, const catalogue::Language& language);
+                const monitor::LocalClock& clock, const catalogue::Language& language,
+                monitor::CycleWatcher& cycleWatcher);
     LiveDisplay(const LiveDisplay&) = delete;
     LiveDisplay& operator=(const LiveDisplay&) = delete;
 

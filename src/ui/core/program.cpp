@@ -5,8 +5,11 @@ namespace orvane::ui {
 Program::Program(const ProgramServices& s)
     : services(s),
       link(s.port, ports, s.delay, s.linkEvents),
-      live(link, poll, data, s.screen, s.input, s.clock, language),
-      linkControl(link, poll, s.screen, s.input, s.pollTimer, s.dialogs, language, live.replug()),
+      busHealth(s.monotonicClock, s.clock),
+      live(link, poll, data, s.screen, s.input, s.clock, language, busHealth),
+      linkControl(link, poll, s.screen, s.input, s.pollTimer, s.dialogs, language, busHealth,
+                  live.replug()),
+      busLine(busHealth, s.screen, language),
       snapshotFiles(poll, data, parameters, s.files, s.workingDirectory, s.clock),
       snapshots(s.resetSnapshots != nullptr ? *s.resetSnapshots : snapshotFiles),
       commands(poll, link, s.dialogs, language, snapshots),
@@ -23,6 +26,9 @@ Program::Program(const ProgramServices& s)
       parameterCompare(transfer, parameters, editor),
       settingsStore(s.files, s.workingDirectory, s.dialogs, language),
       parameterFiles(parameters, editor, defaults, s.input, s.fileDialogs, s.dialogs, s.files,
-                     s.workingDirectory, s.clock, language) {}
+                     s.workingDirectory, s.clock, language) {
+    link.setClock(s.monotonicClock);
+    link.setObserver(&busHealth);
+}
 
 }  // namespace orvane::ui

@@ -69,6 +69,7 @@ Form1::Form1(SkinSwitcher& skins, Form1Options options) : skins_(skins) {
         options.fileDialogs != nullptr ? *options.fileDialogs : *qtDialogs_,
         *this,
         options.clock != nullptr ? *options.clock : *ownClock_,
+        steadyClock_,
         port,
         options.delay != nullptr ? *options.delay : *ownDelay_,
         files_,
@@ -88,6 +89,11 @@ Form1::Form1(SkinSwitcher& skins, Form1Options options) : skins_(skins) {
     connect(ports, &QComboBox::currentTextChanged, ports, &QWidget::setToolTip);
     session_->FormCreate();
     labelPortEntries();
+
+    busLineTimer_.setInterval(kBusLineIntervalMs);
+    connect(&busLineTimer_, &QTimer::timeout, this,
+            [this] { session_->program().busLine.refresh(); });
+    busLineTimer_.start();
 }
 
 void Form1::labelPortEntries() {
