@@ -1,4 +1,4 @@
-// Every language-dependent text of the program: 240 rows, slot 0 Italian, slot 1 English,
+// Every language-dependent text of the program: one row each, slot 0 Italian, slot 1 English,
 // slot 2 empty. A process-wide constant table (no Qt), read from the window thread.
 // Texts are UTF-8; the 8-bit code page only exists at the file and NetBIOS boundaries.
 #pragma once
@@ -8,7 +8,7 @@
 
 namespace orvane::catalogue {
 
-inline constexpr int CatalogueRowCount = 240;
+inline constexpr int CatalogueRowCount = 272;
 inline constexpr int Italian = 0;
 inline constexpr int English = 1;
 
@@ -19,10 +19,11 @@ struct CatalogueRow {
     std::array<std::string_view, 3> slot;
 };
 
-// Rows 1..240 are entries 0..239.
+// Row n is entry n - 1.
 extern const std::array<CatalogueRow, CatalogueRowCount> MessageCatalogue;
 
-// Row `row` (1..240) in slot `languageIndex`; empty for a row or slot outside the table.
+// Row `row` (1..CatalogueRowCount) in slot `languageIndex`; empty for a row or slot outside the
+// table.
 std::string_view CatalogueText(int row, int languageIndex);
 
 // Middle words of some limit labels.
@@ -76,6 +77,41 @@ inline constexpr int GatewayRefused = 237;
 inline constexpr int DnsServerRefused = 238;
 inline constexpr int LocalServerRefused = 239;
 inline constexpr int MpptPowerRefused = 240;
+// The journal, the recording and the exports of what the program remembers.
+inline constexpr int JournalPage = 241;
+inline constexpr int ExportCsvButton = 242;
+inline constexpr int SavePictureButton = 243;
+inline constexpr int ConfirmClearJournal = 244;
+inline constexpr int EventColumn = 245;
+inline constexpr int DetailsColumn = 246;
+inline constexpr int RecordButton = 247;
+inline constexpr int StopRecordingButton = 248;
+inline constexpr int RowsWord = 249;
+inline constexpr int NotARecording = 250;
+inline constexpr int CannotWriteFile = 251;
+inline constexpr int TimeColumn = 186;  // "Ora"
+// Headlines of the journal's events, one per kind (event_kind.h).
+inline constexpr int LinkStartedEvent = 252;
+inline constexpr int LinkStoppedEvent = 253;
+inline constexpr int OpeningErrorEvent = 254;
+inline constexpr int LampOnEvent = 255;
+inline constexpr int LampOffEvent = 256;
+inline constexpr int CommandRequestedEvent = 257;
+inline constexpr int CommandRefusedEvent = 258;
+inline constexpr int CommandSentEvent = 259;
+inline constexpr int CommandNotAnsweredEvent = 260;
+inline constexpr int CommandDroppedEvent = 261;
+inline constexpr int TransferRefusedEvent = 262;
+inline constexpr int ParametersRefusedEvent = 263;
+inline constexpr int FileSavedEvent = 264;
+inline constexpr int FileLoadedEvent = 265;
+inline constexpr int FileUnreadableEvent = 266;
+inline constexpr int RecordingStartedEvent = 267;
+inline constexpr int RecordingStoppedEvent = 268;
+inline constexpr int RecordingErrorEvent = 269;
+inline constexpr int JournalExportedEvent = 270;
+inline constexpr int ChartExportedEvent = 271;
+inline constexpr int EventsDroppedEvent = 272;
 }  // namespace row
 
 }  // namespace orvane::catalogue

@@ -20,9 +20,10 @@ namespace orvane::monitor {
 class LiveMonitor {
   public:
     // Every reference, and every sink, must outlive this object.
+    // `events` hears of every command the cycle sends.
     LiveMonitor(link::DeviceLink& link, PollState& poll, RealtimeData& data,
                 const ClockSettingSource& clockSetting, const catalogue::Language& language,
-                std::vector<SnapshotSink*> sinks);
+                std::vector<SnapshotSink*> sinks, journal::EventSink& events = journal::NoEvents());
 
     void Tick();
 

@@ -7,8 +7,9 @@
 namespace orvane::monitor {
 
 PollCycle::PollCycle(link::DeviceLink& link, PollState& poll,
-                     const ClockSettingSource& clockSetting)
-    : link_(link), poll_(poll), clockSetting_(clockSetting) {}
+                     const ClockSettingSource& clockSetting, const catalogue::Language& language,
+                     journal::EventSink& events)
+    : link_(link), poll_(poll), clockSetting_(clockSetting), language_(language), events_(events) {}
 
 void PollCycle::RunStep() {
     PollBuffer.fill(0);
@@ -27,12 +28,18 @@ void PollCycle::RunStep() {
         return;
     }
 
+    const std::optional<DeviceCommand> command =
+        row->sends != nullptr ? row->sends(poll_) : std::nullopt;
+    const CommandRequest pending = poll_.Commands;
     const std::uint8_t result = link_.Exchange(link::UnitAddress, link::MasterAddress,
                                                row->function, PollBuffer, row->n, 0, 0, row->m);
     const std::span<std::uint8_t> block =
         row->destination != nullptr ? row->destination(poll_) : std::span<std::uint8_t>();
     if (result != link::exchange_result::Ok || !answerFits(*row, block.size())) {
         ++poll_.CommErrorCount;
+        if (command)
+            events_.record(journal::EventKind::commandNotAnswered,
+                           CommandCaption(*command, language_));
         return;
     }
     poll_.CommErrorCount = 0;
@@ -42,6 +49,11 @@ void PollCycle::RunStep() {
         row->onSuccess(poll_);
     poll_.LinkErrorFlag = false;
     poll_.PollStep = row->next(poll_);
+    if (command) {
+        events_.record(journal::EventKind::commandSent, CommandCaption(*command, language_));
+        RecordClearedCommands(pending, poll_.Commands, journal::EventKind::commandDropped, events_,
+                              language_, &*command);
+    }
 }
 
 bool PollCycle::answerFits(const PollStepRow& row, std::size_t storedBytes) const {

@@ -1,13 +1,17 @@
 // One step of the poll state machine per timer tick: at most one exchange with the unit,
 // its answer stored in the poll blocks, failures counted and the cycle restarted after
 // five in a row. Pending commands ride on the cycle after the clock read. An answer
-// counts only when it carries the request's function code and fills what it is stored in. Owned by
-// the session; window thread only; never runs while another transfer holds the port.
+// counts only when it carries the request's function code and fills what it is stored in.
+// Every command sent goes to the journal's events with its outcome, and so does a pending
+// one whose flag the sent one cleared. Owned by the session; window thread only; never runs
+// while another transfer holds the port.
 #pragma once
 
 #include <array>
 #include <cstdint>
 
+#include "catalogue/message_catalogue.h"
+#include "journal/event_sink.h"
 #include "link/device_link.h"
 #include "link/frame.h"
 #include "monitor/clock_setting.h"
@@ -22,7 +26,8 @@ inline constexpr std::int32_t FailuresBeforeRestart = 5;
 class PollCycle {
   public:
     // Every reference must outlive the cycle.
-    PollCycle(link::DeviceLink& link, PollState& poll, const ClockSettingSource& clockSetting);
+    PollCycle(link::DeviceLink& link, PollState& poll, const ClockSettingSource& clockSetting,
+              const catalogue::Language& language, journal::EventSink& events);
 
     void RunStep();
 
@@ -32,6 +37,8 @@ class PollCycle {
     link::DeviceLink& link_;
     PollState& poll_;
     const ClockSettingSource& clockSetting_;
+    const catalogue::Language& language_;
+    journal::EventSink& events_;
     // Request payload in, answer frame out; cleared at every step.
     std::array<std::uint8_t, link::MaxFrameLength> PollBuffer{};
 };

@@ -60,7 +60,9 @@ void ParameterExport::ExportParameters() {
     if (!c_.dialogs.askYesNo(c_.language.text(catalogue::row::ConfirmExport)))
         return;
     if (c_.poll.FwVersionError) {
-        c_.dialogs.inform(IncompatibleFirmwareMessage(c_.language));
+        const std::string refusal = IncompatibleFirmwareMessage(c_.language);
+        c_.events.record(journal::EventKind::transferRefused, refusal);
+        c_.dialogs.inform(refusal);
         return;
     }
     if (c_.link.IsPortOpen())
@@ -70,6 +72,7 @@ void ParameterExport::ExportParameters() {
     const std::string refusal =
         ValidationMessage(c_.language, CheckCollectedParameters(set_, editor_.CollectParameters()));
     if (!refusal.empty()) {
+        c_.events.record(journal::EventKind::parametersRefused, refusal);
         c_.dialogs.showError(refusal);
         return;
     }
@@ -77,6 +80,8 @@ void ParameterExport::ExportParameters() {
     if (!OpenSelectedPort(c_))
         return;
     const bool exported = transfer();
+    c_.events.record(exported ? journal::EventKind::exportDone : journal::EventKind::exportFailed,
+                     {});
     c_.dialogs.inform(
         c_.language.text(exported ? catalogue::row::ExportDone : catalogue::row::ExportFailed));
     c_.link.ClosePort();

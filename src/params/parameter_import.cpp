@@ -32,7 +32,9 @@ ParameterImport::ParameterImport(const TransferContext& context, ParameterSet& s
 
 void ParameterImport::ImportParameters() {
     if (c_.poll.FwVersionError) {
-        c_.dialogs.inform(IncompatibleFirmwareMessage(c_.language));
+        const std::string refusal = IncompatibleFirmwareMessage(c_.language);
+        c_.events.record(journal::EventKind::transferRefused, refusal);
+        c_.dialogs.inform(refusal);
         return;
     }
     if (c_.link.IsPortOpen())
@@ -55,8 +57,11 @@ void ParameterImport::ImportParameters() {
     }
     if (allRead) {
         editor_.ShowParameters();
+        c_.events.identifyUnit(set_.get(Field::unitId));
+        c_.events.record(journal::EventKind::importDone, {});
         c_.dialogs.inform(c_.language.text(catalogue::row::ImportDone));
     } else {
+        c_.events.record(journal::EventKind::importFailed, {});
         c_.dialogs.inform(c_.language.text(catalogue::row::ImportFailed));
     }
     c_.link.ClosePort();

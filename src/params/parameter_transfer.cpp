@@ -11,7 +11,7 @@ bool OpenSelectedPort(const TransferContext& c) {
         index >= 0 && index < link::PortCount ? static_cast<std::uint8_t>(index) : 0xFF;
     if (c.link.OpenPort(linkIndex))
         return true;
-    c.dialogs.inform(monitor::OpeningErrorMessage(c.language, index, c.link.lastOpenError()));
+    monitor::ReportOpeningError(c.dialogs, c.events, c.language, index, c.link.lastOpenError());
     return false;
 }
 

@@ -65,8 +65,10 @@ class StartingTheProgram : public ::testing::Test {
     testing::FakeDelay delay;
     FakeFrame frame{folder};
     testing::FakePollTimer timer;
+    testing::FakeCharts charts;
     Session session{SessionServices{
-        screen, screen, dialogs, fileDialogs, frame, timer, clock, port, delay, files, cwd, [] {
+        screen, screen, dialogs, fileDialogs, frame, timer, clock, port, delay, files, cwd, charts,
+        [] {
             return std::vector<link::SerialDevice>{{"/dev/ttyUSB0", "FTDI USB-RS485"}};
         }}};
 };

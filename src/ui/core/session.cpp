@@ -16,19 +16,28 @@ constexpr auto PortList = controls::Cb_Sel_Porta;
 
 Session::Session(const SessionServices& services)
     : s_(services),
+      journal_(s_.clock),
+      exports_{s_.fileDialogs, s_.dialogs, s_.files, s_.workingDirectory,
+               s_.clock,       language_,  journal_},
+      snapshotEvents_(journal_, language_),
+      recorder_(exports_, s_.screen),
+      journalButtons_(journal_, exports_),
+      chartExport_(exports_, s_.charts),
       link_(s_.port, ports_, s_.delay),
-      live_(link_, poll_, data_, s_.screen, s_.input, s_.clock, language_),
-      linkControl_(link_, poll_, s_.screen, s_.input, s_.pollTimer, s_.dialogs, language_),
-      commands_(poll_, link_, s_.dialogs, language_),
+      live_(link_, poll_, data_, s_.screen, s_.input, s_.clock, language_,
+            {&snapshotEvents_, &recorder_}, journal_),
+      linkControl_(link_, poll_, s_.screen, s_.input, s_.pollTimer, s_.dialogs, language_,
+                   journal_),
+      commands_(poll_, link_, s_.dialogs, language_, journal_),
       layout_(s_.screen, s_.input, language_),
       editor_(parameters_, s_.screen, s_.input, layout_),
       defaults_(parameters_, s_.screen, language_, layout_, editor_, s_.dialogs),
-      transfer_{link_, s_.delay, poll_, linkControl_, s_.input, s_.dialogs, language_},
+      transfer_{link_, s_.delay, poll_, linkControl_, s_.input, s_.dialogs, language_, journal_},
       import_(transfer_, parameters_, editor_),
       export_(transfer_, parameters_, editor_),
       settingsStore_(s_.files, s_.workingDirectory, s_.dialogs, language_),
       files_(parameters_, editor_, defaults_, s_.input, s_.fileDialogs, s_.dialogs, s_.files,
-             s_.workingDirectory, s_.clock, language_) {}
+             s_.workingDirectory, s_.clock, language_, journal_) {}
 
 void Session::FormCreate() {
     settingsStore_.LoadProgramSettings(settings_, ports_);
@@ -103,6 +112,7 @@ void Session::applySkinAt(int index) {
 
 void Session::applyLanguage() {
     ApplyLanguage(s_.screen, s_.input, layout_, language_, link_.IsPortOpen(), poll_);
+    recorder_.showState();
 }
 
 }  // namespace orvane::ui

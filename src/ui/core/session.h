@@ -1,8 +1,10 @@
 // Everything the main window owns for the whole run, outside its controls: the device link,
 // the poll state and decoded data, the parameter set, the program settings and the language,
 // with the objects that work on them. It also owns the order in which the program comes up
-// (FormCreate, FormShow) and goes down (FormCloseQuery). The Qt window builds one, passes
-// its own implementations of the services and forwards its events; tests pass fakes.
+// (FormCreate, FormShow) and goes down (FormCloseQuery), and what the program remembers of
+// the run: the journal (fed by every operation and by each snapshot), the recording and the
+// exports. The Qt window builds one, passes its own implementations of the services and
+// forwards its events; tests pass fakes.
 // Window thread only.
 #pragma once
 
@@ -10,9 +12,15 @@
 #include <vector>
 
 #include "catalogue/message_catalogue.h"
+#include "frontend/chart_contents.h"
 #include "frontend/file_dialogs.h"
 #include "frontend/operator_dialogs.h"
 #include "frontend/screen.h"
+#include "journal/file_export.h"
+#include "journal/journal.h"
+#include "journal/journal_buttons.h"
+#include "journal/recorder.h"
+#include "journal/snapshot_events.h"
 #include "link/delay.h"
 #include "link/device_link.h"
 #include "link/port_table.h"
@@ -34,6 +42,7 @@
 #include "storage/parameter_files.h"
 #include "storage/program_settings.h"
 #include "storage/working_directory.h"
+#include "ui/core/chart_export.h"
 #include "ui/core/live_display.h"
 #include "ui/core/window_frame.h"
 
@@ -52,6 +61,7 @@ struct SessionServices {
     link::Delay& delay;
     storage::FileSystem& files;
     storage::WorkingDirectory& workingDirectory;
+    const frontend::ChartContents& charts;
     // The serial devices present now, asked once at start-up for the port list.
     std::function<std::vector<link::SerialDevice>()> presentDevices;
 };
@@ -85,6 +95,10 @@ class Session {
     params::ParameterDefaults& parameterDefaults() { return defaults_; }
     params::FreeConfigurationLayout& freeConfiguration() { return layout_; }
     storage::ParameterFiles& parameterFiles() { return files_; }
+    journal::Recorder& recorder() { return recorder_; }
+    journal::JournalButtons& journalButtons() { return journalButtons_; }
+    ChartExport& chartExport() { return chartExport_; }
+    journal::Journal& journal() { return journal_; }
 
     const catalogue::Language& language() const { return language_; }
     const storage::ProgramSettings& settings() const { return settings_; }
@@ -100,6 +114,12 @@ class Session {
 
     SessionServices s_;
     catalogue::Language language_;
+    journal::Journal journal_;
+    journal::ExportServices exports_;
+    journal::SnapshotEvents snapshotEvents_;
+    journal::Recorder recorder_;
+    journal::JournalButtons journalButtons_;
+    ChartExport chartExport_;
     storage::ProgramSettings settings_;
     link::PortTable ports_;
     link::DeviceLink link_;
