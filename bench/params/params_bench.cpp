@@ -5,17 +5,9 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <sstream>
 
-#include "link/device_link.h"
 #include "link/posix_serial_port.h"
-#include "monitor/link_control.h"
-#include "params/free_configuration_layout.h"
-#include "params/parameter_defaults.h"
-#include "params/parameter_editor.h"
-#include "params/parameter_export.h"
-#include "params/parameter_import.h"
-#include "support/fake_screen.h"
+#include "support/program_rig.h"
 #include "support/unit_sim_process.h"
 
 namespace orvane::params {
@@ -39,48 +31,34 @@ class MeasuredDelay final : public link::Delay {
     double pausesMs = 0;
 };
 
-struct Session {
-    Session() : sim({"--pace", "--turnaround", "2"}) {
+// The paced simulator, the port to it and the measured waits, there before the program.
+struct PacedUnit {
+    PacedUnit() : sim({"--pace", "--turnaround", "2"}) {}
+    testing::UnitSimProcess sim;
+    link::PosixSerialPort line;
+    MeasuredDelay measured;
+};
+
+// The whole program over the paced unit, its parameter page showing the defaults. The
+// export's backups are kept in memory: the benchmark times the line, not the disk.
+struct Session : PacedUnit, testing::ProgramRig {
+    Session() : ProgramRig({.port = &line, .delay = &measured, .recordedStores = true}) {
         if (!sim.ready())
             return;
-        sim.bindTo(ports, 0);
+        sim.bindTo(program.ports, 0);
         screen.indices[controls::Cb_Sel_Porta] = 0;
         screen.checks[controls::Ck_Abilitazione_Esportazione_Eth] = true;  // every block goes out
-        defaults.LoadDefaultParameters();
-        editor.ShowParameters();
+        program.defaults.LoadDefaultParameters();
+        program.editor.ShowParameters();
     }
 
     // Bytes on the line so far, both directions, from the simulator's frame log.
     std::size_t lineBytes() const {
         std::size_t bytes = 0;
-        for (const std::string& line : sim.logLines()) {
-            std::istringstream in(line);
-            std::string time, direction, hex;
-            in >> time >> direction;
-            while (in >> hex)
-                ++bytes;
-        }
+        for (const testing::UnitSimProcess::LoggedFrame& frame : sim.loggedFrames())
+            bytes += frame.bytes.size();
         return bytes;
     }
-
-    testing::UnitSimProcess sim;
-    testing::FakeScreen screen;
-    testing::FakeOperator dialogs;
-    catalogue::Language language;
-    ParameterSet set;
-    FreeConfigurationLayout layout{screen, screen, language};
-    ParameterEditor editor{set, screen, screen, layout};
-    ParameterDefaults defaults{set, screen, language, layout, editor, dialogs};
-    link::PosixSerialPort port;
-    MeasuredDelay delay;
-    link::PortTable ports;
-    link::DeviceLink link{port, ports, delay};
-    monitor::PollState poll;
-    testing::FakePollTimer timer;
-    monitor::LinkControl linkControl{link, poll, screen, screen, timer, dialogs, language};
-    TransferContext context{link, delay, poll, linkControl, screen, dialogs, language};
-    ParameterImport importer{context, set, editor};
-    ParameterExport exporter{context, set, editor};
 };
 
 template <class Transfer>
@@ -93,19 +71,19 @@ void Measure(benchmark::State& state, Transfer transfer, std::string_view succes
     double wallMs = 0, floorMs = 0;
     for (auto _ : state) {
         const std::size_t bytesBefore = s.lineBytes();
-        const double pausesBefore = s.delay.pausesMs;
-        s.dialogs.answers = {true};
+        const double pausesBefore = s.measured.pausesMs;
+        s.dialogs.answers = {true, true};  // the export's question and its list of changes
         const auto start = std::chrono::steady_clock::now();
         transfer(s);
         const auto end = std::chrono::steady_clock::now();
-        if (s.dialogs.boxes.empty() || s.dialogs.boxes.back().text != success) {
+        if (s.dialogs.boxes.empty() || !s.dialogs.boxes.back().text.starts_with(success)) {
             state.SkipWithError("the transfer failed");
             return;
         }
         // Every answered frame is in the log by the time it was read.
         const double wire = static_cast<double>(s.lineBytes() - bytesBefore) * ByteTimeMs;
         wallMs += std::chrono::duration<double, std::milli>(end - start).count();
-        floorMs += s.delay.pausesMs - pausesBefore + wire;
+        floorMs += s.measured.pausesMs - pausesBefore + wire;
         state.SetIterationTime(std::chrono::duration<double>(end - start).count());
     }
     const double n = static_cast<double>(state.iterations());
@@ -116,13 +94,15 @@ void Measure(benchmark::State& state, Transfer transfer, std::string_view succes
 
 void FullImport(benchmark::State& state) {
     Measure(
-        state, [](Session& s) { s.importer.ImportParameters(); }, "Dati importati correttamente");
+        state, [](Session& s) { s.program.parameterImport.ImportParameters(); },
+        "Dati importati correttamente");
 }
 BENCHMARK(FullImport)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
 
 void FullExport(benchmark::State& state) {
     Measure(
-        state, [](Session& s) { s.exporter.ExportParameters(); }, "Dati esportati correttamente");
+        state, [](Session& s) { s.program.parameterExport.ExportParameters(); },
+        "Dati esportati correttamente");
 }
 BENCHMARK(FullExport)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
 

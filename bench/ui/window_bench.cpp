@@ -15,8 +15,6 @@
 #include <QTest>
 #include <chrono>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "support/scratch_directory.h"
 #include "support/unit_sim_process.h"
@@ -75,17 +73,11 @@ class TickTimer final : public QObject {
 };
 
 // The line's floor for every exchange in the simulator's frame log.
-double FloorMs(const std::vector<std::string>& log) {
+double FloorMs(const std::vector<UnitSimProcess::LoggedFrame>& log) {
     double floor = 0;
-    for (const std::string& line : log) {
-        std::istringstream in(line);
-        std::string ms, direction, byte;
-        in >> ms >> direction;
-        long bytes = 0;
-        while (in >> byte)
-            ++bytes;
-        floor += bytes * ByteMs;
-        if (direction == "rx")
+    for (const UnitSimProcess::LoggedFrame& frame : log) {
+        floor += static_cast<double>(frame.bytes.size()) * ByteMs;
+        if (!frame.fromUnit)
             floor += FixedWaitMs + TurnaroundMs;
     }
     return floor;
@@ -106,8 +98,7 @@ void WindowPollingThePacedUnit(benchmark::State& state) {
         ScratchDirectory folder;
         const auto previous = std::filesystem::current_path();
         std::filesystem::current_path(folder.path());
-        std::ofstream(folder.file("Charger.INI"), std::ios::binary)
-            << "[PORTE]\r\nCOM1=" << sim.slavePath() << "\r\n";
+        folder.write("Charger.INI", "[PORTE]\r\nCOM1=" + sim.slavePath() + "\r\n");
 
         orvane::ui::SkinSwitcher skins;
         skins.apply(u"Amakrits");
@@ -123,7 +114,7 @@ void WindowPollingThePacedUnit(benchmark::State& state) {
         const double startUpMs = startUp.nsecsElapsed() / 1e6;
 
         TickTimer ticks(window.timer1());
-        const std::size_t logBefore = sim.logLines().size();
+        const std::size_t logBefore = sim.loggedFrames().size();
         const double cpuBefore = ProcessorSeconds();
         QElapsedTimer wall;
         wall.start();
@@ -134,7 +125,7 @@ void WindowPollingThePacedUnit(benchmark::State& state) {
         const double cpu = ProcessorSeconds() - cpuBefore;
         const double wallSeconds = wall.nsecsElapsed() / 1e9;
 
-        std::vector<std::string> log = sim.logLines();
+        std::vector<UnitSimProcess::LoggedFrame> log = sim.loggedFrames();
         log.erase(log.begin(), log.begin() + static_cast<long>(logBefore));
         const double floor = FloorMs(log);
 

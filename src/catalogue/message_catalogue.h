@@ -8,7 +8,7 @@
 
 namespace orvane::catalogue {
 
-inline constexpr int CatalogueRowCount = 272;
+inline constexpr int CatalogueRowCount = 305;
 inline constexpr int Italian = 0;
 inline constexpr int English = 1;
 
@@ -77,41 +77,76 @@ inline constexpr int GatewayRefused = 237;
 inline constexpr int DnsServerRefused = 238;
 inline constexpr int LocalServerRefused = 239;
 inline constexpr int MpptPowerRefused = 240;
+// The safe writes: backups and change lists around the transfers, snapshots before resets,
+// fields marked out of range while typing.
+inline constexpr int CompareButton = 241;
+inline constexpr int FieldHeader = 242;
+inline constexpr int UnitValueHeader = 243;
+inline constexpr int NewValueHeader = 244;
+inline constexpr int WindowValueHeader = 245;
+inline constexpr int FileValueHeader = 246;
+inline constexpr int SentValueHeader = 247;
+inline constexpr int ReadBackValueHeader = 248;
+inline constexpr int ConfirmChanges = 249;
+inline constexpr int ConfirmNoChanges = 250;
+inline constexpr int BackupSaved = 251;
+inline constexpr int ExportCancelled = 252;
+inline constexpr int BackupReadFailed = 253;
+inline constexpr int BackupSaveFailed = 254;
+inline constexpr int UnitHoldsNewValues = 255;
+inline constexpr int ReadBackDiffers = 256;
+inline constexpr int CommitAnswerLost = 257;
+inline constexpr int ReadBackFailed = 258;
+inline constexpr int WindowAgainstUnit = 259;
+inline constexpr int WindowAgainstFile = 260;
+inline constexpr int WindowSameAsUnit = 261;
+inline constexpr int WindowSameAsFile = 262;
+inline constexpr int CompareReadFailed = 263;
+inline constexpr int FlagSet = 264;
+inline constexpr int FlagClear = 265;
+inline constexpr int SnapshotSaved = 266;
+inline constexpr int NoSnapshotYet = 267;
+inline constexpr int SnapshotSaveFailed = 268;
+inline constexpr int ResetAnyway = 269;
+inline constexpr int OutOfRange = 270;
+inline constexpr int RangeTo = 271;
+inline constexpr int RangeOrZero = 272;
+inline constexpr int NoDevice = 273;  // a port-list entry bound to no device
 // The journal, the recording and the exports of what the program remembers.
-inline constexpr int JournalPage = 241;
-inline constexpr int ExportCsvButton = 242;
-inline constexpr int SavePictureButton = 243;
-inline constexpr int ConfirmClearJournal = 244;
-inline constexpr int EventColumn = 245;
-inline constexpr int DetailsColumn = 246;
-inline constexpr int RecordButton = 247;
-inline constexpr int StopRecordingButton = 248;
-inline constexpr int RowsWord = 249;
-inline constexpr int NotARecording = 250;
-inline constexpr int CannotWriteFile = 251;
+inline constexpr int JournalPage = 274;
+inline constexpr int ExportCsvButton = 275;
+inline constexpr int SavePictureButton = 276;
+inline constexpr int ConfirmClearJournal = 277;
+inline constexpr int EventColumn = 278;
+inline constexpr int DetailsColumn = 279;
+inline constexpr int RecordButton = 280;
+inline constexpr int StopRecordingButton = 281;
+inline constexpr int RowsWord = 282;
+inline constexpr int NotARecording = 283;
+inline constexpr int CannotWriteFile = 284;
 inline constexpr int TimeColumn = 186;  // "Ora"
 // Headlines of the journal's events, one per kind (event_kind.h).
-inline constexpr int LinkStartedEvent = 252;
-inline constexpr int LinkStoppedEvent = 253;
-inline constexpr int OpeningErrorEvent = 254;
-inline constexpr int LampOnEvent = 255;
-inline constexpr int LampOffEvent = 256;
-inline constexpr int CommandRequestedEvent = 257;
-inline constexpr int CommandRefusedEvent = 258;
-inline constexpr int CommandSentEvent = 259;
-inline constexpr int CommandNotAnsweredEvent = 260;
-inline constexpr int CommandDroppedEvent = 261;
-inline constexpr int TransferRefusedEvent = 262;
-inline constexpr int ParametersRefusedEvent = 263;
-inline constexpr int FileSavedEvent = 264;
-inline constexpr int FileLoadedEvent = 265;
-inline constexpr int FileUnreadableEvent = 266;
-inline constexpr int RecordingStartedEvent = 267;
-inline constexpr int RecordingStoppedEvent = 268;
-inline constexpr int RecordingErrorEvent = 269;
-inline constexpr int JournalExportedEvent = 270;
-inline constexpr int ChartExportedEvent = 271;
-inline constexpr int EventsDroppedEvent = 272;
+inline constexpr int LinkStartedEvent = 285;
+inline constexpr int LinkStoppedEvent = 286;
+inline constexpr int OpeningErrorEvent = 287;
+inline constexpr int LampOnEvent = 288;
+inline constexpr int LampOffEvent = 289;
+inline constexpr int CommandRequestedEvent = 290;
+inline constexpr int CommandRefusedEvent = 291;
+inline constexpr int CommandSentEvent = 292;
+inline constexpr int CommandNotAnsweredEvent = 293;
+inline constexpr int CommandDroppedEvent = 294;
+inline constexpr int TransferRefusedEvent = 295;
+inline constexpr int ParametersRefusedEvent = 296;
+inline constexpr int FileSavedEvent = 297;
+inline constexpr int FileLoadedEvent = 298;
+inline constexpr int FileUnreadableEvent = 299;
+inline constexpr int RecordingStartedEvent = 300;
+inline constexpr int RecordingStoppedEvent = 301;
+inline constexpr int RecordingErrorEvent = 302;
+inline constexpr int JournalExportedEvent = 303;
+inline constexpr int ChartExportedEvent = 304;
+inline constexpr int EventsDroppedEvent = 305;
 }  // namespace row
 
 }  // namespace orvane::catalogue

@@ -110,6 +110,10 @@ class Screen {
     virtual void setVisible(AnyControl control, bool visible) = 0;  // pages: their tab
     virtual void setEnabled(AnyControl control, bool enabled) = 0;
     virtual void setDate(DateControl control, CalendarDate date) = 0;
+    // Marks a numeric field whose value is outside its limits, `tip` telling them; an empty
+    // tip clears the mark.
+    virtual void setOutOfRange(Control<ControlKind::NumericField> control,
+                               std::string_view tip) = 0;
 
     // Trend channels are numbered 1..8.
     virtual void setTrendValue(Chart chart, int channel, float value) = 0;

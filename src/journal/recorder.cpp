@@ -1,10 +1,8 @@
 #include "journal/recorder.h"
 
 #include <string_view>
-#include <vector>
 
-#include "journal/csv.h"
-#include "monitor/unit_snapshot_tables.h"
+#include "journal/recording_columns.h"
 
 namespace orvane::journal {
 
@@ -19,40 +17,7 @@ bool SameSecond(const monitor::LocalTime& a, const monitor::LocalTime& b) {
            a.minute == b.minute && a.second == b.second && a.utcOffsetSeconds == b.utcOffsetSeconds;
 }
 
-std::string HeaderLine() {
-    std::vector<std::string> fields{"time"};
-    for (const monitor::MeasurementDescriptor& d : monitor::MeasurementTable)
-        fields.push_back(MeasurementColumn(d.measurement));
-    for (const monitor::LampDescriptor& d : monitor::LampTable)
-        fields.emplace_back(d.id);
-    fields.emplace_back("link");
-    return CsvLine(fields);
-}
-
 }  // namespace
-
-std::string MeasurementColumn(monitor::Measurement measurement) {
-    const monitor::MeasurementDescriptor& d = monitor::Describe(measurement);
-    return d.unit.empty() ? std::string(d.id)
-                          : std::string(d.id) + " [" + std::string(d.unit) + ']';
-}
-
-std::string RecordingHeader() {
-    static const std::string header = HeaderLine();
-    return header;
-}
-
-std::string RecordingRow(const monitor::UnitSnapshot& snapshot, const monitor::LocalTime& time) {
-    std::vector<std::string> fields;
-    fields.reserve(1 + monitor::MeasurementCount + monitor::UnitLampCount + 1);
-    fields.push_back(IsoLocalTime(time));
-    for (double value : snapshot.measurements)
-        fields.push_back(CsvNumber(value));
-    for (bool lit : snapshot.lamps)
-        fields.emplace_back(lit ? "1" : "0");
-    fields.emplace_back(monitor::IdOf(snapshot.link.condition));
-    return CsvLine(fields);
-}
 
 Recorder::Recorder(const ExportServices& services, frontend::Screen& screen)
     : s_(services), screen_(screen) {}

@@ -4,7 +4,8 @@
 // condition. Snapshots come only while the link is started, so a stopped link pauses the
 // recording and a started one resumes it. Each row goes to the operating system as it is
 // written. A chosen file that already holds a recording with the same columns is continued;
-// any other non-empty file is refused, never overwritten. The button reads "Registra..."
+// any other non-empty file is refused, never overwritten. The columns are those of
+// recording_columns.h. The button reads "Registra..."
 // or "Ferma registrazione (N righe)". Owned by the session; window thread only.
 #pragma once
 
@@ -18,14 +19,6 @@
 #include "monitor/snapshot_sink.h"
 
 namespace orvane::journal {
-
-// "time,gridVoltage [V],...,blocked,...,link": every measurement with its unit, every lamp,
-// the link's condition.
-std::string RecordingHeader();
-// One row of `snapshot` at `time`, with its CR LF.
-std::string RecordingRow(const monitor::UnitSnapshot& snapshot, const monitor::LocalTime& time);
-// "gridVoltage [V]"; the identifier alone for a plain number.
-std::string MeasurementColumn(monitor::Measurement measurement);
 
 class Recorder final : public monitor::SnapshotSink {
   public:

@@ -8,8 +8,6 @@ namespace orvane::link {
 
 namespace {
 
-using ReceiveArea = std::array<std::uint8_t, ReceiveAreaSize>;
-
 // Frame start inside the received run, or nothing while the first bytes do not tell yet.
 std::optional<std::size_t> KnownStart(StartRule rule, std::span<const std::uint8_t> got) {
     if (got.empty())
@@ -86,48 +84,81 @@ void DeviceLink::purge() {
     port_.discardInput();
 }
 
-std::size_t DeviceLink::readAnswer(std::span<std::uint8_t> into, StartRule rule,
-                                   std::size_t usedBytes) {
+std::size_t DeviceLink::readAnswer(const AnswerShape& shape) {
     if (!open_)
         return 0;
+    const std::span<std::uint8_t> into(received_.data(), shape.readBytes);
     ReadComplete complete;
     if (earlyCompletion_) {
         // Complete once the frame (by its own length byte) is in and it covers every byte
         // the routine looks at; an implausible length leaves the plain time-outs in charge.
-        complete = [rule, usedBytes, size = into.size()](std::span<const std::uint8_t> got) {
+        complete = [rule = shape.start, used = shape.checkedBytes,
+                    size = into.size()](std::span<const std::uint8_t> got) {
             const std::optional<std::size_t> start = KnownStart(rule, got);
             if (!start || got.size() <= *start + LengthByte)
                 return false;
             const std::size_t length = got[*start + LengthByte];
             const bool plausible =
-                length >= std::max(FrameOverhead, usedBytes) && *start + length <= size;
+                length >= std::max(FrameOverhead, used) && *start + length <= size;
             return plausible && got.size() >= *start + length;
         };
     }
     return port_.read(into, ReadTimeouts{}, complete);
 }
 
+DeviceLink::Answer DeviceLink::transact(const Request& request, const AnswerShape& shape) {
+    received_.fill(0);
+    const std::uint8_t length = BuildFrame(
+        tx_, request.unitAddress, request.masterAddress, request.functionCode,
+        request.payload.data(), request.payload.size(), request.addressLow, request.addressHigh);
+    SendFrame(length);
+    purge();
+    if (shape.turnaround)
+        delay_.waitMs(AnswerTurnaroundMs);
+    const std::size_t received = readAnswer(shape);
+    const std::size_t start = FrameStart(shape.start, received_[0], received_[1]);
+    return {received, std::span(received_).subspan(start)};
+}
+
+std::optional<std::uint8_t> DeviceLink::takeMemoryAnswer(const Answer& answer,
+                                                         std::uint8_t functionCode) {
+    if (answer.received == 0)
+        return write_result::NoAnswer;
+    std::copy_n(answer.frame.begin(), answer_.size(), answer_.begin());
+    if (!AnswerIntact(answer_))
+        return write_result::BadChecksum;
+    if (answer_[FunctionByte] != functionCode)
+        return write_result::WrongFunction;
+    return std::nullopt;
+}
+
+namespace {
+
+// The memory routines share their first three codes (see takeMemoryAnswer).
+static_assert(write_result::NoAnswer == read_result::NoAnswer &&
+              write_result::BadChecksum == read_result::BadChecksum &&
+              write_result::WrongFunction == read_result::WrongFunction);
+
+std::uint8_t Low(std::uint16_t address) {
+    return static_cast<std::uint8_t>(address & 0xFF);
+}
+std::uint8_t High(std::uint16_t address) {
+    return static_cast<std::uint8_t>(address >> 8);
+}
+
+}  // namespace
+
 std::uint8_t DeviceLink::MemoryWrite(const std::uint8_t* data, std::uint16_t address,
                                      std::uint8_t count, std::uint8_t unitAddress) {
     count = std::min(count, MaxMemoryWriteBytes);
-    const std::uint8_t length = BuildFrame(tx_, unitAddress, MasterAddress, function::MemoryWrite,
-                                           data, count, static_cast<std::uint8_t>(address & 0xFF),
-                                           static_cast<std::uint8_t>(address >> 8));
-    SendFrame(length);
-    purge();
-    ReceiveArea raw{};
-    // The answer's status is byte 6: bytes 0..6 must be in.
-    const std::size_t received = readAnswer(std::span(raw.data(), std::size_t{count} + 8),
-                                            StartRule::SkipLeadingZero, PayloadStart + 1);
-    if (received == 0)
-        return write_result::NoAnswer;
-
-    const std::size_t start = FrameStart(StartRule::SkipLeadingZero, raw[0], raw[1]);
-    std::copy_n(raw.begin() + static_cast<std::ptrdiff_t>(start), answer_.size(), answer_.begin());
-    if (!AnswerIntact(answer_))
-        return write_result::BadChecksum;
-    if (answer_[FunctionByte] != function::MemoryWrite)
-        return write_result::WrongFunction;
+    // The unit answers at once; only a leading 0x00 goes. The status is byte 6: bytes 0..6
+    // must be in.
+    const Answer answer =
+        transact({unitAddress, MasterAddress, function::MemoryWrite, std::span(data, count),
+                  Low(address), High(address)},
+                 {std::size_t{count} + 8, StartRule::SkipLeadingZero, PayloadStart + 1, false});
+    if (const std::optional<std::uint8_t> failed = takeMemoryAnswer(answer, function::MemoryWrite))
+        return *failed;
     const std::uint8_t status = answer_[PayloadStart];
     if (status == 1)
         return write_result::Ok;
@@ -143,25 +174,11 @@ std::uint8_t DeviceLink::MemoryRead(std::uint8_t* destination, std::uint16_t add
     if (count > MaxPayloadLength)
         return read_result::NoData;
     const std::uint8_t request[1] = {count};
-    ReceiveArea raw{};
-    const std::uint8_t length = BuildFrame(tx_, unitAddress, MasterAddress, function::MemoryRead,
-                                           request, 1, static_cast<std::uint8_t>(address & 0xFF),
-                                           static_cast<std::uint8_t>(address >> 8));
-    SendFrame(length);
-    purge();
-    delay_.waitMs(AnswerTurnaroundMs);
-    const std::size_t received =
-        readAnswer(std::span(raw.data(), std::size_t{count} + 8),
-                   StartRule::SkipLeadingZeroOrRepeat, PayloadStart + count);
-    if (received == 0)
-        return read_result::NoAnswer;
-
-    const std::size_t start = FrameStart(StartRule::SkipLeadingZeroOrRepeat, raw[0], raw[1]);
-    std::copy_n(raw.begin() + static_cast<std::ptrdiff_t>(start), answer_.size(), answer_.begin());
-    if (!AnswerIntact(answer_))
-        return read_result::BadChecksum;
-    if (answer_[FunctionByte] != function::MemoryRead)
-        return read_result::WrongFunction;
+    const Answer answer = transact(
+        {unitAddress, MasterAddress, function::MemoryRead, request, Low(address), High(address)},
+        {std::size_t{count} + 8, StartRule::SkipLeadingZeroOrRepeat, PayloadStart + count, true});
+    if (const std::optional<std::uint8_t> failed = takeMemoryAnswer(answer, function::MemoryRead))
+        return *failed;
     if (answer_[LengthByte] == FrameOverhead)
         return read_result::NoData;
     std::copy_n(answer_.begin() + PayloadStart, count, destination);
@@ -179,22 +196,15 @@ std::uint8_t DeviceLink::Exchange(std::uint8_t unitAddress, std::uint8_t masterA
         buffer.size() < std::max<std::size_t>(n, frameBytes))
         return exchange_result::BadLength;
 
-    ReceiveArea raw{};
-    const std::uint8_t length = BuildFrame(tx_, unitAddress, masterAddress, functionCode,
-                                           buffer.data(), n, addressLow, addressHigh);
-    SendFrame(length);
-    std::fill_n(buffer.begin(), m, 0);
-    purge();
-    delay_.waitMs(AnswerTurnaroundMs);
-    const std::size_t received = readAnswer(std::span(raw.data(), frameBytes),
-                                            StartRule::SkipLeadingZeroOrRepeat, PayloadStart + m);
-
-    const std::size_t start = FrameStart(StartRule::SkipLeadingZeroOrRepeat, raw[0], raw[1]);
-    std::copy_n(raw.begin() + static_cast<std::ptrdiff_t>(start), frameBytes, buffer.begin());
+    const Answer answer = transact(
+        {unitAddress, masterAddress, functionCode, buffer.first(n), addressLow, addressHigh},
+        {frameBytes, StartRule::SkipLeadingZeroOrRepeat, PayloadStart + m, true});
+    // The caller gets the answer area whatever arrived: it replaces the request payload.
+    std::copy_n(answer.frame.begin(), frameBytes, buffer.begin());
     const std::size_t answerLength = buffer[LengthByte];
     if (answerLength == 0 || answerLength > frameBytes)
         return exchange_result::BadLength;
-    if (received < FrameOverhead)
+    if (answer.received < FrameOverhead)
         return exchange_result::TooShort;
     return AnswerIntact(buffer.first(frameBytes)) ? exchange_result::Ok
                                                   : exchange_result::BadChecksum;

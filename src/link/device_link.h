@@ -1,12 +1,14 @@
 // The program's single link to the unit: the open port, the 240-byte transmit buffer and
 // the three request/answer transactions with their one-byte result codes. Owned by the
-// window (through the session) for the whole run; used from the window thread only.
+// program root for the whole run; used from the window thread only.
 // Transactions block until their answer has been read; they never retry. RTS, which an
 // RS-485 adapter may take as its direction, is up only while a request is sent (by the
 // kernel in its RS-485 mode, else by the link) and never while an answer may come.
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 
 #include "link/delay.h"
@@ -86,7 +88,39 @@ class DeviceLink {
     void setEarlyCompletion(bool on) { earlyCompletion_ = on; }
 
   private:
-    std::size_t readAnswer(std::span<std::uint8_t> into, StartRule rule, std::size_t usedBytes);
+    // A request as one routine lays it out.
+    struct Request {
+        std::uint8_t unitAddress;
+        std::uint8_t masterAddress;
+        std::uint8_t functionCode;
+        std::span<const std::uint8_t> payload;
+        std::uint8_t addressLow;
+        std::uint8_t addressHigh;
+    };
+    // What one routine expects of its answer: the bytes it reads, how it finds the frame
+    // start, how many frame bytes its checks look at (the read may end once they are in), and
+    // whether the unit gets the turnaround before the read.
+    struct AnswerShape {
+        std::size_t readBytes;
+        StartRule start;
+        std::size_t checkedBytes;
+        bool turnaround;
+    };
+    // What came back: the count received and the receive area from the frame start on.
+    struct Answer {
+        std::size_t received;
+        std::span<const std::uint8_t> frame;
+    };
+
+    // The one way every routine talks to the unit: builds the request, sends it, purges,
+    // waits the turnaround where the shape asks for it, reads into the cleared receive area
+    // and takes the frame start. Each routine checks the answer by its own rules.
+    Answer transact(const Request& request, const AnswerShape& shape);
+    // The memory routines' common checks on the answer copied into answer_: NoAnswer,
+    // BadChecksum or WrongFunction (the same codes for both), or nothing when it is intact
+    // and answers `functionCode`.
+    std::optional<std::uint8_t> takeMemoryAnswer(const Answer& answer, std::uint8_t functionCode);
+    std::size_t readAnswer(const AnswerShape& shape);
     void purge();
 
     SerialPort& port_;
@@ -97,6 +131,7 @@ class DeviceLink {
     bool earlyCompletion_ = true;
     FrameBuffer tx_{};
     FrameBuffer answer_{};
+    std::array<std::uint8_t, ReceiveAreaSize> received_{};
 };
 
 }  // namespace orvane::link

@@ -70,14 +70,14 @@ std::optional<std::string> PortTable::devicePath(int index) const {
     return e.path;
 }
 
-std::string PortTable::entryText(int index) const {
-    return entry(index, [](const Entry& e) {
+std::string PortTable::entryText(int index, std::string_view noDevice) const {
+    return entry(index, noDevice, [](const Entry& e) {
         return e.description.empty() ? e.path : e.path + " (" + e.description + ")";
     });
 }
 
-std::string PortTable::entryLabel(int index) const {
-    return entry(index, [](const Entry& e) {
+std::string PortTable::entryLabel(int index, std::string_view noDevice) const {
+    return entry(index, noDevice, [](const Entry& e) {
         const std::filesystem::path path(e.path);
         if (path.parent_path().filename() == "by-id")
             return e.description.empty() ? DescribeById(path.filename().string()) : e.description;
@@ -90,12 +90,12 @@ std::string PortTable::entryLabel(int index) const {
 }
 
 template <class DeviceText>
-std::string PortTable::entry(int index, DeviceText device) const {
+std::string PortTable::entry(int index, std::string_view noDevice, DeviceText device) const {
     std::string text = PortName(index);
     if (text.empty())
         return text;
     const Entry& e = entries_[static_cast<std::size_t>(index)];
-    return text + " \u2014 " + (e.path.empty() ? std::string("none") : device(e));
+    return text + " \u2014 " + (e.path.empty() ? std::string(noDevice) : device(e));
 }
 
 }  // namespace orvane::link

@@ -1,7 +1,7 @@
 // Maps the eleven port-list entries "COM 1".."COM 11" to device paths. The list index is
 // what the settings file stores, so the entries never move; on POSIX each index is bound to
 // a device at start-up: entries configured by the installer win, the remaining indices take
-// the serial devices present, in a stable order. Owned by the window; window thread only.
+// the serial devices present, in a stable order. Owned by the program root; window thread only.
 #pragma once
 
 #include <array>
@@ -32,12 +32,13 @@ class PortTable {
     void assignPresent(const std::vector<SerialDevice>& present);
 
     std::optional<std::string> devicePath(int index) const;
-    // The list text: "COM 1 — /dev/ttyUSB0 (FTDI USB-RS485)" or "COM 4 — none".
-    std::string entryText(int index) const;
+    // The list text: "COM 1 — /dev/ttyUSB0 (FTDI USB-RS485)", or with `noDevice` (the
+    // operator's word for it, given by the caller) for an entry bound to none: "COM 4 — none".
+    std::string entryText(int index, std::string_view noDevice) const;
     // The same entry short enough for the closed list, by what tells its device apart: an
     // adapter's description or the readable part of its by-id name ("COM 1 — FTDI
     // USB-RS485 Cable"), otherwise the kernel's name ("COM 2 — ttyS0").
-    std::string entryLabel(int index) const;
+    std::string entryLabel(int index, std::string_view noDevice) const;
 
   private:
     struct Entry {
@@ -45,9 +46,9 @@ class PortTable {
         std::string description;
         bool configured = false;
     };
-    // "COM n — " and what `device` says of the entry's device, or "none".
+    // "COM n — " and what `device` says of the entry's device, or `noDevice`.
     template <class DeviceText>
-    std::string entry(int index, DeviceText device) const;
+    std::string entry(int index, std::string_view noDevice, DeviceText device) const;
     std::array<Entry, PortCount> entries_{};
 };
 

@@ -1,7 +1,7 @@
 // Start and stop of the poll link: the `Bt_Open` button and the stop that parameter
 // transfers run before they take the port over. The window's poll timer runs while the link
 // is started. Starts, stops, opening errors and the commands a stop drops go to `events`.
-// Owned by the session; window thread only.
+// Owned by the program root; window thread only.
 #pragma once
 
 #include "catalogue/message_catalogue.h"

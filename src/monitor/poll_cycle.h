@@ -3,8 +3,8 @@
 // five in a row. Pending commands ride on the cycle after the clock read. An answer
 // counts only when it carries the request's function code and fills what it is stored in.
 // Every command sent goes to the journal's events with its outcome, and so does a pending
-// one whose flag the sent one cleared. Owned by the session; window thread only; never runs
-// while another transfer holds the port.
+// one whose flag the sent one cleared. Owned by the live monitor; window thread only; never
+// runs while another transfer holds the port.
 #pragma once
 
 #include <array>

@@ -1,6 +1,6 @@
 // The poll members and stored answer blocks of the live link, what its LED-matrix line
-// shows, plus the seven one-shot command flags. Plain data owned by the session for the
-// whole run; window thread only. Block byte k is answer payload byte k (answer frame
+// shows, plus the seven one-shot command flags. Plain data owned by the program root for
+// the whole run; window thread only. Block byte k is answer payload byte k (answer frame
 // byte 6 + k).
 #pragma once
 

@@ -1,5 +1,5 @@
 // The decoded side of the live link: one smoothing filter per measurement word, the
-// smoothed and the latest raw words. Plain data owned by the session for the whole run;
+// smoothed and the latest raw words. Plain data owned by the program root for the whole run;
 // window thread only.
 #pragma once
 

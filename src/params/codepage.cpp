@@ -9,20 +9,22 @@ namespace {
 
 // Code points of bytes 0x80..0x9F; the rest of the code page equals Latin-1.
 constexpr std::array<char32_t, 32> High{
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
 char32_t ToCodePoint(unsigned char b) {
-    if (b >= 0x80 && b <= 0x9F) return High[b - 0x80];
+    if (b >= 0x80 && b <= 0x9F)
+        return High[b - 0x80];
     return b;
 }
 
 int ToByte(char32_t cp) {
-    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<int>(cp);
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF))
+        return static_cast<int>(cp);
     for (std::size_t i = 0; i < High.size(); ++i)
-        if (High[i] == cp) return static_cast<int>(0x80 + i);
+        if (High[i] == cp)
+            return static_cast<int>(0x80 + i);
     return -1;
 }
 
@@ -44,7 +46,8 @@ void AppendUtf8(std::string& out, char32_t cp) {
 std::string Cp1252ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size());
-    for (char c : bytes) AppendUtf8(out, ToCodePoint(static_cast<unsigned char>(c)));
+    for (char c : bytes)
+        AppendUtf8(out, ToCodePoint(static_cast<unsigned char>(c)));
     return out;
 }
 

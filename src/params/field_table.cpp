@@ -18,9 +18,24 @@ using namespace frontend::controls;
 
 // `refusalRow` names the address the octet belongs to.
 constexpr FieldDescriptor Octet(F f, std::string_view name, std::uint8_t offset,
-                                NumberField control, int refusalRow) {
+                                NumberField control, int refusalRow,
+                                frontend::Control<frontend::ControlKind::Label> caption) {
     FieldDescriptor d{f, name, Block::Network, offset, 1, K::Octet, control};
     d.refusalRow = refusalRow;
+    d.caption = {{caption}, {}, static_cast<std::uint8_t>(offset % 4 + 1)};
+    return d;
+}
+
+// The row that names a field in lists of fields, and the unit its value is in.
+constexpr FieldDescriptor Row(FieldDescriptor d, RowCaption caption, std::string_view unit = {}) {
+    d.caption = caption;
+    d.unit = unit;
+    return d;
+}
+
+// A list whose entries are catalogue rows from `firstRow` on.
+constexpr FieldDescriptor Entries(FieldDescriptor d, int firstRow) {
+    d.firstEntryRow = firstRow;
     return d;
 }
 
@@ -100,86 +115,133 @@ constexpr Block C = Block::Config;
 
 // Block by block in the order of `Block`, each in offset order.
 constexpr std::array<FieldDescriptor, FieldCount> Table{{
-    Octet(F::ipAddress1, "ipAddress1", 0, Ed_Ind_1, Ip),
-    Octet(F::ipAddress2, "ipAddress2", 1, Ed_Ind_2, Ip),
-    Octet(F::ipAddress3, "ipAddress3", 2, Ed_Ind_3, Ip),
-    Octet(F::ipAddress4, "ipAddress4", 3, Ed_Ind_4, Ip),
-    Octet(F::subnetMask1, "subnetMask1", 4, Ed_Sub_1, Subnet),
-    Octet(F::subnetMask2, "subnetMask2", 5, Ed_Sub_2, Subnet),
-    Octet(F::subnetMask3, "subnetMask3", 6, Ed_Sub_3, Subnet),
-    Octet(F::subnetMask4, "subnetMask4", 7, Ed_Sub_4, Subnet),
-    Octet(F::gateway1, "gateway1", 8, Ed_Gh_1, Gateway),
-    Octet(F::gateway2, "gateway2", 9, Ed_Gh_2, Gateway),
-    Octet(F::gateway3, "gateway3", 10, Ed_Gh_3, Gateway),
-    Octet(F::gateway4, "gateway4", 11, Ed_Gh_4, Gateway),
-    Octet(F::dnsServer1, "dnsServer1", 12, Ed_Dns_1, Dns),
-    Octet(F::dnsServer2, "dnsServer2", 13, Ed_Dns_2, Dns),
-    Octet(F::dnsServer3, "dnsServer3", 14, Ed_Dns_3, Dns),
-    Octet(F::dnsServer4, "dnsServer4", 15, Ed_Dns_4, Dns),
-    Octet(F::localServer1, "localServer1", 16, Ed_Ser_Loc_1, LocalServer),
-    Octet(F::localServer2, "localServer2", 17, Ed_Ser_Loc_2, LocalServer),
-    Octet(F::localServer3, "localServer3", 18, Ed_Ser_Loc_3, LocalServer),
-    Octet(F::localServer4, "localServer4", 19, Ed_Ser_Loc_4, LocalServer),
-    Flag(F::staticAddress, "staticAddress", Block::Network, 20, 0, Rd_Statico, Rd_Dinamico),
-    Flag(F::localServerSelected, "localServerSelected", Block::Network, 20, 1, Ck_Ser_Locale,
-         Ck_Ser_Remoto),
+    Octet(F::ipAddress1, "ipAddress1", 0, Ed_Ind_1, Ip, Lb_Indirizzo_Eth),
+    Octet(F::ipAddress2, "ipAddress2", 1, Ed_Ind_2, Ip, Lb_Indirizzo_Eth),
+    Octet(F::ipAddress3, "ipAddress3", 2, Ed_Ind_3, Ip, Lb_Indirizzo_Eth),
+    Octet(F::ipAddress4, "ipAddress4", 3, Ed_Ind_4, Ip, Lb_Indirizzo_Eth),
+    Octet(F::subnetMask1, "subnetMask1", 4, Ed_Sub_1, Subnet, Lb_Subnet),
+    Octet(F::subnetMask2, "subnetMask2", 5, Ed_Sub_2, Subnet, Lb_Subnet),
+    Octet(F::subnetMask3, "subnetMask3", 6, Ed_Sub_3, Subnet, Lb_Subnet),
+    Octet(F::subnetMask4, "subnetMask4", 7, Ed_Sub_4, Subnet, Lb_Subnet),
+    Octet(F::gateway1, "gateway1", 8, Ed_Gh_1, Gateway, Lb_Gath),
+    Octet(F::gateway2, "gateway2", 9, Ed_Gh_2, Gateway, Lb_Gath),
+    Octet(F::gateway3, "gateway3", 10, Ed_Gh_3, Gateway, Lb_Gath),
+    Octet(F::gateway4, "gateway4", 11, Ed_Gh_4, Gateway, Lb_Gath),
+    Octet(F::dnsServer1, "dnsServer1", 12, Ed_Dns_1, Dns, Lb_DNS),
+    Octet(F::dnsServer2, "dnsServer2", 13, Ed_Dns_2, Dns, Lb_DNS),
+    Octet(F::dnsServer3, "dnsServer3", 14, Ed_Dns_3, Dns, Lb_DNS),
+    Octet(F::dnsServer4, "dnsServer4", 15, Ed_Dns_4, Dns, Lb_DNS),
+    Octet(F::localServer1, "localServer1", 16, Ed_Ser_Loc_1, LocalServer, Lb_Server_Locale),
+    Octet(F::localServer2, "localServer2", 17, Ed_Ser_Loc_2, LocalServer, Lb_Server_Locale),
+    Octet(F::localServer3, "localServer3", 18, Ed_Ser_Loc_3, LocalServer, Lb_Server_Locale),
+    Octet(F::localServer4, "localServer4", 19, Ed_Ser_Loc_4, LocalServer, Lb_Server_Locale),
+    Row(Flag(F::staticAddress, "staticAddress", Block::Network, 20, 0, Rd_Statico, Rd_Dinamico),
+        {{Gr_Sel_Tipo_Indirizzo}}),
+    Row(Flag(F::localServerSelected, "localServerSelected", Block::Network, 20, 1, Ck_Ser_Locale,
+             Ck_Ser_Remoto),
+        {{Gr_Sel_Tipo_Server}}),
 
-    Number(F::capacityAh, "capacityAh", C, 0, 2, Ed_Capacita, 25, 550, 1),
-    Number(F::panelCount, "panelCount", C, 2, 1, Ed_Num_Pannelli, 4, 16, 2),
-    List(F::batteryType, "batteryType", C, 3, 1, Cb_Tipo_Batt, 7, 1, 6, 3),
-    Number(F::maxSupplyCurrentA, "maxSupplyCurrentA", C, 4, 1, Ed_MAx_Corr_Erog, 2, 30, 4),
-    Flag(F::supplyLimitC10, "supplyLimitC10", C, 5, 0, Ck_Max_Corr_C10),
-    List(F::inverterType, "inverterType", C, 6, 1, Cb_Tipo_Inverter, 6, 1, 5, 5),
-    MaxMpptPower(),
+    Row(Number(F::capacityAh, "capacityAh", C, 0, 2, Ed_Capacita, 25, 550, 1), {{Lb_Cap_Batt}},
+        "Ah"),
+    Row(Number(F::panelCount, "panelCount", C, 2, 1, Ed_Num_Pannelli, 4, 16, 2),
+        {{Lb_Num_Pann_A1}}),
+    Row(Entries(List(F::batteryType, "batteryType", C, 3, 1, Cb_Tipo_Batt, 7, 1, 6, 3),
+                catalogue::row::BatteryTypeFirst),
+        {{Lb_Tipo_Batteria}}),
+    Row(Number(F::maxSupplyCurrentA, "maxSupplyCurrentA", C, 4, 1, Ed_MAx_Corr_Erog, 2, 30, 4),
+        {{Lb_Max_Corrente_Libero}}, "A"),
+    Row(Flag(F::supplyLimitC10, "supplyLimitC10", C, 5, 0, Ck_Max_Corr_C10), {{Ck_Max_Corr_C10}}),
+    Row(Entries(List(F::inverterType, "inverterType", C, 6, 1, Cb_Tipo_Inverter, 6, 1, 5, 5),
+                catalogue::row::InverterTypeFirst),
+        {{Lb_Tipo_Inverter}}),
+    Row(MaxMpptPower(), {{Lb_Max_Pow_Mppt}}, "W"),
 
-    Free(F::endChargeVoltage, "endChargeVoltage", 0, Ed_Finecarica, 350, 600, 1),
-    Free(F::supplyDeepDischargeVoltage, "supplyDeepDischargeVoltage", 2, Ed_Scarica_Profonda_Erog,
-         350, 600, 4),
-    Free(F::dischargeLimitVoltage, "dischargeLimitVoltage", 4, Ed_Limite_Scarica, 350, 600, 3),
-    Free(F::maintenanceVoltage, "maintenanceVoltage", 6, Ed_Mantenimento, 350, 600, 2),
-    AbsorbablePercent(),
-    Free(F::chargeCurrentDivider, "chargeCurrentDivider", 10, Ed_Div_C, 20, 500, 7),
-    Free(F::fullChargeAfterSummer, "fullChargeAfterSummer", 12, Ed_C_Mol_Carica_Completa_Est, 2,
-         200, 5),
-    Free(F::fullChargeAfterWinter, "fullChargeAfterWinter", 14, Ed_C_Mol_Carica_Completa_Inv, 2,
-         200, 6),
-    Free(F::endChargeDividerSummer, "endChargeDividerSummer", 16, Ed_C_Finecarica_Est, 10, 2300, 8),
-    Free(F::endChargeDividerWinter, "endChargeDividerWinter", 18, Ed_C_Finecarica_Inv, 10, 2300, 9),
-    FreeOrZero(F::equalizationVoltage, "equalizationVoltage", 20, Ed_V_Equali, 350, 600, 15),
-    Free(F::cvMinutesNormalSummer, "cvMinutesNormalSummer", 22, Ed_Minuti_T_Cost_CN_Est, 15, 600,
-         11),
-    Free(F::cvMinutesNormalWinter, "cvMinutesNormalWinter", 24, Ed_Minuti_T_Cost_CN_Inv, 15, 600,
-         12),
-    Free(F::cvMinutesFullSummer, "cvMinutesFullSummer", 26, Ed_Minuti_T_Cost_CC_Est, 15, 600, 13),
-    Free(F::cvMinutesFullWinter, "cvMinutesFullWinter", 28, Ed_Minuti_T_Cost_CC_Inv, 15, 600, 14),
-    FreeOrZero(F::equalizationMinutesSummer, "equalizationMinutesSummer", 30, Ed_Min_Equali_Est, 15,
-               600, 16),
-    FreeOrZero(F::equalizationMinutesWinter, "equalizationMinutesWinter", 32, Ed_Min_Equali_Inv, 15,
-               600, 17),
-    Free(F::chargeEfficiencyPermille, "chargeEfficiencyPermille", 34, Ed_Rend_Carica, 200, 1500,
-         18),
-    Free(F::dischargeEfficiencyPermille, "dischargeEfficiencyPermille", 36, Ed_Rend_Scarica, 200,
-         1500, 19),
-    Free(F::standbyDeepDischargeVoltage, "standbyDeepDischargeVoltage", 38,
-         Ed_Soglia_Sc_Prof_StandBy, 370, 500, 20),
-    Free(F::batteryLifeCycles, "batteryLifeCycles", 40, Ed_Num_Cicli_Vita_Batt, 10, 5000, 21),
-    Free(F::batteryBlockTemperature, "batteryBlockTemperature", 42, Ed_Soglia_Temp_Batt_Blocco, 250,
-         550, 22),
+    Row(Free(F::endChargeVoltage, "endChargeVoltage", 0, Ed_Finecarica, 350, 600, 1),
+        {{Lb_Soglia_Finecarica}}, "V*10"),
+    Row(Free(F::supplyDeepDischargeVoltage, "supplyDeepDischargeVoltage", 2,
+             Ed_Scarica_Profonda_Erog, 350, 600, 4),
+        {{Lb_Soglia_Sc_Prof_Erogazione}}, "V*10"),
+    Row(Free(F::dischargeLimitVoltage, "dischargeLimitVoltage", 4, Ed_Limite_Scarica, 350, 600, 3),
+        {{Lb_Soglia_Tensione_Scarica}}, "V*10"),
+    Row(Free(F::maintenanceVoltage, "maintenanceVoltage", 6, Ed_Mantenimento, 350, 600, 2),
+        {{Lb_Soglia_MAntenimento}}, "V*10"),
+    Row(AbsorbablePercent(), {{Lb_Perc_Cap_Assorbibile}}, "%"),
+    Row(Free(F::chargeCurrentDivider, "chargeCurrentDivider", 10, Ed_Div_C, 20, 500, 7),
+        {{Lb_Div_Corr_Carica}}),
+    Row(Free(F::fullChargeAfterSummer, "fullChargeAfterSummer", 12, Ed_C_Mol_Carica_Completa_Est, 2,
+             200, 5),
+        {{Lb_Carica_Com_Dopo, Lb_Transito_Dopo}, Lb_Mod_Estate}),
+    Row(Free(F::fullChargeAfterWinter, "fullChargeAfterWinter", 14, Ed_C_Mol_Carica_Completa_Inv, 2,
+             200, 6),
+        {{Lb_Carica_Com_Dopo, Lb_Transito_Dopo}, Lb_Mod_Inverno}),
+    Row(Free(F::endChargeDividerSummer, "endChargeDividerSummer", 16, Ed_C_Finecarica_Est, 10, 2300,
+             8),
+        {{Str_Lb_Div_Corr_Finecarica_1, Lb_Finec_Estate}, Lb_Mod_Estate}),
+    Row(Free(F::endChargeDividerWinter, "endChargeDividerWinter", 18, Ed_C_Finecarica_Inv, 10, 2300,
+             9),
+        {{Str_Lb_Div_Corr_Finecarica_1, Lb_Finec_Estate}, Lb_Mod_Inverno}),
+    Row(FreeOrZero(F::equalizationVoltage, "equalizationVoltage", 20, Ed_V_Equali, 350, 600, 15),
+        {{Lb_Soglia_Equalizzazione}}, "V*10"),
+    Row(Free(F::cvMinutesNormalSummer, "cvMinutesNormalSummer", 22, Ed_Minuti_T_Cost_CN_Est, 15,
+             600, 11),
+        {{Lb_Minuti_Tens_Costante, Lb_Carica_Normale}, Lb_Mod_Estate}, "min"),
+    Row(Free(F::cvMinutesNormalWinter, "cvMinutesNormalWinter", 24, Ed_Minuti_T_Cost_CN_Inv, 15,
+             600, 12),
+        {{Lb_Minuti_Tens_Costante, Lb_Carica_Normale}, Lb_Mod_Inverno}, "min"),
+    Row(Free(F::cvMinutesFullSummer, "cvMinutesFullSummer", 26, Ed_Minuti_T_Cost_CC_Est, 15, 600,
+             13),
+        {{Lb_Minuti_Tens_Costante_1, Lb_In_Carica_Completa}, Lb_Mod_Estate}, "min"),
+    Row(Free(F::cvMinutesFullWinter, "cvMinutesFullWinter", 28, Ed_Minuti_T_Cost_CC_Inv, 15, 600,
+             14),
+        {{Lb_Minuti_Tens_Costante_1, Lb_In_Carica_Completa}, Lb_Mod_Inverno}, "min"),
+    Row(FreeOrZero(F::equalizationMinutesSummer, "equalizationMinutesSummer", 30, Ed_Min_Equali_Est,
+                   15, 600, 16),
+        {{Lb_Minuti_Equalizzazione}, Lb_Mod_Estate}, "min"),
+    Row(FreeOrZero(F::equalizationMinutesWinter, "equalizationMinutesWinter", 32, Ed_Min_Equali_Inv,
+                   15, 600, 17),
+        {{Lb_Minuti_Equalizzazione}, Lb_Mod_Inverno}, "min"),
+    Row(Free(F::chargeEfficiencyPermille, "chargeEfficiencyPermille", 34, Ed_Rend_Carica, 200, 1500,
+             18),
+        {{Lb_Permille_Carica}}, "\u2030"),
+    Row(Free(F::dischargeEfficiencyPermille, "dischargeEfficiencyPermille", 36, Ed_Rend_Scarica,
+             200, 1500, 19),
+        {{Lb_Permille_Scarica}}, "\u2030"),
+    Row(Free(F::standbyDeepDischargeVoltage, "standbyDeepDischargeVoltage", 38,
+             Ed_Soglia_Sc_Prof_StandBy, 370, 500, 20),
+        {{Lb_Scarica_Prof_StdBY}}, "V*10"),
+    Row(Free(F::batteryLifeCycles, "batteryLifeCycles", 40, Ed_Num_Cicli_Vita_Batt, 10, 5000, 21),
+        {{Lb_Num_Cicli_Vita_Batteria}}),
+    Row(Free(F::batteryBlockTemperature, "batteryBlockTemperature", 42, Ed_Soglia_Temp_Batt_Blocco,
+             250, 550, 22),
+        {{Lb_Soglia_Blocco}}, "\u00B0C*10"),
 
-    Flag(F::gridServicesEnabled, "gridServicesEnabled", G, 0, 0, Ck_Ab_Servizi_Rete),
-    Flag(F::overvoltageLimitEnabled, "overvoltageLimitEnabled", G, 0, 1, Ck_Limite_Sovratensione),
-    Flag(F::overFreqLimitEnabled, "overFreqLimitEnabled", G, 0, 2, Ck_Ab_Lim_Sovra),
-    Flag(F::underFreqLimitEnabled, "underFreqLimitEnabled", G, 0, 3, Ck_Ab_Lim_Sotto),
-    Number(F::overFreqStart, "overFreqStart", G, 2, 2, Ed_Lim_Min_Sovra_Freq, 501, 520, 1),
-    Number(F::overFreqMax, "overFreqMax", G, 4, 2, Ed_Lim_Max_Sovra_Freq, 501, 520, 2),
-    Number(F::underFreqStart, "underFreqStart", G, 6, 2, Ed_Lim_Min_Sotto_Freq, 470, 499, 3),
-    Number(F::underFreqMin, "underFreqMin", G, 8, 2, Ed_Lim_Max_Sotto_Freq, 470, 499, 4),
-    List(F::insertionDelayMs, "insertionDelayMs", G, 10, 2, Ed_Combo_Ritardo, 21, 50, 1000, 5),
-    OvervoltageStart(),
+    Row(Flag(F::gridServicesEnabled, "gridServicesEnabled", G, 0, 0, Ck_Ab_Servizi_Rete),
+        {{Ck_Ab_Servizi_Rete}}),
+    Row(Flag(F::overvoltageLimitEnabled, "overvoltageLimitEnabled", G, 0, 1,
+             Ck_Limite_Sovratensione),
+        {{Gr_SovraTensione, Ck_Limite_Sovratensione}}),
+    Row(Flag(F::overFreqLimitEnabled, "overFreqLimitEnabled", G, 0, 2, Ck_Ab_Lim_Sovra),
+        {{Gr_SovraFrequenza, Ck_Ab_Lim_Sovra}}),
+    Row(Flag(F::underFreqLimitEnabled, "underFreqLimitEnabled", G, 0, 3, Ck_Ab_Lim_Sotto),
+        {{Gr_Sottofrequenza, Ck_Ab_Lim_Sotto}}),
+    Row(Number(F::overFreqStart, "overFreqStart", G, 2, 2, Ed_Lim_Min_Sovra_Freq, 501, 520, 1),
+        {{Gr_SovraFrequenza, Lb_Init_SovraFreq}}, "Hz*10"),
+    Row(Number(F::overFreqMax, "overFreqMax", G, 4, 2, Ed_Lim_Max_Sovra_Freq, 501, 520, 2),
+        {{Gr_SovraFrequenza, Lb_Fine_Sovra_Freq}}, "Hz*10"),
+    Row(Number(F::underFreqStart, "underFreqStart", G, 6, 2, Ed_Lim_Min_Sotto_Freq, 470, 499, 3),
+        {{Gr_Sottofrequenza, Lb_Init_Sottofreq}}, "Hz*10"),
+    Row(Number(F::underFreqMin, "underFreqMin", G, 8, 2, Ed_Lim_Max_Sotto_Freq, 470, 499, 4),
+        {{Gr_Sottofrequenza, Lb_Fine_Sottofrequenza}}, "Hz*10"),
+    Row(List(F::insertionDelayMs, "insertionDelayMs", G, 10, 2, Ed_Combo_Ritardo, 21, 50, 1000, 5),
+        {{Lb_T_Ritardo_A1, Lb_T_Ritardo_A2}}, "ms"),
+    Row(OvervoltageStart(), {{Gr_SovraTensione, Lb_Init_SovraTensione}}, "%*10"),
 
-    {F::netbiosName, "netbiosName", Block::NetbiosName, 0, 16, K::Text, Ed_Nome_Netbios},
+    Row({F::netbiosName, "netbiosName", Block::NetbiosName, 0, 16, K::Text, Ed_Nome_Netbios},
+        {{Gr_Nome_Netbios}}),
 
-    {F::unitId, "unitId", Block::Identity, 0, 4, K::DisplayOnly, Ed_Id_Orvane},
+    Row({F::unitId, "unitId", Block::Identity, 0, 4, K::DisplayOnly, Ed_Id_Orvane},
+        {{Gr_Identificativo}}),
+
 }};
 
 constexpr bool TableMatchesEnum() {
@@ -233,6 +295,21 @@ constexpr bool EveryTypedNumberCanBeRefused() {
     return true;
 }
 static_assert(EveryTypedNumberCanBeRefused(), "a value a field cannot hold needs a message");
+
+// Every field can be named in a list of fields, by captions that are catalogue rows.
+constexpr bool EveryFieldHasACaption() {
+    for (const FieldDescriptor& d : Table) {
+        if (!d.caption.controls[0])
+            return false;
+        for (const auto& c : d.caption.controls)
+            if (c && frontend::Describe(c->id()).caption.row == 0)
+                return false;
+        if (d.caption.part && frontend::Describe(d.caption.part->id()).caption.row == 0)
+            return false;
+    }
+    return true;
+}
+static_assert(EveryFieldHasACaption());
 
 constexpr std::array<OrderRule, 2> Rules{{
     {F::overFreqStart, F::overFreqMax, 6, F::insertionDelayMs},

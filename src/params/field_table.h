@@ -4,6 +4,7 @@
 // defaults and the parameter file all work from it. Constant data; any thread.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -125,6 +126,15 @@ using TextFieldControl = frontend::Control<frontend::ControlKind::TextField>;
 using FieldControl =
     std::variant<NumberFieldControl, frontend::ListControl, FlagControl, TextFieldControl>;
 
+// How a field is named where all fields are listed together (the change list): the caption
+// controls of its row, whose catalogue rows are read in the current language, then the part
+// of the row it is (a season column's caption, or an address octet's number).
+struct RowCaption {
+    std::array<std::optional<frontend::AnyControl>, 2> controls = {};
+    std::optional<frontend::AnyControl> part = {};
+    std::uint8_t octet = 0;  // 1..4 for an address octet, 0 otherwise
+};
+
 struct FieldDescriptor {
     Field field;
     std::string_view name;  // the field's name, e.g. "capacityAh"
@@ -143,6 +153,9 @@ struct FieldDescriptor {
     // Numeric fields without a tested range: the catalogue row that refuses a typed value
     // the field cannot hold (tested fields refuse it with their own error number).
     int refusalRow = 0;
+    RowCaption caption = {};
+    std::string_view unit = {};  // fixed design text, as beside the field ("Ah", "V*10")
+    int firstEntryRow = 0;       // List: catalogue row of entry 0; 0: the entries are numbers
 
     std::uint16_t address() const { return LayoutOf(block).address + offset; }
     // The control of this kind of field.

@@ -1,6 +1,6 @@
 // The battery-type layout of the Parametri tab: the free configuration shows the two
 // free-parameter groups for editing; every preset type hides them behind the product
-// picture. Only the layout changes, never a value. Owned by the session; window thread.
+// picture. Only the layout changes, never a value. Owned by the program root; window thread.
 #pragma once
 
 #include "catalogue/message_catalogue.h"

@@ -1,5 +1,5 @@
 // The values the parameter set holds when nothing has been read or loaded, and the
-// `Bt_Defaut` button that restores them. Owned by the session; window thread only.
+// `Bt_Defaut` button that restores them. Owned by the program root; window thread only.
 #pragma once
 
 #include <array>

@@ -9,8 +9,9 @@ ParameterEditor::ParameterEditor(ParameterSet& set, frontend::Screen& screen,
                                  FreeConfigurationLayout& layout)
     : set_(set), screen_(screen), input_(input), layout_(layout) {}
 
-void ParameterEditor::collect(const FieldDescriptor& d, std::vector<RefusedValue>& refused) {
-    const std::span<std::uint8_t> block = set_.bytes(d.block);
+void ParameterEditor::collect(ParameterSet& target, const FieldDescriptor& d,
+                              std::vector<RefusedValue>& refused) const {
+    const std::span<std::uint8_t> block = target.bytes(d.block);
     switch (d.kind) {
         case FieldKind::Numeric:
         case FieldKind::Octet: {
@@ -34,16 +35,16 @@ void ParameterEditor::collect(const FieldDescriptor& d, std::vector<RefusedValue
     }
 }
 
-CollectedParameters ParameterEditor::CollectParameters() {
+CollectedParameters ParameterEditor::CollectInto(ParameterSet& target) const {
     CollectedParameters collected;
     for (Block b : {Block::Network, Block::Config, Block::FreeParam, Block::GridService})
         for (const FieldDescriptor& d : FieldsOf(b))
-            collect(d, collected.refused);
+            collect(target, d, collected.refused);
     const FieldDescriptor& name = Describe(Field::netbiosName);
-    collected.nameResult =
-        StoreNetbiosText(input_.text(name.controlAs<TextFieldControl>()), set_.OutgoingNetbiosName)
-            ? CheckNetbiosName(set_.OutgoingNetbiosName)
-            : 1;
+    collected.nameResult = StoreNetbiosText(input_.text(name.controlAs<TextFieldControl>()),
+                                            target.OutgoingNetbiosName)
+                               ? CheckNetbiosName(target.OutgoingNetbiosName)
+                               : 1;
     return collected;
 }
 

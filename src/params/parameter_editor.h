@@ -1,6 +1,6 @@
 // The parameter controls as the editor of the ParameterSet: CollectParameters copies what
 // the operator typed into the blocks, ShowParameters copies the blocks into the controls.
-// Both walk the field table. Owned by the session; window thread only.
+// Both walk the field table. Owned by the program root; window thread only.
 //
 // A typed value travels: control (a double) -> truncated toward zero -> little-endian bytes
 // at the field's offset in its block; export then writes the block image to the block's
@@ -28,12 +28,16 @@ class ParameterEditor {
     // blocks. Identity, reserved bytes and unnamed flag bits stay. Reports the name check
     // (0 = acceptable, 1 = refused: a refused byte, or a name longer than 16 bytes, which
     // leaves the outgoing name as it was) and the typed values it could not store.
-    CollectedParameters CollectParameters();
+    CollectedParameters CollectParameters() { return CollectInto(set_); }
+    // The same into another set (the window's values for a comparison), the editor's set
+    // left alone.
+    CollectedParameters CollectInto(ParameterSet& target) const;
     // All six blocks -> controls, then the layout of the battery type.
     void ShowParameters();
 
   private:
-    void collect(const FieldDescriptor& d, std::vector<RefusedValue>& refused);
+    void collect(ParameterSet& target, const FieldDescriptor& d,
+                 std::vector<RefusedValue>& refused) const;
     void show(const FieldDescriptor& d);
     void showBlock(Block b);
 

@@ -2,10 +2,10 @@
 
 #include <array>
 #include <span>
-#include <vector>
 
 #include "params/parameter_checks.h"
 #include "params/transfer_messages.h"
+#include "params/unit_memory.h"
 
 namespace orvane::params {
 
@@ -19,41 +19,141 @@ constexpr unsigned PauseBetweenWritesMs = 100;
 constexpr std::uint8_t CommitPayload[2] = {0x55, 0xAA};
 constexpr std::uint8_t CommitAnswerLength = 2;
 
-struct Write {
-    std::span<const std::uint8_t> bytes;
-    std::uint16_t address;
-};
+// The write order; the name goes from its outgoing copy.
+constexpr std::array<Block, 5> WriteOrder{Block::Config, Block::FreeParam, Block::GridService,
+                                          Block::Network, Block::NetbiosName};
+
+std::string Lines(std::initializer_list<std::string_view> lines) {
+    std::string text;
+    for (std::string_view line : lines) {
+        if (line.empty())
+            continue;
+        if (!text.empty())
+            text += '\n';
+        text += line;
+    }
+    return text;
+}
 
 }  // namespace
 
-ParameterExport::ParameterExport(const TransferContext& context, ParameterSet& set,
-                                 ParameterEditor& editor)
-    : c_(context), set_(set), editor_(editor) {}
+BlockSelection WrittenBlocks(bool gridServicePageShown, bool ethernetAuthorized) {
+    BlockSelection blocks{};
+    blocks[static_cast<std::size_t>(Block::Config)] = true;
+    blocks[static_cast<std::size_t>(Block::FreeParam)] = true;
+    blocks[static_cast<std::size_t>(Block::GridService)] = gridServicePageShown;
+    blocks[static_cast<std::size_t>(Block::Network)] = ethernetAuthorized;
+    blocks[static_cast<std::size_t>(Block::NetbiosName)] = ethernetAuthorized;
+    return blocks;
+}
 
-bool ParameterExport::transfer() {
-    std::vector<Write> writes;
-    writes.push_back({set_.ConfigBlock, LayoutOf(Block::Config).address});
-    writes.push_back({set_.FreeParamBlock, LayoutOf(Block::FreeParam).address});
-    if (c_.input.isVisible(GridServicePage))
-        writes.push_back({set_.GridServiceBlock, LayoutOf(Block::GridService).address});
-    if (c_.input.isChecked(EthernetAuthorization)) {
-        writes.push_back({set_.NetworkBlock, LayoutOf(Block::Network).address});
-        writes.push_back({set_.OutgoingNetbiosName, LayoutOf(Block::NetbiosName).address});
-    }
-    for (std::size_t i = 0; i < writes.size(); ++i) {
-        if (i > 0)
+std::string ExportOutcomeMessage(const WriteOutcome& outcome, const std::string& backupPath,
+                                 const catalogue::Language& language) {
+    using namespace catalogue::row;
+    const std::string backup = std::string(language.text(BackupSaved)) + backupPath;
+    if (!outcome.allWritten)
+        return Lines({language.text(ExportFailed), backup});
+    if (outcome.readBack && !outcome.differing.empty())
+        return Lines({outcome.committed ? "" : language.text(ExportFailed),
+                      language.text(ReadBackDiffers), backup});
+    if (!outcome.committed)
+        // A lost or garbled answer to the commit says nothing about what the unit did; the
+        // read-back does.
+        return Lines(
+            {outcome.readBack ? language.text(CommitAnswerLost) : language.text(ExportFailed),
+             backup});
+    return Lines({language.text(ExportDone),
+                  language.text(outcome.readBack ? UnitHoldsNewValues : ReadBackFailed), backup});
+}
+
+ParameterExport::ParameterExport(const TransferContext& context, ParameterSet& set,
+                                 ParameterEditor& editor, UnitBackups& backups)
+    : c_(context), set_(set), editor_(editor), backups_(backups) {}
+
+bool ParameterExport::writeBlocks(const BlockSelection& blocks) {
+    bool first = true;
+    for (Block b : WriteOrder) {
+        if (!blocks[static_cast<std::size_t>(b)])
+            continue;
+        if (!first)
             c_.delay.waitMs(PauseBetweenWritesMs);
-        const Write& w = writes[i];
-        if (c_.link.MemoryWrite(w.bytes.data(), w.address,
-                                static_cast<std::uint8_t>(w.bytes.size()),
+        first = false;
+        const std::span<const std::uint8_t> bytes =
+            b == Block::NetbiosName ? std::span<const std::uint8_t>(set_.OutgoingNetbiosName)
+                                    : set_.bytes(b);
+        if (c_.link.MemoryWrite(bytes.data(), LayoutOf(b).address,
+                                static_cast<std::uint8_t>(bytes.size()),
                                 link::UnitAddress) != link::write_result::Ok)
             return false;  // what reached the unit stays uncommitted
     }
+    return true;
+}
+
+bool ParameterExport::commit() {
     std::array<std::uint8_t, link::MaxFrameLength> buffer{};
     std::copy(std::begin(CommitPayload), std::end(CommitPayload), buffer.begin());
     return c_.link.Exchange(link::UnitAddress, link::MasterAddress, link::function::MemoryCommit,
                             buffer, sizeof CommitPayload, 0, 0,
                             CommitAnswerLength) == link::exchange_result::Ok;
+}
+
+WriteOutcome ParameterExport::writeCommitAndReadBack(const BlockSelection& blocks,
+                                                     const ParameterSet& sent,
+                                                     const ParameterSet& unit) {
+    WriteOutcome outcome;
+    outcome.allWritten = writeBlocks(blocks);
+    if (!outcome.allWritten)
+        return outcome;
+    outcome.committed = commit();
+    // The blocks not written keep the unit's image, so only written fields can differ.
+    outcome.unitAfter = unit;
+    outcome.readBack = ReadBlocks(c_.link, c_.delay, outcome.unitAfter, blocks);
+    if (outcome.readBack)
+        outcome.differing = ChangedFields(sent, outcome.unitAfter, blocks);
+    return outcome;
+}
+
+void ParameterExport::exportThroughOpenPort() {
+    using namespace catalogue::row;
+    ParameterSet unit;  // what the unit holds before anything is written
+    if (!ReadBlocks(c_.link, c_.delay, unit)) {
+        c_.events.record(journal::EventKind::exportFailed, c_.language.text(BackupReadFailed));
+        c_.dialogs.inform(c_.language.text(BackupReadFailed));
+        return;
+    }
+    const BackupOutcome backup = backups_.save(unit);
+    if (!backup.saved) {
+        const std::string failure = std::string(c_.language.text(BackupSaveFailed)) + backup.path;
+        c_.events.record(journal::EventKind::exportFailed, failure);
+        c_.dialogs.showError(failure);
+        return;
+    }
+
+    const BlockSelection blocks = WrittenBlocks(c_.input.isVisible(GridServicePage),
+                                                c_.input.isChecked(EthernetAuthorization));
+    const ParameterSet sent = AsWritten(set_);
+    const std::vector<Field> changes = ChangedFields(unit, sent, blocks);
+    if (!c_.dialogs.askChanges(MakeChangeList(
+            std::string(c_.language.text(changes.empty() ? ConfirmNoChanges : ConfirmChanges)),
+            UnitValueHeader, NewValueHeader, unit, sent, changes, c_.language))) {
+        c_.dialogs.inform(Lines({c_.language.text(ExportCancelled),
+                                 std::string(c_.language.text(BackupSaved)) + backup.path}));
+        return;
+    }
+
+    const WriteOutcome outcome = writeCommitAndReadBack(blocks, sent, unit);
+    const std::string message = ExportOutcomeMessage(outcome, backup.path, c_.language);
+    // What was read back decides; without a read-back, the unit's answer to the commit.
+    const bool exported =
+        outcome.allWritten && (outcome.readBack ? outcome.differing.empty() : outcome.committed);
+    c_.events.record(exported ? journal::EventKind::exportDone : journal::EventKind::exportFailed,
+                     message);
+    if (outcome.readBack && !outcome.differing.empty()) {
+        c_.dialogs.showChanges(MakeChangeList(message, SentValueHeader, ReadBackValueHeader, sent,
+                                              outcome.unitAfter, outcome.differing, c_.language));
+        return;
+    }
+    c_.dialogs.inform(message);
 }
 
 void ParameterExport::ExportParameters() {
@@ -79,11 +179,7 @@ void ParameterExport::ExportParameters() {
 
     if (!OpenSelectedPort(c_))
         return;
-    const bool exported = transfer();
-    c_.events.record(exported ? journal::EventKind::exportDone : journal::EventKind::exportFailed,
-                     {});
-    c_.dialogs.inform(
-        c_.language.text(exported ? catalogue::row::ExportDone : catalogue::row::ExportFailed));
+    exportThroughOpenPort();
     c_.link.ClosePort();
 }
 

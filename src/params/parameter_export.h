@@ -1,32 +1,63 @@
 // `Bt_Scrivi_Eeprom`: after a confirmation, collects the controls into the blocks, checks
-// them and writes them into the unit's parameter memory, then tells the unit to commit
-// them to its EEPROM. Takes the port from the poll link and leaves the link stopped. Owned
-// by the session; window thread only; blocks the window for the whole transfer.
+// them, keeps a backup of the unit's memory, shows the fields that will change and, on the
+// operator's Yes, writes them into the unit's parameter memory, tells the unit to commit
+// them to its EEPROM and reads them back. Takes the port from the poll link and leaves the
+// link stopped. Owned by the program root; window thread only; blocks the window for the
+// whole transfer.
 #pragma once
 
+#include <string>
+#include <vector>
+
+#include "params/change_list.h"
 #include "params/parameter_editor.h"
 #include "params/parameter_set.h"
 #include "params/parameter_transfer.h"
+#include "params/unit_backup.h"
 
 namespace orvane::params {
+
+// The blocks an export writes: the grid-service block only while its page is shown (the
+// Italian-only CEI 0-21 settings), the network block and the name only with the Ethernet
+// export authorization ticked.
+BlockSelection WrittenBlocks(bool gridServicePageShown, bool ethernetAuthorized);
+
+// What the unit said to the writes and what it read back after them.
+struct WriteOutcome {
+    bool allWritten = false;       // every write answered; false: no commit was sent
+    bool committed = false;        // the commit's answer came back good
+    bool readBack = false;         // every written block was read back
+    std::vector<Field> differing;  // fields read back other than sent (when read back)
+    ParameterSet unitAfter;        // the unit's image with the blocks read back
+};
+
+// The closing message of an export that got as far as its writes, naming the backup.
+std::string ExportOutcomeMessage(const WriteOutcome& outcome, const std::string& backupPath,
+                                 const catalogue::Language& language);
 
 class ParameterExport {
   public:
     // Every reference must outlive this object.
-    ParameterExport(const TransferContext& context, ParameterSet& set, ParameterEditor& editor);
+    ParameterExport(const TransferContext& context, ParameterSet& set, ParameterEditor& editor,
+                    UnitBackups& backups);
 
-    // The grid-service block is written only while its page is shown (the Italian-only
-    // CEI 0-21 settings), the network block and the name only with the Ethernet export
-    // authorization ticked. A set failing any check sends nothing.
+    // A set failing any check sends nothing. Nothing is written either when the unit's
+    // memory cannot be read or its backup cannot be saved, or when the operator answers No
+    // to the list of changes (the backup stays).
     void ExportParameters();
     void Bt_Scrivi_EepromClick() { ExportParameters(); }
 
   private:
-    bool transfer();
+    void exportThroughOpenPort();
+    WriteOutcome writeCommitAndReadBack(const BlockSelection& blocks, const ParameterSet& sent,
+                                        const ParameterSet& unit);
+    bool writeBlocks(const BlockSelection& blocks);
+    bool commit();
 
     TransferContext c_;
     ParameterSet& set_;
     ParameterEditor& editor_;
+    UnitBackups& backups_;
 };
 
 }  // namespace orvane::params

@@ -1,5 +1,5 @@
 // `Bt_Importa`: reads the six blocks out of the unit's parameter memory and shows them. Takes
-// the port from the poll link and leaves the link stopped. Owned by the session; window
+// the port from the poll link and leaves the link stopped. Owned by the program root; window
 // thread only; blocks the window for the whole transfer (about 1.4 s).
 #pragma once
 

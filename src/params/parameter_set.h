@@ -1,6 +1,6 @@
 // The configurator's copy of the unit's parameter memory: six byte images laid out exactly
 // as they travel in the memory transactions, plus the outgoing NetBIOS name that the editor
-// builds for export. Plain data owned by the session for the whole run; window thread only.
+// builds for export. Plain data owned by the program root for the whole run; window thread only.
 // Typed access goes through the field table (field_table.h): get/set touch only the bytes
 // or the bit of one field, so reserved bytes and unnamed flag bits keep whatever the last
 // import brought in.

@@ -1,6 +1,7 @@
 #include "params/parameter_transfer.h"
 
 #include "monitor/opening_error.h"
+#include "params/transfer_messages.h"
 
 namespace orvane::params {
 
@@ -13,6 +14,23 @@ bool OpenSelectedPort(const TransferContext& c) {
         return true;
     monitor::ReportOpeningError(c.dialogs, c.events, c.language, index, c.link.lastOpenError());
     return false;
+}
+
+namespace {
+constexpr unsigned SettleBeforeOpenMs = 100;
+}  // namespace
+
+bool OpenPortForReading(const TransferContext& c) {
+    if (c.poll.FwVersionError) {
+        const std::string refusal = IncompatibleFirmwareMessage(c.language);
+        c.events.record(journal::EventKind::transferRefused, refusal);
+        c.dialogs.inform(refusal);
+        return false;
+    }
+    if (c.link.IsPortOpen())
+        c.linkControl.StopLink();
+    c.delay.waitMs(SettleBeforeOpenMs);
+    return OpenSelectedPort(c);
 }
 
 }  // namespace orvane::params

@@ -1,5 +1,5 @@
 // What the import and the export share: the port they take over from the poll link, the
-// protocol pauses, and the operator. Plain references, owned by the session; window thread.
+// protocol pauses, and the operator. Plain references, owned by the program root; window thread.
 #pragma once
 
 #include <cstdint>
@@ -30,5 +30,11 @@ struct TransferContext {
 // Opens the port selected in `Cb_Sel_Porta`; on failure shows and journals the opening error
 // (with what to do about it) and returns false.
 bool OpenSelectedPort(const TransferContext& c);
+
+// The start of every transfer that reads the unit first (import, comparison): refused with
+// the firmware message while the unit's firmware is not the required one; otherwise stops
+// the poll link, lets the unit settle and opens the selected port. False when nothing may
+// be read (the operator has been told why).
+bool OpenPortForReading(const TransferContext& c);
 
 }  // namespace orvane::params

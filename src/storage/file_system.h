@@ -69,6 +69,8 @@ class FileSystem {
     // Puts `from` in place of `to` in one step, so readers see the old or the new file.
     virtual bool replace(const std::string& from, const std::string& to) = 0;
     virtual void remove(const std::string& path) = 0;
+    // Creates the folder (its parent must exist); true when it exists afterwards.
+    virtual bool makeFolder(const std::string& path) = 0;
     // Opens the regular file at `path` for appending, creating it when missing; null when
     // it cannot be (no such folder, no permission, not a regular file). A file system that
     // keeps no growing files opens none.
@@ -86,6 +88,7 @@ class PosixFileSystem final : public FileSystem {
     void removeLeftoverTemporaries(const SaveTarget& target) override;
     bool replace(const std::string& from, const std::string& to) override;
     void remove(const std::string& path) override;
+    bool makeFolder(const std::string& path) override;
     std::unique_ptr<AppendingFile> openForAppend(const std::string& path) override;
 };
 

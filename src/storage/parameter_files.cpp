@@ -1,6 +1,8 @@
 #include "storage/parameter_files.h"
 
+#include "params/change_list.h"
 #include "params/parameter_checks.h"
+#include "params/parameter_compare.h"
 #include "params/transfer_messages.h"
 #include "storage/ini_file.h"
 #include "storage/parameter_file.h"
@@ -63,12 +65,18 @@ void ParameterFiles::Bt_Salva_DiscoClick() {
         dialogs_.showError(UnableToWriteText(path));
 }
 
-void ParameterFiles::Bt_Leggi_DiscoClick() {
+std::optional<std::string> ParameterFiles::chooseFileToOpen() {
     const std::string home = workingDirectory_.current();
-    const auto chosen =
-        fileDialogs_.chooseOpenFile(JoinPath(home, ParameterFolder), ParameterFileFilter);
+    auto chosen = fileDialogs_.chooseOpenFile(JoinPath(home, ParameterFolder), ParameterFileFilter);
     workingDirectory_.change(home);
     if (!chosen || chosen->empty())
+        return std::nullopt;
+    return chosen;
+}
+
+void ParameterFiles::Bt_Leggi_DiscoClick() {
+    const std::optional<std::string> chosen = chooseFileToOpen();
+    if (!chosen)
         return;
 
     const LoadedIni loaded = LoadIniFile(files_, *chosen);
@@ -77,6 +85,25 @@ void ParameterFiles::Bt_Leggi_DiscoClick() {
     events_.record(loaded.outcome == ReadOutcome::Read ? journal::EventKind::fileLoaded
                                                        : journal::EventKind::fileLoadFailed,
                    *chosen);
+}
+
+void ParameterFiles::Bt_Confronta_DiscoClick() {
+    using namespace catalogue::row;
+    const std::optional<params::ParameterSet> window =
+        params::WindowValues(set_, editor_, dialogs_, language_);
+    if (!window)
+        return;
+    const std::optional<std::string> chosen = chooseFileToOpen();
+    if (!chosen)
+        return;
+    // What loading would leave in the set: the file's keys over what the set holds now.
+    params::ParameterSet file = *window;
+    ReadParameterFile(LoadIniFile(files_, *chosen).document, file, defaults_.DefaultNetbiosName());
+    const std::vector<params::Field> changes =
+        params::ChangedFields(*window, file, params::AllBlocks);
+    dialogs_.showChanges(params::MakeChangeList(
+        std::string(language_.text(changes.empty() ? WindowSameAsFile : WindowAgainstFile)),
+        WindowValueHeader, FileValueHeader, *window, file, changes, language_));
 }
 
 }  // namespace orvane::storage

@@ -2,9 +2,12 @@
 // operator chooses (`Bt_Salva_Disco`) and load one into the set and the window
 // (`Bt_Leggi_Disco`). Neither touches the serial link. Each returns the working directory
 // to what it was before its dialog, confirmed or cancelled, and holds no file open after
-// it returns. Saves, loads and refusals go to `events`. Owned by the window; window thread
-// only.
+// it returns. Saves, loads and refusals go to `events`. Owned by the program root; window
+// thread only.
 #pragma once
+
+#include <optional>
+#include <string>
 
 #include "catalogue/message_catalogue.h"
 #include "frontend/file_dialogs.h"
@@ -45,7 +48,14 @@ class ParameterFiles {
     // file that cannot be read at all, take the file's defaults; no message.
     void Bt_Leggi_DiscoClick();
 
+    // Lists the fields that loading the chosen file would change in the window, loading
+    // nothing. The file is read as loading reads it (missing values take their defaults).
+    void Bt_Confronta_DiscoClick();
+
   private:
+    // The file the operator picks in the open dialog; nothing when cancelled.
+    std::optional<std::string> chooseFileToOpen();
+
     params::ParameterSet& set_;
     params::ParameterEditor& editor_;
     const params::ParameterDefaults& defaults_;

@@ -249,4 +249,11 @@ void PosixFileSystem::remove(const std::string& path) {
     ::unlink(path.c_str());
 }
 
+bool PosixFileSystem::makeFolder(const std::string& path) {
+    if (::mkdir(path.c_str(), 0777) == 0)
+        return true;
+    struct stat st {};
+    return errno == EEXIST && ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
 }  // namespace orvane::storage

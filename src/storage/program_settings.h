@@ -1,7 +1,7 @@
 // `Charger.INI`: the program's own settings in the working directory, worked out again at
 // every read and write. Section GENERALE holds the five `ProgramSettings`; section PORTE
 // (keys COM1..COM11, device paths) is the installer's binding of port-list entries to
-// devices, read here and never written, so every save keeps it. Owned by the window;
+// devices, read here and never written, so every save keeps it. Owned by the program root;
 // window thread only.
 #pragma once
 

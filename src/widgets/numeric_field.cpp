@@ -43,6 +43,11 @@ class LimitedNumberValidator final : public QValidator {
 
 // Drawn over any skin around a field whose text is not a number.
 const QColor NotANumberFrame(200, 0, 0);
+// Around a value outside its limits: amber outside, black inside. Amber stands out from a
+// dark skin's field by more than 3:1 and black from a light one's, so one of them always
+// shows.
+const QColor OutOfRangeOuter(255, 150, 0);
+const QColor OutOfRangeInner(0, 0, 0);
 
 }  // namespace
 
@@ -83,6 +88,7 @@ void NumericField::showValue() {
         return;  // unchanged: no repaint, no event
     setText(shown);
     notifyAccessibleValue(this);
+    emit entryChanged();
 }
 
 void NumericField::setHoldsNumber(bool holds) {
@@ -99,11 +105,13 @@ void NumericField::takeTypedText(const QString& typed) {
         // ("-", "12,"); any other field keeps the text and knows it is no number.
         if (!refusesKeys_)
             setHoldsNumber(false);
+        emit entryChanged();
         return;
     }
     value_ = *number;  // as typed: limits never turn it into another number
     setHoldsNumber(true);
     emit valueEdited(value_);
+    emit entryChanged();
 }
 
 void NumericField::applyOperatorValue(double value) {
@@ -146,6 +154,15 @@ void NumericField::setUpperLimit(double limit, bool enabled) {
     setValue(value_);
 }
 
+void NumericField::setOutOfRange(const QString& tip) {
+    if (tip == outOfRangeTip_)
+        return;
+    outOfRangeTip_ = tip;
+    setToolTip(tip);
+    setAccessibleDescription(tip);
+    update();
+}
+
 QSize NumericField::sizeHint() const {
     QSize hint = QLineEdit::sizeHint();
     // Room for the widest value the live view writes ("-16000.0") without elision.
@@ -181,11 +198,17 @@ void NumericField::focusOutEvent(QFocusEvent* event) {
 
 void NumericField::paintEvent(QPaintEvent* event) {
     QLineEdit::paintEvent(event);
-    if (holdsNumber_)
-        return;
-    QPainter painter(this);
-    painter.setPen(QPen(NotANumberFrame, 2));
-    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    if (!holdsNumber_) {
+        QPainter painter(this);
+        painter.setPen(QPen(NotANumberFrame, 2));
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    } else if (isOutOfRange()) {
+        QPainter painter(this);
+        painter.setPen(QPen(OutOfRangeOuter, 2));
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+        painter.setPen(QPen(OutOfRangeInner, 1));
+        painter.drawRect(QRectF(rect()).adjusted(2.5, 2.5, -2.5, -2.5));
+    }
 }
 
 }  // namespace orvane::widgets

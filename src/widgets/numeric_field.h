@@ -5,7 +5,9 @@
 // "1e30", an emptied field) leaves the field marked as holding no number until it is
 // corrected or the program sets a value, so the checks that read it can refuse it. The
 // field never holds NaN or infinity. Writing the value it already shows does not repaint
-// (the live view rewrites ~100 fields every 75 ms). Owned by its parent widget; window
+// (the live view rewrites ~100 fields every 75 ms). The program can mark a value outside
+// its limits (setOutOfRange): a ring in two colours, one of which stands out on any skin,
+// with the limits as its tip and accessible description. Owned by its parent widget; window
 // thread only.
 #pragma once
 
@@ -34,6 +36,10 @@ class NumericField : public QLineEdit, public AccessibleIndicator {
 
     void setLowerLimit(double limit, bool enabled = true);
     void setUpperLimit(double limit, bool enabled = true);
+    // A non-empty `tip` marks the field as outside its limits and says which they are; an
+    // empty one clears the mark.
+    void setOutOfRange(const QString& tip);
+    bool isOutOfRange() const { return !outOfRangeTip_.isEmpty(); }
     bool hasLowerLimit() const { return lowerOn_; }
     bool hasUpperLimit() const { return upperOn_; }
     double lowerLimit() const { return lower_; }
@@ -49,6 +55,8 @@ class NumericField : public QLineEdit, public AccessibleIndicator {
   signals:
     // The operator changed the value by typing or stepping (not emitted for setValue()).
     void valueEdited(double value);
+    // What the field holds changed: typed (a number or not) or set by the program.
+    void entryChanged();
 
   protected:
     void focusOutEvent(QFocusEvent* event) override;
@@ -75,6 +83,7 @@ class NumericField : public QLineEdit, public AccessibleIndicator {
     bool upperOn_ = false;
     bool holdsNumber_ = true;
     bool refusesKeys_ = false;
+    QString outOfRangeTip_;
 };
 
 }  // namespace orvane::widgets

@@ -2,6 +2,7 @@
 // link state, read back by a standard CSV parser; continuing a recording, refusing other
 // files, a full disk, and a program killed while it records.
 #include "journal/recorder.h"
+#include "journal/recording_columns.h"
 
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -11,10 +12,11 @@
 #include <fstream>
 
 #include "monitor/unit_snapshot_tables.h"
-#include "storage/storage_fakes.h"
 #include "support/fake_screen.h"
 #include "support/python_csv.h"
 #include "support/recorded_events.h"
+#include "support/scratch_directory.h"
+#include "support/storage_fakes.h"
 
 namespace orvane::journal {
 
@@ -56,7 +58,7 @@ class Recording : public ::testing::Test {
         return testing::ParsedByPythonCsv(folder.file(name));
     }
 
-    testing::ScratchFolder folder;
+    testing::ScratchDirectory folder;
     testing::FakeWorkingDirectory cwd{folder.path()};
     testing::FakeFileDialogs fileDialogs{cwd};
     testing::FakeOperator dialogs;

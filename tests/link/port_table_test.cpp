@@ -2,13 +2,12 @@
 // out in a scratch directory.
 #include <gtest/gtest.h>
 
-#include <stdlib.h>
-
 #include <filesystem>
 #include <fstream>
 
 #include "link/port_table.h"
 #include "link/serial_discovery.h"
+#include "support/scratch_directory.h"
 
 namespace orvane::link {
 namespace {
@@ -19,14 +18,11 @@ namespace fs = std::filesystem;
 class Machine {
   public:
     Machine() {
-        char pattern[] = "/tmp/orvane-devices-XXXXXX";
-        root_ = ::mkdtemp(pattern);
-        roots.dev = root_ / "dev";
-        roots.sys = root_ / "sys";
+        roots.dev = root_.path() / "dev";
+        roots.sys = root_.path() / "sys";
         fs::create_directories(roots.dev / "serial" / "by-id");
         fs::create_directories(roots.sys / "class" / "tty");
     }
-    ~Machine() { fs::remove_all(root_); }
 
     // A node with a device behind it; `uartType` is what a serial-core port reports.
     void port(const std::string& name, int uartType = -1) {
@@ -48,7 +44,7 @@ class Machine {
     DeviceRoots roots;
 
   private:
-    fs::path root_;
+    testing::ScratchDirectory root_;
 };
 
 std::vector<std::string> Paths(const std::vector<SerialDevice>& devices) {
@@ -130,8 +126,8 @@ TEST(PortTable, configuredEntriesWinAndPresentDevicesFillTheRestInOrder) {
     EXPECT_EQ(table.devicePath(3), std::nullopt);
     EXPECT_EQ(table.devicePath(4), m.dev("ttyUSB0"));
     EXPECT_EQ(table.devicePath(11), std::nullopt);
-    EXPECT_EQ(table.entryText(0), "COM 1 \u2014 /dev/ttyS0 (built-in serial port)");
-    EXPECT_EQ(table.entryText(3), "COM 4 \u2014 none");
+    EXPECT_EQ(table.entryText(0, "none"), "COM 1 \u2014 /dev/ttyS0 (built-in serial port)");
+    EXPECT_EQ(table.entryText(3, "none"), "COM 4 \u2014 none");
 
     // A later scan with fewer devices frees the entries it no longer fills.
     table.assignPresent({{"/dev/ttyS0", ""}});
@@ -159,7 +155,7 @@ TEST(PortTable, labelsEachEntryByWhatTellsItsDeviceApart) {
         {11, ""},
     };
     for (const auto& [index, label] : cases)
-        EXPECT_EQ(table.entryLabel(index), label) << index;
+        EXPECT_EQ(table.entryLabel(index, "none"), label) << index;
 }
 
 }  // namespace

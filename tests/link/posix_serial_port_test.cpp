@@ -4,7 +4,6 @@
 
 #include <fcntl.h>
 #include <grp.h>
-#include <stdlib.h>
 #include <sys/file.h>
 #include <sys/wait.h>
 #include <termios.h>
@@ -16,38 +15,25 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "support/elapsed.h"
 #include "support/pty_peer.h"
+#include "support/scratch_directory.h"
 
 namespace orvane::link {
 namespace {
 
 using namespace std::chrono_literals;
+using testing::Clock;
+using testing::MsSince;
 using testing::PeerAnswer;
 using testing::PeerBytes;
 using testing::PtyPeer;
-using Clock = std::chrono::steady_clock;
-
-long MsSince(Clock::time_point start) {
-    return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
-}
+using testing::ScratchDirectory;
 
 const PeerBytes Request{0xEA, 0xAA, 0x08, 0x00, 0x00, 0x10, 0x00, 0x58};
 
-class ScratchDir {
-  public:
-    ScratchDir() {
-        char pattern[] = "/tmp/orvane-port-XXXXXX";
-        path_ = ::mkdtemp(pattern);
-    }
-    ~ScratchDir() { std::filesystem::remove_all(path_); }
-    const std::filesystem::path& path() const { return path_; }
-
-  private:
-    std::filesystem::path path_;
-};
-
 TEST(PosixSerialPortOpen, namesTheReasonWhenAPathIsNoPort) {
-    ScratchDir dir;
+    ScratchDirectory dir;
     const auto file = dir.path() / "notes.txt";
     std::fclose(std::fopen(file.c_str(), "w"));
     const struct {
@@ -70,7 +56,7 @@ TEST(PosixSerialPortOpen, tellsAUserWithoutAccessThatPermissionIsDenied) {
     PtyPeer peer;
     ASSERT_FALSE(peer.devicePath().empty());
     if (::geteuid() != 0) {
-        ScratchDir dir;
+        ScratchDirectory dir;
         const auto locked = dir.path() / "locked";
         std::fclose(std::fopen(locked.c_str(), "w"));
         std::filesystem::permissions(locked, std::filesystem::perms::none);

@@ -6,6 +6,7 @@
 
 #include "link/device_link.h"
 #include "link/posix_serial_port.h"
+#include "support/elapsed.h"
 #include "support/fake_serial_port.h"
 #include "support/pty_peer.h"
 
@@ -15,13 +16,10 @@ namespace {
 using namespace std::chrono_literals;
 using testing::AnswerFrame;
 using testing::Bytes;
+using testing::Clock;
+using testing::MsSince;
 using testing::PeerAnswer;
 using testing::PtyPeer;
-using Clock = std::chrono::steady_clock;
-
-long MsSince(Clock::time_point start) {
-    return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
-}
 
 Bytes Prefixed(std::uint8_t first, Bytes frame) {
     frame.insert(frame.begin(), first);

@@ -16,7 +16,18 @@ Bytes WithLeading(std::uint8_t first, Bytes frame) {
     return frame;
 }
 
-class Transactions : public ::testing::Test {
+// The link on the in-memory port, closed.
+class LinkOnFakePort : public ::testing::Test {
+  protected:
+    testing::FakeSerialPort port;
+    testing::FakeDelay delay;
+    PortTable ports;
+    DeviceLink link{port, ports, delay};
+};
+using OpenPort = LinkOnFakePort;
+
+// The link open on entry "COM 1", answered with whatever the test gives.
+class Transactions : public LinkOnFakePort {
   protected:
     Transactions() {
         ports.setConfigured(0, "/dev/fake0");
@@ -25,11 +36,6 @@ class Transactions : public ::testing::Test {
     void answerWith(Bytes answer) {
         port.setResponder([answer](const Bytes&) { return answer; });
     }
-
-    testing::FakeSerialPort port;
-    testing::FakeDelay delay;
-    PortTable ports;
-    DeviceLink link{port, ports, delay};
 };
 
 TEST_F(Transactions, memoryWriteSendsAtMostSixtyFourBytesAndReadsOneMoreThanTheAnswer) {
@@ -267,12 +273,8 @@ TEST_F(Transactions, closedLinkSendsNothing) {
     EXPECT_TRUE(port.written.empty());
 }
 
-TEST(OpenPort, refusesIndicesOutsideTheTableAndUnmappedEntries) {
-    testing::FakeSerialPort port;
-    testing::FakeDelay delay;
-    PortTable ports;
+TEST_F(OpenPort, refusesIndicesOutsideTheTableAndUnmappedEntries) {
     ports.setConfigured(10, "/dev/fake10");
-    DeviceLink link{port, ports, delay};
     EXPECT_FALSE(link.OpenPort(11));
     EXPECT_EQ(link.lastOpenError(), OpenError::IndexOutOfRange);
     EXPECT_FALSE(link.OpenPort(3));
@@ -281,12 +283,8 @@ TEST(OpenPort, refusesIndicesOutsideTheTableAndUnmappedEntries) {
     EXPECT_EQ(port.openedPaths.back(), "/dev/fake10");
 }
 
-TEST(OpenPort, keepsTheReasonOfAFailedOpen) {
-    testing::FakeSerialPort port;
-    testing::FakeDelay delay;
-    PortTable ports;
+TEST_F(OpenPort, keepsTheReasonOfAFailedOpen) {
     ports.setConfigured(0, "/dev/fake0");
-    DeviceLink link{port, ports, delay};
     port.failNextOpen(OpenError::PermissionDenied);
     EXPECT_FALSE(link.OpenPort(0));
     EXPECT_FALSE(link.IsPortOpen());

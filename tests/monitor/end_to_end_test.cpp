@@ -3,15 +3,9 @@
 // read on the line, never a sleep.
 #include <gtest/gtest.h>
 
-#include <sstream>
-
-#include "link/device_link.h"
 #include "link/posix_serial_port.h"
-#include "monitor/device_commands.h"
-#include "monitor/link_control.h"
+#include "live_rig.h"
 #include "monitor/poll_steps.h"
-#include "support/fake_screen.h"
-#include "support/fake_serial_port.h"
 #include "support/unit_sim_process.h"
 #include "ui/core/live_display.h"
 
@@ -23,17 +17,20 @@ namespace {
 using testing::Bytes;
 using testing::UnitSimProcess;
 
-// The monitor wired to the simulator as the window wires it.
-struct SimRig {
-    explicit SimRig(std::vector<std::string> arguments = {}) : sim(std::move(arguments)) {
+// The simulator and the termios port to it, there before the program that uses them.
+struct SimulatorLine {
+    explicit SimulatorLine(std::vector<std::string> arguments) : sim(std::move(arguments)) {}
+    UnitSimProcess sim;
+    link::PosixSerialPort line;
+};
+
+// The whole program's live link over the real port to the simulator. The turnaround wait
+// stays the fake's: the read after it waits for the bytes.
+struct SimRig : SimulatorLine, testing::MonitorRig {
+    explicit SimRig(std::vector<std::string> arguments = {})
+        : SimulatorLine(std::move(arguments)), MonitorRig({.port = &line}) {
         if (sim.ready())
             sim.bindTo(ports, 0);
-        screen.indices[controls::Cb_Sel_Porta] = 0;
-        monitor.ResetOnShow();
-    }
-    void tick(int count = 1) {
-        for (int i = 0; i < count; ++i)
-            monitor.Timer1Timer();
     }
     // Ticks until the cycle has read the unit's clock and is back at its first step, so a
     // whole cycle (and any command after the clock read) has been answered. On a loaded
@@ -67,37 +64,13 @@ struct SimRig {
     // Payload of the simulator's last answer with `function`, from its frame log.
     Bytes lastAnswerPayload(int function) const {
         Bytes payload;
-        for (const std::string& line : sim.logLines()) {
-            std::istringstream in(line);
-            std::string time, direction;
-            in >> time >> direction;
-            if (direction != "tx")
-                continue;
-            Bytes frame;
-            std::string hex;
-            while (in >> hex)
-                frame.push_back(static_cast<std::uint8_t>(std::stoi(hex, nullptr, 16)));
-            if (frame.size() > 7 && frame[5] == function)
-                payload.assign(frame.begin() + 6, frame.end() - 1);
+        for (const UnitSimProcess::LoggedFrame& frame : sim.loggedFrames()) {
+            const Bytes& f = frame.bytes;
+            if (frame.fromUnit && f.size() > 7 && f[5] == function)
+                payload.assign(f.begin() + 6, f.end() - 1);
         }
         return payload;
     }
-
-    UnitSimProcess sim;
-    link::PosixSerialPort port;
-    testing::FakeDelay delay;  // the turnaround wait: the read below waits for the bytes
-    link::PortTable ports;
-    link::DeviceLink link{port, ports, delay};
-    PollState poll;
-    RealtimeData data;
-    testing::FakeScreen screen;
-    testing::FakeClock clock;
-    testing::FakeOperator dialogs;
-    catalogue::Language language;
-    testing::FakePollTimer timer;
-    LinkControl control{link, poll, screen, screen, timer, dialogs, language};
-    ui::LiveDisplay monitor{link, poll, data, screen, screen, clock, language};
-    DeviceCommands commands{poll, link, dialogs, language};
 };
 
 TEST(EndToEnd, decodedValuesFollowTheSimulator) {

@@ -1,18 +1,14 @@
-// A whole live link on one test's stack: a scripted unit behind the in-memory port, the
-// device link, the session data, the recording window and the monitor objects wired as
-// the window wires them (each snapshot shown through the window's presenter). Ticks are
-// run by calling the timer handler.
+// The live link of a whole program on one test's stack (the composition root over the
+// rig's fakes, each snapshot shown through the window's presenter), as the window has it
+// after start-up with "COM 1" selected; short names for the objects the tests drive. `LiveRig` puts
+// a scripted unit behind the in-memory port. Ticks are run by calling the timer handler.
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
-#include "link/device_link.h"
-#include "monitor/device_commands.h"
-#include "monitor/link_control.h"
-#include "support/fake_screen.h"
-#include "support/fake_serial_port.h"
-#include "ui/core/live_display.h"
+#include "support/program_rig.h"
 
 namespace orvane::testing {
 
@@ -68,10 +64,14 @@ struct ScriptedUnit {
     }
 };
 
-struct LiveRig {
-    LiveRig() {
-        ports.setConfigured(0, "/dev/fake0");
-        port.setResponder([this](const Bytes& request) { return unit.answer(request); });
+inline Substitutes Recorded(Substitutes own) {
+    own.recordedStores = true;
+    return own;
+}
+
+struct MonitorRig : ProgramRig {
+    // The resets' snapshots are recorded, not written.
+    explicit MonitorRig(Substitutes own = {}) : ProgramRig(Recorded(own)) {
         screen.indices[controls::Cb_Sel_Porta] = 0;
         monitor.ResetOnShow();
     }
@@ -80,6 +80,24 @@ struct LiveRig {
         for (int i = 0; i < count; ++i)
             monitor.Timer1Timer();
     }
+    std::string matrix() const { return screen.text(controls::Vr_String); }
+
+    link::PortTable& ports = program.ports;
+    link::DeviceLink& link = program.link;
+    monitor::PollState& poll = program.poll;
+    monitor::RealtimeData& data = program.data;
+    catalogue::Language& language = program.language;
+    monitor::LinkControl& control = program.linkControl;
+    ui::LiveDisplay& monitor = program.live;
+    monitor::DeviceCommands& commands = program.commands;
+};
+
+struct LiveRig : MonitorRig {
+    LiveRig() {
+        ports.setConfigured(0, "/dev/fake0");
+        port.setResponder([this](const Bytes& request) { return unit.answer(request); });
+    }
+
     // Function codes of the frames sent since the last call.
     std::vector<int> functionsSent() {
         std::vector<int> codes;
@@ -88,23 +106,8 @@ struct LiveRig {
         seen_ = port.written.size();
         return codes;
     }
-    std::string matrix() const { return screen.text(controls::Vr_String); }
 
     ScriptedUnit unit;
-    FakeSerialPort port;
-    FakeDelay delay;
-    link::PortTable ports;
-    link::DeviceLink link{port, ports, delay};
-    monitor::PollState poll;
-    monitor::RealtimeData data;
-    FakeScreen screen;
-    FakeClock clock;
-    FakeOperator dialogs;
-    catalogue::Language language;
-    FakePollTimer timer;
-    monitor::LinkControl control{link, poll, screen, screen, timer, dialogs, language};
-    ui::LiveDisplay monitor{link, poll, data, screen, screen, clock, language};
-    monitor::DeviceCommands commands{poll, link, dialogs, language};
 
   private:
     std::size_t seen_ = 0;

@@ -116,11 +116,9 @@ TEST_F(Editor, showThenCollectGivesBackEveryByteOfTheBlocks) {
         const ParameterSet shown = set;
         editor.ShowParameters();
         editor.CollectParameters();
-        EXPECT_EQ(set.NetworkBlock, shown.NetworkBlock);
-        EXPECT_EQ(set.ConfigBlock, shown.ConfigBlock);
-        EXPECT_EQ(set.FreeParamBlock, shown.FreeParamBlock);
-        EXPECT_EQ(set.GridServiceBlock, shown.GridServiceBlock);
-        EXPECT_EQ(set.IdentityBlock, shown.IdentityBlock);
+        EXPECT_TRUE(SameBlocks(set, shown,
+                               {Block::Network, Block::Config, Block::FreeParam, Block::GridService,
+                                Block::Identity}));
     }
 }
 

@@ -17,17 +17,29 @@ using Kind = testing::FakeOperator::Kind;
 
 class Export : public ::testing::Test, protected TransferWindow {
   protected:
+    // Yes to the question and to the list of changes.
     void exportAnsweringYes() {
-        dialogs.answers = {true};
+        dialogs.answers = {true, true};
         exporter.Bt_Scrivi_EepromClick();
     }
-    // Function code and memory address of each frame sent.
+    // Function code and memory address of each write and commit sent (the reads of the
+    // backup and the read-back left out).
     std::vector<std::pair<int, int>> sent() const {
         std::vector<std::pair<int, int>> out;
         for (const Bytes& f : port.written)
-            out.push_back({f[5], f[3] | (f[4] << 8)});
+            if (f[5] != link::function::MemoryRead)
+                out.push_back({f[5], f[3] | (f[4] << 8)});
         return out;
     }
+    std::vector<Bytes> writes() const {
+        std::vector<Bytes> out;
+        for (const Bytes& f : port.written)
+            if (f[5] != link::function::MemoryRead)
+                out.push_back(f);
+        return out;
+    }
+    // The outcome's first line (the backup's name follows).
+    std::string outcome() const { return lastMessage().substr(0, lastMessage().find('\n')); }
     static Bytes Payload(const Bytes& frame) { return Bytes(frame.begin() + 6, frame.end() - 1); }
 };
 
@@ -41,15 +53,20 @@ TEST_F(Export, withEveryBlockEnabledWritesFiveBlocksThenCommits) {
         sent(),
         (std::vector<std::pair<int, int>>{
             {0xB0, 0x060}, {0xB0, 0x080}, {0xB0, 0x0C0}, {0xB0, 0x000}, {0xB0, 0x100}, {0x32, 0}}));
-    EXPECT_EQ(port.written.back(), (Bytes{0xEA, 0xAA, 0x09, 0x00, 0x00, 0x32, 0x55, 0xAA, 0x84}));
-    EXPECT_EQ(Payload(port.written[0]), Bytes(set.ConfigBlock.begin(), set.ConfigBlock.end()));
-    EXPECT_EQ(Payload(port.written[4]),
+    EXPECT_EQ(writes().back(), (Bytes{0xEA, 0xAA, 0x09, 0x00, 0x00, 0x32, 0x55, 0xAA, 0x84}));
+    EXPECT_EQ(Payload(writes()[0]), Bytes(set.ConfigBlock.begin(), set.ConfigBlock.end()));
+    EXPECT_EQ(Payload(writes()[4]),
               Bytes(set.OutgoingNetbiosName.begin(), set.OutgoingNetbiosName.end()));
     EXPECT_EQ(unit.committed[0x060] | (unit.committed[0x061] << 8), 333);
-    // The commit follows the last write at once; 3 ms is its own turnaround.
-    EXPECT_EQ(delay.waits, (std::vector<unsigned>{100, 100, 100, 100, 3}));
+    // After the backup's reads and their pauses (each read with its 3 ms turnaround), 100 ms
+    // between writes; the commit follows the last write at once (3 ms is its own
+    // turnaround), then the read-back's reads and pauses.
+    EXPECT_EQ(delay.waits,
+              (std::vector<unsigned>{3,   200, 3,   200, 3, 150, 3, 150, 3, 100, 3, 100,  // backup
+                                     100, 100, 100, 100, 3,                               // writes
+                                     3,   200, 3,   200, 3, 150, 3, 150, 3, 100}));
     EXPECT_EQ(dialogs.boxes.back().kind, Kind::Information);
-    EXPECT_EQ(lastMessage(), "Dati esportati correttamente");
+    EXPECT_EQ(outcome(), "Dati esportati correttamente");
     EXPECT_FALSE(link.IsPortOpen());
 }
 
@@ -58,9 +75,10 @@ TEST_F(Export, inEnglishWithoutTheAuthorizationWritesOnlyConfigurationAndFreePar
     screen.visible[controls::Tab_Cei_021] = false;  // the page exists only in Italian
     exportAnsweringYes();
     EXPECT_EQ(sent(), (std::vector<std::pair<int, int>>{{0xB0, 0x060}, {0xB0, 0x080}, {0x32, 0}}));
-    EXPECT_EQ(delay.waits, (std::vector<unsigned>{100, 3}));
+    EXPECT_EQ(delay.waits, (std::vector<unsigned>{3, 200, 3, 200, 3, 150, 3, 150, 3, 100, 3, 100,
+                                                  100, 3, 3, 200, 3, 200}));
     EXPECT_EQ(dialogs.boxes.front().text, "DO YOU WANT TO PROCEED TO EXPORT DATA?");
-    EXPECT_EQ(lastMessage(), "Data successfully exported");
+    EXPECT_EQ(outcome(), "Data successfully exported");
 }
 
 TEST_F(Export, answeringNoDoesNothingAtAll) {
@@ -243,25 +261,25 @@ TEST_F(Export, aRefusedSetWhilePollingLeavesThePollLinkStopped) {
 
 TEST_F(Export, aFailedFreeParameterWriteSendsNothingMoreAndNoCommit) {
     screen.checks[controls::Ck_Abilitazione_Esportazione_Eth] = true;
-    unit.refuseWrite = 2;
+    unit.refuseWrite = 8;  // after the backup's six reads, the second write
     exportAnsweringYes();
     EXPECT_EQ(sent(), (std::vector<std::pair<int, int>>{{0xB0, 0x060}, {0xB0, 0x080}}));
     EXPECT_EQ(unit.committed, decltype(unit.committed){});
-    EXPECT_EQ(lastMessage(), "Errore in esportazione parametri");
+    EXPECT_EQ(outcome(), "Errore in esportazione parametri");
     EXPECT_FALSE(link.IsPortOpen());
 }
 
-TEST_F(Export, anUnansweredCommitIsAFailedExport) {
-    unit.commitAnswered = false;
+TEST_F(Export, aUnitSilentFromTheCommitOnIsAFailedExport) {
+    unit.silentFrom = 10;  // six reads, three writes, then the commit
     exportAnsweringYes();
     EXPECT_EQ(sent().back().first, 0x32);
-    EXPECT_EQ(lastMessage(), "Errore in esportazione parametri");
+    EXPECT_EQ(outcome(), "Errore in esportazione parametri");
 }
 
 TEST_F(Export, whilePollingStopsThePollLinkAndLeavesItStopped) {
     linkControl.StartLink();
     exportAnsweringYes();
-    EXPECT_EQ(lastMessage(), "Dati esportati correttamente");
+    EXPECT_EQ(outcome(), "Dati esportati correttamente");
     EXPECT_EQ(screen.text(controls::Bt_Open), "Avvia");
     EXPECT_FALSE(timer.running);
     EXPECT_FALSE(link.IsPortOpen());
@@ -283,8 +301,8 @@ TEST_F(Export, reservedBytesAndUnnamedBitsGoBackToTheUnitAsImported) {
     screen.checks[controls::Ck_Abilitazione_Esportazione_Eth] = true;
     port.written.clear();
     exportAnsweringYes();
-    ASSERT_EQ(lastMessage(), "Dati esportati correttamente");
-    EXPECT_EQ(port.written.size(), 6u);
+    ASSERT_EQ(outcome(), "Dati esportati correttamente");
+    EXPECT_EQ(writes().size(), 6u);
     EXPECT_EQ(unit.committed, before) << "every byte of every written block came back";
 }
 

@@ -1,26 +1,20 @@
-// A parameter editor wired to the recording window fake, as the session wires it.
+// The parameter side of a whole program (the composition root over the rig's fakes), with
+// short names for the objects the tests drive and the operator's ways of editing a field.
 #pragma once
+
+#include <string>
 
 #include "catalogue/message_catalogue.h"
 #include "params/field_table.h"
-#include "params/free_configuration_layout.h"
-#include "params/parameter_defaults.h"
-#include "params/parameter_editor.h"
-#include "params/parameter_set.h"
-#include "support/fake_screen.h"
+#include "support/program_rig.h"
+#include "unit_parameters.h"
 
 namespace orvane::params {
 
 namespace controls = orvane::frontend::controls;
 
-struct ParameterWindow {
-    testing::FakeScreen screen;
-    testing::FakeOperator dialogs;
-    catalogue::Language language;
-    ParameterSet set;
-    FreeConfigurationLayout layout{screen, screen, language};
-    ParameterEditor editor{set, screen, screen, layout};
-    ParameterDefaults defaults{set, screen, language, layout, editor, dialogs};
+struct ParameterWindow : testing::ProgramRig {
+    explicit ParameterWindow(const testing::Substitutes& own = {}) : ProgramRig(own) {}
 
     // The window as it looks after start-up: defaults loaded and shown.
     void showDefaults() {
@@ -35,14 +29,22 @@ struct ParameterWindow {
     void pick(Field f, int index) { screen.indices[Describe(f).controlId()] = index; }
     void tick(Field f, bool on) { screen.checks[Describe(f).controlId()] = on; }
     void typeName(std::string text) { screen.texts[controls::Ed_Nome_Netbios] = std::move(text); }
-};
+    std::string lastMessage() const {
+        return dialogs.boxes.empty() ? "" : dialogs.boxes.back().text;
+    }
 
-// Every byte of every block set to `fill`.
-inline void FillAll(ParameterSet& set, std::uint8_t fill) {
-    for (const BlockLayout& b : BlockLayouts)
-        for (std::uint8_t& byte : set.bytes(b.block))
-            byte = fill;
-    set.OutgoingNetbiosName.fill(fill);
-}
+    catalogue::Language& language = program.language;
+    ParameterSet& set = program.parameters;
+    FreeConfigurationLayout& layout = program.freeConfiguration;
+    ParameterEditor& editor = program.editor;
+    ParameterDefaults& defaults = program.defaults;
+    link::PortTable& ports = program.ports;
+    link::DeviceLink& link = program.link;
+    monitor::PollState& poll = program.poll;
+    monitor::LinkControl& linkControl = program.linkControl;
+    ParameterImport& importer = program.parameterImport;
+    ParameterExport& exporter = program.parameterExport;
+    ParameterCompare& compare = program.parameterCompare;
+};
 
 }  // namespace orvane::params

@@ -2,18 +2,13 @@
 // simulator, which keeps its parameter memory in an EEPROM file and logs every frame.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <fstream>
-#include <sstream>
 
-#include "link/device_link.h"
 #include "link/posix_serial_port.h"
-#include "monitor/link_control.h"
-#include "monitor/live_monitor.h"
 #include "parameter_fixture.h"
-#include "params/parameter_export.h"
-#include "params/parameter_import.h"
-#include "support/fake_serial_port.h"
-#include "support/scratch_directory.h"
+#include "storage/ini_file.h"
+#include "storage/parameter_file.h"
 #include "support/unit_sim_process.h"
 
 namespace orvane::params {
@@ -27,17 +22,9 @@ using testing::UnitSimProcess;
 // The frames the simulator received, in order.
 std::vector<Bytes> Requests(const UnitSimProcess& sim) {
     std::vector<Bytes> frames;
-    for (const std::string& line : sim.logLines()) {
-        std::istringstream in(line);
-        std::string time, direction, hex;
-        in >> time >> direction;
-        if (direction != "rx")
-            continue;
-        Bytes frame;
-        while (in >> hex)
-            frame.push_back(static_cast<std::uint8_t>(std::stoi(hex, nullptr, 16)));
-        frames.push_back(frame);
-    }
+    for (const UnitSimProcess::LoggedFrame& frame : sim.loggedFrames())
+        if (!frame.fromUnit)
+            frames.push_back(frame.bytes);
     return frames;
 }
 
@@ -46,37 +33,35 @@ std::pair<int, int> FunctionAndAddress(const Bytes& f) {
 }
 
 void WriteEeprom(const std::string& path, const ParameterSet& s) {
-    std::array<char, 512> image{};
-    for (const BlockLayout& b : BlockLayouts) {
-        const auto bytes = s.bytes(b.block);
-        std::copy(bytes.begin(), bytes.end(), image.begin() + b.address);
-    }
-    std::ofstream(path, std::ios::binary).write(image.data(), image.size());
+    std::array<std::uint8_t, 512> image{};
+    StoreInMemory(s, image);
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(image.data()), image.size());
 }
 
 // A valid set unlike the defaults, with every reserved byte and unnamed bit set.
 ParameterSet UnitSet() {
-    ParameterSet s;
-    FillAll(s, 0xFF);
-    for (const BlockLayout& b : BlockLayouts)
-        for (const FieldDefault& d : DefaultValues(b.block))
-            s.set(d.field, d.value);
-    s.set(Field::capacityAh, 420);
-    s.set(Field::panelCount, 9);
-    s.set(Field::batteryType, 6);
-    s.set(Field::maxMpptPowerW, 4500);
-    s.set(Field::cvMinutesFullWinter, 333);
-    s.set(Field::underFreqMin, 480);
-    s.set(Field::insertionDelayMs, 250);
-    s.set(Field::ipAddress1, 10);
-    s.set(Field::unitId, 123456);
-    StoreNetbiosText("SIM-UNIT", s.NetbiosNameBlock);
-    return s;
+    return params::UnitSet({{Field::capacityAh, 420},
+                            {Field::panelCount, 9},
+                            {Field::batteryType, 6},
+                            {Field::maxMpptPowerW, 4500},
+                            {Field::cvMinutesFullWinter, 333},
+                            {Field::underFreqMin, 480},
+                            {Field::insertionDelayMs, 250},
+                            {Field::ipAddress1, 10},
+                            {Field::unitId, 123456}},
+                           "SIM-UNIT");
 }
 
-class AgainstSimulator : public ::testing::Test, protected ParameterWindow {
+// The termios port the program uses to reach the simulator, there before the program.
+struct SimulatorPort {
+    link::PosixSerialPort line;
+};
+
+class AgainstSimulator : public ::testing::Test, private SimulatorPort, protected ParameterWindow {
   protected:
-    AgainstSimulator() {
+    // The unit needs no pause from a simulator's memory: the waits stay the fake's.
+    AgainstSimulator() : ParameterWindow({.port = &line}) {
         screen.indices[controls::Cb_Sel_Porta] = 0;
         showDefaults();
     }
@@ -88,26 +73,14 @@ class AgainstSimulator : public ::testing::Test, protected ParameterWindow {
         ASSERT_TRUE(sim->ready()) << sim->error();
         sim->bindTo(ports, 0);
     }
+    // Yes to the question and to the list of changes.
     void exportAnsweringYes() {
-        dialogs.answers = {true};
+        dialogs.answers = {true, true};
         exporter.ExportParameters();
     }
-    std::string lastMessage() const {
-        return dialogs.boxes.empty() ? "" : dialogs.boxes.back().text;
-    }
+    std::string outcome() const { return lastMessage().substr(0, lastMessage().find('\n')); }
 
-    testing::ScratchDirectory scratch;
-    std::string eeprom = scratch.file("eeprom.bin");
-    link::PosixSerialPort port;
-    testing::FakeDelay delay;  // the unit needs no pause from a simulator's memory
-    link::PortTable ports;
-    link::DeviceLink link{port, ports, delay};
-    monitor::PollState poll;
-    testing::FakePollTimer timer;
-    monitor::LinkControl linkControl{link, poll, screen, screen, timer, dialogs, language};
-    TransferContext context{link, delay, poll, linkControl, screen, dialogs, language};
-    ParameterImport importer{context, set, editor};
-    ParameterExport exporter{context, set, editor};
+    std::string eeprom = folder.file("eeprom.bin");
     std::unique_ptr<UnitSimProcess> sim;
 };
 
@@ -140,7 +113,7 @@ TEST_F(AgainstSimulator, exportedValuesComeBackAndSurviveARestartOfTheUnit) {
     tick(Field::overFreqLimitEnabled, true);
     typeName("  KEEP-ME");
     exportAnsweringYes();
-    ASSERT_EQ(lastMessage(), "Dati esportati correttamente");
+    ASSERT_EQ(outcome(), "Dati esportati correttamente");
     const ParameterSet exported = set;
 
     for (int run = 0; run < 2; ++run) {
@@ -149,10 +122,9 @@ TEST_F(AgainstSimulator, exportedValuesComeBackAndSurviveARestartOfTheUnit) {
         showDefaults();
         importer.ImportParameters();
         ASSERT_EQ(lastMessage(), "Dati importati correttamente") << "run " << run;
-        EXPECT_EQ(set.ConfigBlock, exported.ConfigBlock) << "run " << run;
-        EXPECT_EQ(set.FreeParamBlock, exported.FreeParamBlock) << "run " << run;
-        EXPECT_EQ(set.GridServiceBlock, exported.GridServiceBlock) << "run " << run;
-        EXPECT_EQ(set.NetworkBlock, exported.NetworkBlock) << "run " << run;
+        EXPECT_TRUE(SameBlocks(
+            set, exported, {Block::Config, Block::FreeParam, Block::GridService, Block::Network}))
+            << "run " << run;
         EXPECT_EQ(set.NetbiosNameBlock, exported.OutgoingNetbiosName) << "run " << run;
         EXPECT_EQ(screen.number(controls::Ed_Capacita), 480);
         EXPECT_EQ(screen.text(controls::Ed_Nome_Netbios), "KEEP-ME");
@@ -165,11 +137,23 @@ TEST_F(AgainstSimulator, inEnglishTheGridServiceBlockIsNotWritten) {
     language.LanguageIndex = catalogue::English;
     screen.visible[controls::Tab_Cei_021] = false;
     exportAnsweringYes();
-    ASSERT_EQ(lastMessage(), "Data successfully exported");
+    ASSERT_EQ(outcome(), "Data successfully exported");
     std::vector<std::pair<int, int>> sent;
     for (const Bytes& f : Requests(*sim))
         sent.push_back(FunctionAndAddress(f));
-    EXPECT_EQ(sent, (std::vector<std::pair<int, int>>{{0xB0, 0x060}, {0xB0, 0x080}, {0x32, 0}}));
+    // The backup's reads as the import makes them, the writes and the commit, and the
+    // written blocks read back.
+    EXPECT_EQ(sent, (std::vector<std::pair<int, int>>{{0xB1, 0x060},
+                                                      {0xB1, 0x080},
+                                                      {0xB1, 0x000},
+                                                      {0xB1, 0x0C0},
+                                                      {0xB1, 0x100},
+                                                      {0xB1, 0x1C0},
+                                                      {0xB0, 0x060},
+                                                      {0xB0, 0x080},
+                                                      {0x32, 0},
+                                                      {0xB1, 0x060},
+                                                      {0xB1, 0x080}}));
 }
 
 TEST_F(AgainstSimulator, aUnitSilentFromTheFourthReadLeavesThreeBlocksNewAndTheControlsAlone) {
@@ -181,27 +165,24 @@ TEST_F(AgainstSimulator, aUnitSilentFromTheFourthReadLeavesThreeBlocksNewAndTheC
     importer.ImportParameters();
     EXPECT_EQ(lastMessage(), "Errore in importazione dati");
     EXPECT_EQ(Requests(*sim).size(), 4u);
-    EXPECT_EQ(set.ConfigBlock, inUnit.ConfigBlock);
-    EXPECT_EQ(set.FreeParamBlock, inUnit.FreeParamBlock);
-    EXPECT_EQ(set.NetworkBlock, inUnit.NetworkBlock);
-    EXPECT_EQ(set.GridServiceBlock, before.GridServiceBlock);
-    EXPECT_EQ(set.NetbiosNameBlock, before.NetbiosNameBlock);
-    EXPECT_EQ(set.IdentityBlock, before.IdentityBlock);
+    EXPECT_TRUE(SameBlocks(set, inUnit, {Block::Config, Block::FreeParam, Block::Network}));
+    EXPECT_TRUE(SameBlocks(set, before, {Block::GridService, Block::NetbiosName, Block::Identity}));
     EXPECT_EQ(screen.writes, writes);
     EXPECT_FALSE(link.IsPortOpen());
 }
 
 TEST_F(AgainstSimulator, aFailedFreeParameterWriteSendsNothingMoreAndNoCommit) {
     WriteEeprom(eeprom, UnitSet());
-    start({"--eeprom", eeprom, "--drop", "2"});
+    start({"--eeprom", eeprom, "--drop", "8"});
     screen.checks[controls::Ck_Abilitazione_Esportazione_Eth] = true;
     exportAnsweringYes();
-    EXPECT_EQ(lastMessage(), "Errore in esportazione parametri");
-    // The unanswered request is in the log (sent, config answer, free parameters).
-    ASSERT_TRUE(sim->waitForLogLines(3));
+    EXPECT_EQ(outcome(), "Errore in esportazione parametri");
+    // The unanswered request is in the log (six reads and their answers, the config
+    // write and its answer, the free parameters).
+    ASSERT_TRUE(sim->waitForLogLines(15));
     const std::vector<Bytes> requests = Requests(*sim);
-    ASSERT_EQ(requests.size(), 2u);
-    EXPECT_EQ(FunctionAndAddress(requests[1]), (std::pair<int, int>{0xB0, 0x080}));
+    ASSERT_EQ(requests.size(), 8u);
+    EXPECT_EQ(FunctionAndAddress(requests[7]), (std::pair<int, int>{0xB0, 0x080}));
 
     // Nothing was committed: after a power cycle the unit still holds its old set.
     start({"--eeprom", eeprom});
@@ -212,11 +193,8 @@ TEST_F(AgainstSimulator, aFailedFreeParameterWriteSendsNothingMoreAndNoCommit) {
 
 TEST_F(AgainstSimulator, anIncompatibleFirmwareRefusesBothTransfersWithoutTouchingThePort) {
     start({"--fw", "1.8.0"});
-    monitor::RealtimeData data;
-    const monitor::ClockSettingFields clockFields{screen};
-    monitor::LiveMonitor live{link, poll, data, clockFields, language, {}};
     linkControl.StartLink();
-    live.Tick();  // the firmware-version step
+    program.live.Timer1Timer();  // the firmware-version step
     ASSERT_TRUE(poll.FwVersionError);
     const std::size_t logged = sim->logLines().size();
 
@@ -226,8 +204,60 @@ TEST_F(AgainstSimulator, anIncompatibleFirmwareRefusesBothTransfersWithoutTouchi
     exportAnsweringYes();
     EXPECT_EQ(lastMessage(),
               "Versione firmware incompatibile con la  1. 7. 0 impossibile procedere");
+    compare.CompareWithUnit();
+    EXPECT_EQ(lastMessage(),
+              "Versione firmware incompatibile con la  1. 7. 0 impossibile procedere");
     EXPECT_TRUE(link.IsPortOpen()) << "polling goes on";
     EXPECT_EQ(sim->logLines().size(), logged);
+}
+
+TEST_F(AgainstSimulator, theBackupFileHoldsTheUnitsMemoryFieldByField) {
+    WriteEeprom(eeprom, UnitSet());
+    start({"--eeprom", eeprom});
+    type(Field::capacityAh, 300);
+    exportAnsweringYes();
+    const std::string path =
+        folder.file("Salvataggi/Backup/Orvane_09_12_24_14_05_33_Id_123456.ovn");
+    ASSERT_NE(lastMessage().find(path), std::string::npos) << lastMessage();
+
+    const storage::LoadedIni backup = storage::LoadIniFile(files, path);
+    ASSERT_EQ(backup.outcome, storage::ReadOutcome::Read);
+    ParameterSet kept;
+    storage::ReadParameterFile(backup.document, kept, "MISSING");
+    const ParameterSet inUnit = UnitSet();
+    for (const FieldDescriptor& d : FieldTable()) {
+        if (d.kind == FieldKind::Text)
+            EXPECT_EQ(NetbiosText(kept.NetbiosNameBlock), "SIM-UNIT");
+        else
+            EXPECT_EQ(kept.get(d.field), inUnit.get(d.field)) << d.name;
+    }
+}
+
+TEST_F(AgainstSimulator, aLostCommitAnswerIsToldFromTheReadBackAndTheValuesAreKept) {
+    start({"--eeprom", eeprom, "--lose-commit-answer"});
+    type(Field::capacityAh, 480);
+    exportAnsweringYes();
+    EXPECT_EQ(outcome(),
+              "La risposta dell'unità alla memorizzazione è andata persa, ma la rilettura mostra "
+              "i nuovi valori al loro posto.");
+
+    start({"--eeprom", eeprom});  // a power cycle: the commit was kept
+    importer.ImportParameters();
+    ASSERT_EQ(lastMessage(), "Dati importati correttamente");
+    EXPECT_EQ(screen.number(controls::Ed_Capacita), 480);
+}
+
+TEST_F(AgainstSimulator, comparingWithTheUnitOnlyReadsAndListsWhatDiffers) {
+    WriteEeprom(eeprom, UnitSet());
+    start({"--eeprom", eeprom});
+    compare.CompareWithUnit();
+    for (const Bytes& f : Requests(*sim))
+        EXPECT_EQ(f[5], 0xB1);
+    ASSERT_EQ(dialogs.lists.size(), 1u);
+    const std::vector<frontend::ChangeRow>& rows = dialogs.lists[0].rows;
+    ASSERT_FALSE(rows.empty());
+    EXPECT_EQ(rows[0].caption, "Indirizzo IP (1)");
+    EXPECT_EQ(rows[0].before, "10");
 }
 
 }  // namespace

@@ -13,7 +13,8 @@
 #include <filesystem>
 #include <optional>
 
-#include "storage_fakes.h"
+#include "support/scratch_directory.h"
+#include "support/storage_fakes.h"
 
 namespace orvane::storage {
 namespace {
@@ -23,7 +24,7 @@ using Step = FaultyFileSystem::Step;
 
 class WholeFileSaves : public ::testing::Test {
   protected:
-    testing::ScratchFolder folder;
+    testing::ScratchDirectory folder;
     FaultyFileSystem files;
     const std::string old = "[KEEP]\r\nA=1\r\n";
 };

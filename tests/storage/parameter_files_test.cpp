@@ -8,7 +8,6 @@
 
 #include "params/parameter_fixture.h"
 #include "storage/parameter_file.h"
-#include "storage_fakes.h"
 
 namespace orvane::storage {
 
@@ -29,14 +28,8 @@ class DiskButtons : public ::testing::Test, protected params::ParameterWindow {
     }
     void choose(const std::string& name) { fileDialogs.chosen = folder.file("Salvataggi/" + name); }
 
-    testing::ScratchFolder folder;
-    testing::ScratchFolder elsewhere;
-    testing::FakeWorkingDirectory cwd{folder.path()};
-    testing::FakeFileDialogs fileDialogs{cwd};
-    testing::FaultyFileSystem files;
-    testing::FakeClock clock;
-    ParameterFiles buttons{set,     editor, defaults, screen, fileDialogs,
-                           dialogs, files,  cwd,      clock,  language};
+    testing::ScratchDirectory elsewhere;
+    ParameterFiles& buttons = program.parameterFiles;
 };
 
 TEST_F(DiskButtons, saveProposesTheDatedNameInSalvataggiAndAddsTheExtension) {

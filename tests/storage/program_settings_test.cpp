@@ -7,8 +7,7 @@
 #include <filesystem>
 
 #include "storage/skin_names.h"
-#include "storage_fakes.h"
-#include "support/fake_screen.h"
+#include "support/program_rig.h"
 
 namespace orvane::storage {
 
@@ -17,7 +16,7 @@ namespace {
 
 using testing::FakeOperator;
 
-class ChargerIni : public ::testing::Test {
+class ChargerIni : public ::testing::Test, protected testing::ProgramRig {
   protected:
     ProgramSettings load() {
         ProgramSettings s;
@@ -30,14 +29,10 @@ class ChargerIni : public ::testing::Test {
         window.indices[controls::Cb_Sel_Lingua] = language;
     }
 
-    testing::ScratchFolder folder;
-    testing::FakeWorkingDirectory cwd{folder.path()};
-    testing::FaultyFileSystem files;
-    FakeOperator dialogs;
-    catalogue::Language language;
-    testing::FakeScreen window;
-    link::PortTable ports;
-    SettingsStore store{files, cwd, dialogs, language};
+    catalogue::Language& language = program.language;
+    testing::FakeScreen& window = screen;
+    link::PortTable& ports = program.ports;
+    SettingsStore& store = program.settingsStore;
 };
 
 TEST_F(ChargerIni, firstRunTakesTheDefaultsSilentlyAndClosingCreatesTheFile) {
@@ -111,7 +106,7 @@ TEST_F(ChargerIni, installerPortBindingsAreReadAndSurviveEverySave) {
 }
 
 TEST_F(ChargerIni, pathIsWorkedOutFromTheWorkingDirectoryAtEveryReadAndWrite) {
-    testing::ScratchFolder other;
+    testing::ScratchDirectory other;
     other.write("Charger.INI", "[GENERALE]\r\nLINGUA=1\r\n");
     cwd.dir = other.path();
     EXPECT_EQ(load().LanguageIndex, 1);

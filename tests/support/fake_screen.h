@@ -107,6 +107,10 @@ class FakeScreen final : public frontend::Screen, public frontend::ScreenReader 
     void setVisible(frontend::AnyControl c, bool v) override { visible[c] = v; }
     void setEnabled(frontend::AnyControl c, bool e) override { enabled[c] = e; }
     void setDate(frontend::DateControl c, frontend::CalendarDate d) override { dates[c] = d; }
+    void setOutOfRange(frontend::Control<frontend::ControlKind::NumericField> c,
+                       std::string_view tip) override {
+        outOfRange[c] = std::string(tip);
+    }
     void setTrendValue(frontend::Chart chart, int ch, float v) override {
         trendValues[{chart, ch}] = v;
     }
@@ -142,6 +146,7 @@ class FakeScreen final : public frontend::Screen, public frontend::ScreenReader 
     std::set<frontend::ControlId> notNumbers;
     ControlMap<bool> lamps, scroll, checks, visible, enabled;
     ControlMap<std::string> texts;
+    ControlMap<std::string> outOfRange;  // the tip of each marked field; empty: not marked
     ControlMap<std::vector<std::string>> textWrites;  // every one, in order
     ControlMap<std::vector<std::string>> lists;
     ControlMap<int> indices;
@@ -171,7 +176,7 @@ class FakePollTimer final : public monitor::PollTimer {
 // at each box for something the test wants to know about that moment (e.g. the cursor).
 class FakeOperator final : public frontend::OperatorDialogs {
   public:
-    enum class Kind { Information, Error, Question };
+    enum class Kind { Information, Error, Question, ChangeQuestion, ChangeList };
     struct Box {
         Kind kind;
         std::string text;
@@ -180,8 +185,9 @@ class FakeOperator final : public frontend::OperatorDialogs {
 
     void inform(std::string_view t) override { record(Kind::Information, t); }
     void showError(std::string_view t) override { record(Kind::Error, t); }
-    bool askYesNo(std::string_view t) override {
-        record(Kind::Question, t);
+    bool askYesNo(std::string_view t) override { return askAs(Kind::Question, t); }
+    bool askAs(Kind kind, std::string_view t) {
+        record(kind, t);
         if (answers.empty())
             return false;
         const bool yes = answers.front();
@@ -189,7 +195,18 @@ class FakeOperator final : public frontend::OperatorDialogs {
         return yes;
     }
 
+    // The list of changes with Yes/No takes the next answer like any question.
+    bool askChanges(const frontend::ChangeList& c) override {
+        lists.push_back(c);
+        return askAs(Kind::ChangeQuestion, c.message);
+    }
+    void showChanges(const frontend::ChangeList& c) override {
+        lists.push_back(c);
+        record(Kind::ChangeList, c.message);
+    }
+
     std::vector<Box> boxes;
+    std::vector<frontend::ChangeList> lists;  // every list shown, in order
     std::deque<bool> answers;
     std::function<bool()> observe;
 

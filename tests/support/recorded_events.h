@@ -1,5 +1,5 @@
-// An event sink that keeps what it is told, for tests of the operations that report to the
-// journal. Single-threaded.
+// What the operations told the journal, as tests read it: an event sink that keeps what it
+// is told, and the same view over a program's own journal. Single-threaded.
 #pragma once
 
 #include <cstdint>
@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "journal/event_sink.h"
+#include "journal/journal.h"
 
 namespace orvane::journal {
 inline std::ostream& operator<<(std::ostream& os, EventKind kind) {
@@ -45,6 +46,37 @@ class RecordedEvents final : public journal::EventSink {
     std::optional<std::uint32_t> unitId;
 
   private:
+    std::size_t seen_ = 0;
+};
+
+// A journal's events, oldest first, with the same reading as `RecordedEvents`.
+class JournalEvents {
+  public:
+    explicit JournalEvents(const journal::Journal& journal) : journal_(journal) {}
+
+    std::vector<Event> all() const { return from(0); }
+    // The events since the last call.
+    std::vector<Event> take() {
+        std::vector<Event> taken = from(seen_);
+        seen_ = journal_.size();
+        return taken;
+    }
+    std::vector<journal::EventKind> kinds() const {
+        std::vector<journal::EventKind> k;
+        for (const Event& e : all())
+            k.push_back(e.first);
+        return k;
+    }
+
+  private:
+    std::vector<Event> from(std::size_t first) const {
+        std::vector<Event> events;
+        for (std::size_t i = first; i < journal_.size(); ++i)
+            events.emplace_back(journal_.oldest(i).kind, journal_.oldest(i).details);
+        return events;
+    }
+
+    const journal::Journal& journal_;
     std::size_t seen_ = 0;
 };
 

@@ -12,6 +12,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fstream>
+#include <sstream>
 
 extern char** environ;
 
@@ -58,8 +59,8 @@ UnitSimProcess::UnitSimProcess(std::vector<std::string> arguments,
     controlPath_ = scratch_.file("control");
     logPath_ = scratch_.file("frames.log");
 
-    std::vector<std::string> args = {UnitSimExecutable(), "--turnaround", "20", "--control",
-                                     controlPath_, "--log", logPath_};
+    std::vector<std::string> args = {UnitSimExecutable(), "--turnaround", "20",    "--control",
+                                     controlPath_,        "--log",        logPath_};
     args.insert(args.end(), arguments.begin(), arguments.end());
     std::vector<char*> argv;
     for (std::string& a : args)
@@ -141,6 +142,20 @@ std::vector<std::string> UnitSimProcess::logLines() const {
     for (std::string line; std::getline(in, line);)
         lines.push_back(line);
     return lines;
+}
+
+std::vector<UnitSimProcess::LoggedFrame> UnitSimProcess::loggedFrames() const {
+    std::vector<LoggedFrame> frames;
+    for (const std::string& line : logLines()) {
+        std::istringstream in(line);
+        std::string time, direction, hex;
+        in >> time >> direction;
+        LoggedFrame frame{direction == "tx", {}};
+        while (in >> hex)
+            frame.bytes.push_back(static_cast<std::uint8_t>(std::stoi(hex, nullptr, 16)));
+        frames.push_back(std::move(frame));
+    }
+    return frames;
 }
 
 bool UnitSimProcess::waitForLogLines(std::size_t count, std::chrono::milliseconds timeout) const {

@@ -15,6 +15,7 @@
 #include <sys/types.h>
 
 #include <chrono>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -52,6 +53,13 @@ class UnitSimProcess {
     // The frame log as written so far. An answered request and its answer are in the log by
     // the time the answer can be read.
     std::vector<std::string> logLines() const;
+    // The same log as frames: whether the simulator sent it (an answer) or received it (a
+    // request), and its bytes.
+    struct LoggedFrame {
+        bool fromUnit;
+        std::vector<std::uint8_t> bytes;
+    };
+    std::vector<LoggedFrame> loggedFrames() const;
     // Waits (without polling) until the log holds at least `count` lines.
     bool waitForLogLines(std::size_t count,
                          std::chrono::milliseconds timeout = std::chrono::seconds(5)) const;

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "support/fake_screen.h"
+#include "support/program_rig.h"
 
 namespace orvane::ui {
 
@@ -11,16 +11,15 @@ namespace {
 
 using frontend::Chart;
 
-class ApplyingALanguage : public ::testing::Test {
+class ApplyingALanguage : public ::testing::Test, protected testing::ProgramRig {
   protected:
     void apply(int language, bool started = false) {
         lang.LanguageIndex = language;
         ApplyLanguage(screen, screen, layout, lang, started, poll);
     }
-    testing::FakeScreen screen;
-    catalogue::Language lang;
-    monitor::PollState poll;
-    params::FreeConfigurationLayout layout{screen, screen, lang};
+    catalogue::Language& lang = program.language;
+    monitor::PollState& poll = program.poll;
+    params::FreeConfigurationLayout& layout = program.freeConfiguration;
 };
 
 TEST_F(ApplyingALanguage, englishHidesTheGridServicePartsAndItalianBringsThemBack) {

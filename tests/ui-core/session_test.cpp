@@ -7,9 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "storage/storage_fakes.h"
-#include "support/fake_screen.h"
-#include "support/fake_serial_port.h"
+#include "support/program_rig.h"
 
 namespace orvane::ui {
 
@@ -22,7 +20,7 @@ using testing::FakeOperator;
 // as it was on disk at the moment each skin was applied.
 class FakeFrame final : public WindowFrame {
   public:
-    explicit FakeFrame(const testing::ScratchFolder& folder) : folder_(folder) {}
+    explicit FakeFrame(const testing::ScratchDirectory& folder) : folder_(folder) {}
     void moveTo(int l, int t) override {
         left_ = l;
         top_ = t;
@@ -40,13 +38,14 @@ class FakeFrame final : public WindowFrame {
     int moves = 0;
 
   private:
-    const testing::ScratchFolder& folder_;
+    const testing::ScratchDirectory& folder_;
     int left_ = 464;
     int top_ = 5;
 };
 
-class StartingTheProgram : public ::testing::Test {
+class StartingTheProgram : public ::testing::Test, protected testing::FakeServices {
   protected:
+    StartingTheProgram() { devices = {{"/dev/ttyUSB0", "FTDI USB-RS485"}}; }
     void settings(const std::string& ini) { folder.write("Charger.INI", ini); }
     void start() {
         session.FormCreate();
@@ -54,23 +53,8 @@ class StartingTheProgram : public ::testing::Test {
     }
     std::string savedSettings() const { return folder.read("Charger.INI").value_or(""); }
 
-    testing::ScratchFolder folder;
-    testing::FakeWorkingDirectory cwd{folder.path()};
-    testing::FakeFileDialogs fileDialogs{cwd};
-    testing::FaultyFileSystem files;
-    testing::FakeScreen screen;
-    FakeOperator dialogs;
-    testing::FakeClock clock;
-    testing::FakeSerialPort port;
-    testing::FakeDelay delay;
     FakeFrame frame{folder};
-    testing::FakePollTimer timer;
-    testing::FakeCharts charts;
-    Session session{SessionServices{
-        screen, screen, dialogs, fileDialogs, frame, timer, clock, port, delay, files, cwd, charts,
-        [] {
-            return std::vector<link::SerialDevice>{{"/dev/ttyUSB0", "FTDI USB-RS485"}};
-        }}};
+    Session session{services(), frame};
 };
 
 TEST_F(StartingTheProgram, firstRunInAnEmptyFolderComesUpWithTheDefaultsAndWritesThemOnClose) {
@@ -90,7 +74,7 @@ TEST_F(StartingTheProgram, firstRunInAnEmptyFolderComesUpWithTheDefaultsAndWrite
     EXPECT_FALSE(screen.visible[controls::Gr_Nascosti]);
     EXPECT_TRUE(screen.visible[controls::Grp_Dati_Accumulo]);
     EXPECT_FALSE(timer.running);
-    EXPECT_FALSE(session.link().IsPortOpen());
+    EXPECT_FALSE(session.program().link.IsPortOpen());
     EXPECT_TRUE(dialogs.boxes.empty());
 
     frame.moveTo(321, 123);
@@ -103,10 +87,11 @@ TEST_F(StartingTheProgram, parameterFieldsStartFromTheDefaultsWhateverTheLastRun
     start();
     const auto shown = screen.numbers;
     screen.numbers.clear();
-    session.parameterDefaults().LoadDefaultParameters();
+    session.program().defaults.LoadDefaultParameters();
     EXPECT_FALSE(shown.empty());
     EXPECT_EQ(shown.count(controls::Ed_Capacita), 1u);
-    EXPECT_EQ(shown.at(controls::Ed_Capacita), session.parameters().get(params::Field::capacityAh));
+    EXPECT_EQ(shown.at(controls::Ed_Capacita),
+              session.program().parameters.get(params::Field::capacityAh));
 }
 
 struct StoredLanguage {
@@ -125,7 +110,7 @@ TEST_P(StoredLanguages, theStoredLanguageChoosesTheTextsAndOutOfRangeMeansItalia
     EXPECT_EQ(screen.text(controls::Form1), GetParam().title);
     EXPECT_EQ(screen.listIndex(controls::Cb_Sel_Lingua), GetParam().selected);
     EXPECT_EQ(screen.visible[controls::Tab_Cei_021], GetParam().gridServicePage);
-    EXPECT_EQ(session.language().LanguageIndex, GetParam().selected);
+    EXPECT_EQ(session.program().language.LanguageIndex, GetParam().selected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -175,15 +160,31 @@ TEST_F(StartingTheProgram, pickingEnglishSavesItAtOnceAndRewritesTheTexts) {
     EXPECT_NE(savedSettings().find("LEFT=100\r\nTOP=100\r\n"), std::string::npos);
 }
 
+// The port list is the window's: an entry bound to no device says so in its language.
+TEST_F(StartingTheProgram, portEntriesWithoutADeviceSpeakTheWindowsLanguageAndKeepTheSelection) {
+    settings("[GENERALE]\r\nCOM_232=3\r\nLINGUA=1\r\n");
+    start();
+    const auto entry = [this](int index) { return screen.lists[controls::Cb_Sel_Porta][index]; };
+    EXPECT_EQ(entry(3), "COM 4 \u2014 none");
+    EXPECT_EQ(screen.listIndex(controls::Cb_Sel_Porta), 3);
+
+    screen.indices[controls::Cb_Sel_Lingua] = 0;
+    session.Cb_Sel_LinguaChange();
+    EXPECT_EQ(entry(3), "COM 4 \u2014 nessuno");
+    EXPECT_EQ(entry(10), "COM 11 \u2014 nessuno");
+    EXPECT_NE(entry(0).find("/dev/ttyUSB0"), std::string::npos) << "a bound entry names its device";
+    EXPECT_EQ(screen.listIndex(controls::Cb_Sel_Porta), 3);
+}
+
 TEST_F(StartingTheProgram, closingWhileTheLinkRunsClosesThePortAndAsksNothing) {
     start();
     screen.indices[controls::Cb_Sel_Porta] = 0;
-    session.linkControl().Bt_OpenClick();
-    ASSERT_TRUE(session.link().IsPortOpen());
+    session.program().linkControl.Bt_OpenClick();
+    ASSERT_TRUE(session.program().link.IsPortOpen());
     ASSERT_TRUE(timer.running);
 
     EXPECT_TRUE(session.FormCloseQuery());
-    EXPECT_FALSE(session.link().IsPortOpen());
+    EXPECT_FALSE(session.program().link.IsPortOpen());
     EXPECT_FALSE(screen.lamps[controls::Led_Comunicazione]);
     EXPECT_FALSE(timer.running);
     EXPECT_TRUE(dialogs.boxes.empty());

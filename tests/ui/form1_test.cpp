@@ -153,11 +153,43 @@ TEST_F(WindowTest, importAndExportRunUnderTheBusyCursorAndReportTheirOutcome) {
     EXPECT_EQ(text(controls::Vr_String), "Fermo");
 
     dialogs_.boxes.clear();
-    dialogs_.answers = {true};
+    dialogs_.answers = {true, true};
     click(controls::Bt_Scrivi_Eeprom);
-    ASSERT_EQ(dialogs_.boxes.size(), 2u);
+    ASSERT_EQ(dialogs_.boxes.size(), 3u);
     EXPECT_EQ(dialogs_.boxes[0].kind, Box::Question);
-    EXPECT_EQ(dialogs_.boxes[1].text, "Dati esportati correttamente");
+    EXPECT_EQ(dialogs_.boxes[1].kind, Box::ChangeQuestion);
+    EXPECT_TRUE(dialogs_.boxes[1].observed);
+    const std::string& outcome = dialogs_.boxes[2].text;
+    EXPECT_EQ(outcome.substr(0, outcome.find('\n')), "Dati esportati correttamente");
+    // The unit's memory was kept beside the program's settings before it was written.
+    const std::string backups = folder_.file("Salvataggi/Backup");
+    ASSERT_TRUE(std::filesystem::is_directory(backups));
+    for (const auto& kept : std::filesystem::directory_iterator(backups))
+        EXPECT_NE(outcome.find(kept.path().string()), std::string::npos) << outcome;
+}
+
+TEST_F(WindowTest, aFieldTypedOutsideItsLimitsIsMarkedUntilCorrected) {
+    open();
+    window_->pages().setCurrentWidget(control(controls::Tab_Parametri));
+    auto* field = control<widgets::NumericField>(controls::Ed_Capacita);
+    const auto typeInto = [field](const char* typed) {
+        field->setFocus();
+        field->selectAll();
+        QTest::keyClicks(field, QString::fromLatin1(typed));
+    };
+    EXPECT_FALSE(field->isOutOfRange());
+    typeInto("20");
+    EXPECT_TRUE(field->isOutOfRange());
+    EXPECT_EQ(field->toolTip(), QStringLiteral("Fuori dai limiti: accettati da 25 a 550"));
+    EXPECT_EQ(field->accessibleDescription(), field->toolTip());
+    pick(controls::Cb_Sel_Lingua, catalogue::English);
+    EXPECT_EQ(field->toolTip(), QStringLiteral("Outside its limits: accepted from 25 to 550"));
+    typeInto("200");
+    EXPECT_FALSE(field->isOutOfRange());
+    EXPECT_TRUE(field->toolTip().isEmpty());
+    // Values the program sets are judged alike.
+    field->setValue(600);
+    EXPECT_TRUE(field->isOutOfRange());
 }
 
 TEST_F(WindowTest, savedParametersComeBackAfterTheDefaults) {
@@ -166,18 +198,20 @@ TEST_F(WindowTest, savedParametersComeBackAfterTheDefaults) {
     const double defaultCapacity = capacity->value();
     capacity->setValue(defaultCapacity + 20);
     const std::string file = folder_.file("mine");
-    fileDialogs_.answers = {file};
+    fileDialogs_.chosen = file;
     click(controls::Bt_Salva_Disco);
     EXPECT_TRUE(dialogs_.boxes.empty()) << dialogs_.boxes.front().text;
-    EXPECT_EQ(fileDialogs_.saveFolder, folder_.file("Salvataggi"));
-    EXPECT_EQ(fileDialogs_.proposedName.rfind("Orvane_", 0), 0u);
+    ASSERT_EQ(fileDialogs_.saves.size(), 1u);
+    EXPECT_EQ(fileDialogs_.saves[0].initialFolder, folder_.file("Salvataggi"));
+    EXPECT_EQ(fileDialogs_.saves[0].proposedName.rfind("Orvane_", 0), 0u);
 
     dialogs_.answers = {true};
     click(controls::Bt_Defaut);
     EXPECT_EQ(capacity->value(), defaultCapacity);
-    fileDialogs_.answers = {file + ".ovn"};
+    fileDialogs_.chosen = file + ".ovn";
     click(controls::Bt_Leggi_Disco);
-    EXPECT_EQ(fileDialogs_.openFilter, "Orvane Files (*.ovn)");
+    ASSERT_EQ(fileDialogs_.opens.size(), 1u);
+    EXPECT_EQ(fileDialogs_.opens[0].extensionOrFilter, "Orvane Files (*.ovn)");
     EXPECT_EQ(capacity->value(), defaultCapacity + 20);
 }
 
@@ -212,7 +246,7 @@ TEST_F(WindowTest, typedTextAFieldCannotHoldIsKeptAndRefusedAtExportAndSave) {
         EXPECT_EQ(dialogs_.boxes[1].kind, Box::Error);
         EXPECT_EQ(dialogs_.boxes[1].text, c.message);
         EXPECT_EQ(dialogs_.boxes[2].text, c.message);
-        EXPECT_TRUE(fileDialogs_.proposedName.empty()) << "no file dialog";
+        EXPECT_TRUE(fileDialogs_.saves.empty()) << "no file dialog";
         field->setValue(before);
     }
 }
@@ -233,10 +267,9 @@ TEST_F(WindowTest, aLanguageSwitchKeepsTheSelectedTypesAndTheSaveWritesThem) {
     EXPECT_EQ(text(controls::Cb_Tipo_Inverter), "Tipo D");
     EXPECT_TRUE(control(controls::Gr_Conf_Libera)->isHidden());
 
-    fileDialogs_.answers = {folder_.file("kept")};
+    fileDialogs_.chosen = folder_.file("kept");
     click(controls::Bt_Salva_Disco);
-    std::ifstream in(folder_.file("kept.ovn"), std::ios::binary);
-    const std::string saved(std::istreambuf_iterator<char>(in), {});
+    const std::string saved = folder_.read("kept.ovn").value_or("");
     EXPECT_NE(saved.find("TIPO_BATT=6\r\n"), std::string::npos) << saved;
     EXPECT_NE(saved.find("TIPO_INVERTER=3\r\n"), std::string::npos) << saved;
 }
@@ -258,6 +291,22 @@ TEST_F(WindowTest, theClosedPortListShowsTheAdapterAndTheTipAndOpenListTheWholeE
     EXPECT_GE(ports->view()->viewport()->width(),
               ports->view()->fontMetrics().horizontalAdvance(whole));
     ports->hidePopup();
+}
+
+TEST_F(WindowTest, aLanguageSwitchRewordsThePortListAndKeepsItsLabelsAndSelection) {
+    const std::string byId = "/dev/serial/by-id/usb-FTDI_USB-RS485_Cable_FT0ABCDE-if00-port0";
+    devices_ = {{byId, "FTDI USB-RS485 Cable"}};
+    open();
+    auto* ports = control<ui::PortList>(controls::Cb_Sel_Porta);
+    EXPECT_EQ(ports->itemText(1), QString::fromUtf8("COM 2 \u2014 nessuno"));
+
+    pick(controls::Cb_Sel_Lingua, 1);
+    EXPECT_EQ(ports->itemText(1), QString::fromUtf8("COM 2 \u2014 none"));
+    EXPECT_EQ(ports->itemData(1, ui::PortList::LabelRole).toString(),
+              QString::fromUtf8("COM 2 \u2014 none"));
+    EXPECT_EQ(ports->currentIndex(), 0);
+    EXPECT_EQ(ports->shownText(), QString::fromUtf8("COM 1 \u2014 FTDI USB-RS485 Cable"));
+    EXPECT_EQ(ports->toolTip(), ports->currentText());
 }
 
 TEST_F(WindowTest, theDefaultsQuestionIsARealYesNoBox) {

@@ -29,14 +29,14 @@ TEST_F(WindowTest, pressingACommandButtonThroughItsActionReturnsBeforeTheBoxItOp
     settings("", true, {"--fw", "1.8.0"});  // a firmware on which commands are refused
     open();
     click(controls::Bt_Open);
-    ASSERT_TRUE(waitFor([&] { return window_->session().poll().FwVersionError; }));
+    ASSERT_TRUE(waitFor([&] { return window_->session().program().poll.FwVersionError; }));
 
     Press(Accessible(control(controls::Bt_Blocco)));
     EXPECT_TRUE(dialogs_.boxes.empty());
     runQueuedHandlers();
     ASSERT_EQ(dialogs_.boxes.size(), 1u);
     EXPECT_EQ(dialogs_.boxes[0].text,
-              window_->session().language().text(catalogue::row::CommandFirmwareRefusal));
+              window_->session().program().language.text(catalogue::row::CommandFirmwareRefusal));
 }
 
 TEST_F(WindowTest, aHiddenPageIsNeitherAnnouncedNorOpenedThroughItsTab) {

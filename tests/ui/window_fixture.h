@@ -14,52 +14,21 @@
 #include <QCursor>
 #include <QTabWidget>
 #include <QTest>
-#include <deque>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
-#include "frontend/file_dialogs.h"
 #include "support/fake_screen.h"
 #include "support/scratch_directory.h"
+#include "support/storage_fakes.h"
 #include "support/unit_sim_process.h"
 #include "ui/skins/skin_switcher.h"
 #include "ui/window/form1.h"
 #include "ui/window/qt_screen.h"
 
 namespace orvane::testing {
-
-// The file dialogs: each call takes the next scripted answer (nothing: cancelled).
-class ScriptedFileDialogs final : public frontend::FileDialogs {
-  public:
-    std::optional<std::string> chooseSaveFile(const std::string& folder, const std::string& name,
-                                              std::string_view) override {
-        saveFolder = folder;
-        proposedName = name;
-        return next();
-    }
-    std::optional<std::string> chooseOpenFile(const std::string& folder,
-                                              std::string_view filter) override {
-        openFolder = folder;
-        openFilter = std::string(filter);
-        return next();
-    }
-    std::deque<std::optional<std::string>> answers;
-    std::string saveFolder, proposedName, openFolder, openFilter;
-
-  private:
-    std::optional<std::string> next() {
-        if (answers.empty())
-            return std::nullopt;
-        auto answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-};
 
 class WindowTest : public ::testing::Test {
   protected:
@@ -85,7 +54,7 @@ class WindowTest : public ::testing::Test {
             EXPECT_TRUE(sim_->ready()) << sim_->error();
             ini += "[PORTE]\r\nCOM1=" + sim_->slavePath() + "\r\n";
         }
-        std::ofstream(folder_.file("Charger.INI"), std::ios::binary) << ini;
+        folder_.write("Charger.INI", ini);
     }
 
     ui::Form1& open(bool realDialogs = false) {
@@ -126,10 +95,7 @@ class WindowTest : public ::testing::Test {
     bool waitFor(Predicate done, int timeoutMs = 15000) const {
         return QTest::qWaitFor(done, timeoutMs);
     }
-    std::string savedSettings() const {
-        std::ifstream in(folder_.file("Charger.INI"), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
+    std::string savedSettings() const { return folder_.read("Charger.INI").value_or(""); }
     bool tabShown(frontend::Control<frontend::ControlKind::Page> page) const {
         QTabWidget& pages = window_->pages();
         return pages.isTabVisible(pages.indexOf(control(page)));
@@ -139,7 +105,7 @@ class WindowTest : public ::testing::Test {
     std::unique_ptr<UnitSimProcess> sim_;
     ui::SkinSwitcher skins_;
     FakeOperator dialogs_;  // observes whether the wait cursor is up at each box
-    ScriptedFileDialogs fileDialogs_;
+    FakeFileDialogs fileDialogs_;
     std::vector<link::SerialDevice> devices_;  // what the port list finds on the machine
     std::unique_ptr<ui::Form1> window_;
 

@@ -117,5 +117,16 @@ TEST(FaultInjector, silenceIgnoresEveryRequest) {
         EXPECT_TRUE(injector.ignoreRequest());
 }
 
+TEST(FaultInjector, aLostCommitAnswerLosesOnlyTheCommitsAnswer) {
+    FaultInjector injector(1);
+    const Bytes commit = {0xEA, 0xAA, 0x09, 0x00, 0x00, 0x32, 0x55, 0xAA, 0x84};
+    const Bytes read = {0xEA, 0xAA, 0x08, 0x60, 0x00, 0xB1, 0x0C, 0x1F};
+    EXPECT_FALSE(injector.loseAnswerTo(commit));
+    injector.configure(With([](FaultSettings& f) { f.loseCommitAnswer = true; }));
+    EXPECT_TRUE(injector.loseAnswerTo(commit));
+    EXPECT_FALSE(injector.loseAnswerTo(read));
+    EXPECT_FALSE(injector.ignoreRequest()) << "the unit hears the commit and keeps it";
+}
+
 }  // namespace
 }  // namespace orvane::unitsim

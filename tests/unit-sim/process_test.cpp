@@ -2,7 +2,6 @@
 // frame log and the EEPROM file, seen from a plain raw line.
 #include <fcntl.h>
 #include <gtest/gtest.h>
-#include <poll.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <termios.h>
@@ -184,17 +183,8 @@ TEST(UnitSimProcess, servesASerialDeviceGivenWithDevice) {
         EXPECT_EQ(sim.slavePath(), name);
         const ByteVector request = Request(fn::FirmwareVersion, {0x00});
         ASSERT_EQ(::write(master, request.data(), request.size()), 8);
-        ByteVector answer;
-        while (answer.size() < FirmwareAnswer.size()) {
-            pollfd p{master, POLLIN, 0};
-            if (::poll(&p, 1, 2000) <= 0)
-                break;
-            std::uint8_t buffer[64];
-            const ssize_t n = ::read(master, buffer, sizeof buffer);
-            if (n <= 0)
-                break;
-            answer.insert(answer.end(), buffer, buffer + n);
-        }
+        const ByteVector answer =
+            ReadUntil(master, FirmwareAnswer.size(), std::chrono::milliseconds(2000));
         EXPECT_EQ(answer, FirmwareAnswer);
     }
     ::close(master);

@@ -38,13 +38,17 @@ void RawLine::send(const ByteVector& bytes) {
 }
 
 ByteVector RawLine::receive(std::size_t count, std::chrono::milliseconds quiet) {
+    return ReadUntil(fd_, count, quiet);
+}
+
+ByteVector ReadUntil(int fd, std::size_t count, std::chrono::milliseconds quiet) {
     ByteVector got;
     while (got.size() < count) {
-        pollfd p{fd_, POLLIN, 0};
+        pollfd p{fd, POLLIN, 0};
         if (::poll(&p, 1, static_cast<int>(quiet.count())) <= 0)
             break;
         std::uint8_t buffer[512];
-        const ssize_t n = ::read(fd_, buffer, sizeof buffer);
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
         if (n <= 0)
             break;
         got.insert(got.end(), buffer, buffer + n);

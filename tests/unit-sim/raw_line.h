@@ -15,6 +15,9 @@ using ByteVector = std::vector<std::uint8_t>;
 // A request as the configurator lays it out: EA AA, length, address, function, payload, XOR.
 ByteVector Request(std::uint8_t function, const ByteVector& payload, std::uint16_t address = 0);
 
+// Reads from `fd` until `count` bytes arrived or it stays quiet for `quiet`.
+ByteVector ReadUntil(int fd, std::size_t count, std::chrono::milliseconds quiet);
+
 class RawLine {
   public:
     explicit RawLine(const std::string& path);

@@ -72,6 +72,9 @@ const RuntimeSetting Table[] = {
      [](Settings& s, const SettingValue& v) { s.faults.gapMs = v.number; }},
     {"garbage", Kind::Count, Section::Faults, "N", "send N random bytes before each answer",
      [](Settings& s, const SettingValue& v) { s.faults.garbage = v.number; }},
+    {"lose-commit-answer", Kind::Flag, Section::Faults, "",
+     "keep every EEPROM commit but never answer it",
+     [](Settings& s, const SettingValue& v) { s.faults.loseCommitAnswer = v.number != 0; }},
 };
 
 }  // namespace

@@ -41,6 +41,11 @@ bool FaultInjector::ignoreRequest() {
     return Due(settings_.dropEvery, requests_);
 }
 
+bool FaultInjector::loseAnswerTo(const Bytes& request) const {
+    return settings_.loseCommitAnswer && request.size() > link::FunctionByte &&
+           request[link::FunctionByte] == link::function::MemoryCommit;
+}
+
 Transmission FaultInjector::shape(Bytes frame) {
     if (settings_.wrongFunction && frame.size() >= link::FrameOverhead) {
         frame[link::FunctionByte] ^= 0x40;

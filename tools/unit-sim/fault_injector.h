@@ -30,6 +30,9 @@ class FaultInjector {
 
     // Called once per request for this unit: true when it is to be ignored.
     bool ignoreRequest();
+    // Called once per request after the unit has acted on it: true when its answer is lost
+    // on the way (the request took effect all the same).
+    bool loseAnswerTo(const Bytes& request) const;
     // Called once per answer that is sent.
     Transmission shape(Bytes answerFrame);
 

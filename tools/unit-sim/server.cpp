@@ -45,7 +45,7 @@ void Server::serve(const Bytes& request, double receivedMs) {
     if (parts_.faults.ignoreRequest())
         return;
     std::optional<Bytes> answer = parts_.responder.answer(request);
-    if (!answer)
+    if (!answer || parts_.faults.loseAnswerTo(request))
         return;
     const Transmission t = parts_.faults.shape(std::move(*answer));
 

@@ -15,15 +15,16 @@ struct FirmwareVersion {
 
 // Faults on the answers. A count N means every Nth answer (or request, for drop); 0 is off.
 struct FaultSettings {
-    bool silent = false;         // answer nothing at all
-    unsigned corruptEvery = 0;   // one byte of the answer inverted
-    unsigned truncateEvery = 0;  // only the first half of the answer sent
-    unsigned dropEvery = 0;      // the request ignored
-    bool leadingZero = false;    // a 0x00 ahead of each answer
-    bool dupFirst = false;       // the answer's first byte sent twice
-    bool wrongFunction = false;  // another function code, checksum still right
-    unsigned gapMs = 0;          // a pause in the middle of each answer
-    unsigned garbage = 0;        // random bytes ahead of each answer
+    bool silent = false;            // answer nothing at all
+    unsigned corruptEvery = 0;      // one byte of the answer inverted
+    unsigned truncateEvery = 0;     // only the first half of the answer sent
+    unsigned dropEvery = 0;         // the request ignored
+    bool leadingZero = false;       // a 0x00 ahead of each answer
+    bool dupFirst = false;          // the answer's first byte sent twice
+    bool wrongFunction = false;     // another function code, checksum still right
+    unsigned gapMs = 0;             // a pause in the middle of each answer
+    unsigned garbage = 0;           // random bytes ahead of each answer
+    bool loseCommitAnswer = false;  // the EEPROM commit is kept but its answer never sent
 
     bool operator==(const FaultSettings&) const = default;
 };

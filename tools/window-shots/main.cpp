@@ -1,7 +1,9 @@
 // Renders every page of the window, in Italian and in English, to PNG files: the window runs
 // offscreen in a scratch working directory with "COM 1" bound to the given port (normally
 // the unit simulator), polls the unit for a while so the pages show live data, and grabs
-// each page. Used by scripts/screenshots.
+// each page. Then, in each language, the lists of changes of a comparison with the unit and
+// of an export (answered No: nothing is written), and the parameters page with a field
+// typed outside its limits. Used by scripts/screenshots.
 //
 //   orvane-window-shots --port /dev/pts/7 --out build/screenshots [--seconds 8] [--skin Carbon]
 #include <QAbstractButton>
@@ -9,6 +11,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -18,6 +21,7 @@
 #include "frontend/operator_dialogs.h"
 #include "storage/skin_names.h"
 #include "ui/skins/skin_switcher.h"
+#include "ui/window/change_list_dialog.h"
 #include "ui/window/form1.h"
 #include "ui/window/program_font.h"
 #include "ui/window/qt_screen.h"
@@ -26,17 +30,47 @@ namespace controls = orvane::frontend::controls;
 
 namespace {
 
-// Nobody is there to answer: outcomes are printed, questions answered No.
+// Nobody is there to answer: outcomes are printed, questions answered No unless
+// `yesOnce` lets the next one through. A list of changes is grabbed to `listShot` (when
+// set) and answered No.
 class UnattendedOperator final : public orvane::frontend::OperatorDialogs {
   public:
     void inform(std::string_view text) override { print("info", text); }
     void showError(std::string_view text) override { print("error", text); }
     bool askYesNo(std::string_view text) override {
-        print("question (No)", text);
+        const bool yes = yesOnce;
+        yesOnce = false;
+        print(yes ? "question (Yes)" : "question (No)", text);
+        return yes;
+    }
+    bool askChanges(const orvane::frontend::ChangeList& changes) override {
+        shoot(changes, orvane::ui::ChangeListDialog::Buttons::YesNo);
         return false;
     }
+    void showChanges(const orvane::frontend::ChangeList& changes) override {
+        shoot(changes, orvane::ui::ChangeListDialog::Buttons::Ok);
+    }
+
+    QWidget* parent = nullptr;
+    QString listShot;
+    bool yesOnce = false;
+    int shots = 0;
 
   private:
+    void shoot(const orvane::frontend::ChangeList& changes,
+               orvane::ui::ChangeListDialog::Buttons buttons) {
+        print("changes", changes.message);
+        if (listShot.isEmpty())
+            return;
+        orvane::ui::ChangeListDialog dialog(changes, buttons, parent);
+        dialog.show();
+        QTest::qWait(200);
+        if (dialog.grab().save(listShot))
+            ++shots;
+        else
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(listShot));
+        listShot.clear();
+    }
     static void print(const char* kind, std::string_view text) {
         std::fprintf(stderr, "%s: %.*s\n", kind, static_cast<int>(text.size()), text.data());
     }
@@ -78,6 +112,22 @@ void Pick(orvane::ui::Form1& window, orvane::frontend::ListControl list, int ind
     auto* combo = static_cast<QComboBox*>(window.screen().widget(list));
     combo->setCurrentIndex(index);
     emit combo->activated(index);
+}
+
+// As the operator types it: the field's text replaced.
+void Type(orvane::ui::Form1& window,
+          orvane::frontend::Control<orvane::frontend::ControlKind::NumericField> field,
+          const char* text) {
+    auto* edit = static_cast<QLineEdit*>(window.screen().widget(field));
+    edit->setFocus();
+    edit->selectAll();
+    QTest::keyClicks(edit, QString::fromLatin1(text));
+}
+
+void Press(orvane::ui::Form1& window,
+           orvane::frontend::Control<orvane::frontend::ControlKind::Button> button) {
+    static_cast<QAbstractButton*>(window.screen().widget(button))->click();
+    QTest::qWait(300);  // the handler runs from a queued call
 }
 
 }  // namespace
@@ -145,6 +195,28 @@ int main(int argc, char* argv[]) {
                 std::fprintf(stderr, "cannot write %s\n", qPrintable(name));
         }
     }
+
+    // The lists of changes and a field outside its limits, on the parameters page.
+    nobody.parent = &window;
+    QTabWidget& pages = window.pages();
+    pages.setCurrentWidget(window.screen().widget(controls::Tab_Parametri));
+    for (int language : {0, 1}) {
+        const QString lang = language == 0 ? QStringLiteral("it") : QStringLiteral("en");
+        Pick(window, controls::Cb_Sel_Lingua, language);
+        Type(window, controls::Ed_Capacita, "300");
+        Type(window, controls::Ed_Finecarica, "570");
+        nobody.listShot = QStringLiteral("%1/%2-dialog-compare.png").arg(out, lang);
+        Press(window, controls::Bt_Confronta);
+        nobody.listShot = QStringLiteral("%1/%2-dialog-export.png").arg(out, lang);
+        nobody.yesOnce = true;
+        Press(window, controls::Bt_Scrivi_Eeprom);
+        Type(window, controls::Ed_Capacita, "20");
+        QTest::qWait(200);
+        if (window.grab().save(QStringLiteral("%1/%2-out-of-range.png").arg(out, lang)))
+            ++written;
+    }
+    written += nobody.shots;
+
     window.close();
     std::printf("%d pages written to %s\n", written, qPrintable(out));
     return written > 0 ? 0 : 1;

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "journal/csv.h"
-#include "journal/recorder.h"
+#include "journal/recording_columns.h"
 #include "ui/core/snapshot_view_table.h"
 
 namespace orvane::ui {

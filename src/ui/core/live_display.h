@@ -1,8 +1,8 @@
 // The live link as the window runs it (`Timer1Timer`): the unit's part of the tick
-// (`LiveMonitor`, with the window's presenter as its first sink, then the session's other
+// (`LiveMonitor`, with the window's presenter as its first sink, then the program's other
 // sinks, and the clock-setting fields as what the clock command sends), then the window's
-// own part, the PC clock copied into those fields while `Ck_Agg_Clock` is on. Owned by the session
-// (and the test rigs) for the whole run; window thread only.
+// own part, the PC clock copied into those fields while `Ck_Agg_Clock` is on. Owned by the
+// program root (`Program`) for the whole run; window thread only.
 #pragma once
 
 #include <vector>

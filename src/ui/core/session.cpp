@@ -14,105 +14,98 @@ constexpr auto PortList = controls::Cb_Sel_Porta;
 
 }  // namespace
 
-Session::Session(const SessionServices& services)
-    : s_(services),
-      journal_(s_.clock),
-      exports_{s_.fileDialogs, s_.dialogs, s_.files, s_.workingDirectory,
-               s_.clock,       language_,  journal_},
-      snapshotEvents_(journal_, language_),
-      recorder_(exports_, s_.screen),
-      journalButtons_(journal_, exports_),
-      chartExport_(exports_, s_.charts),
-      link_(s_.port, ports_, s_.delay),
-      live_(link_, poll_, data_, s_.screen, s_.input, s_.clock, language_,
-            {&snapshotEvents_, &recorder_}, journal_),
-      linkControl_(link_, poll_, s_.screen, s_.input, s_.pollTimer, s_.dialogs, language_,
-                   journal_),
-      commands_(poll_, link_, s_.dialogs, language_, journal_),
-      layout_(s_.screen, s_.input, language_),
-      editor_(parameters_, s_.screen, s_.input, layout_),
-      defaults_(parameters_, s_.screen, language_, layout_, editor_, s_.dialogs),
-      transfer_{link_, s_.delay, poll_, linkControl_, s_.input, s_.dialogs, language_, journal_},
-      import_(transfer_, parameters_, editor_),
-      export_(transfer_, parameters_, editor_),
-      settingsStore_(s_.files, s_.workingDirectory, s_.dialogs, language_),
-      files_(parameters_, editor_, defaults_, s_.input, s_.fileDialogs, s_.dialogs, s_.files,
-             s_.workingDirectory, s_.clock, language_, journal_) {}
+Session::Session(const ProgramServices& services, WindowFrame& frame)
+    : program_(services), frame_(frame) {}
 
 void Session::FormCreate() {
-    settingsStore_.LoadProgramSettings(settings_, ports_);
+    Program& p = program_;
+    frontend::Screen& screen = p.services.screen;
+    p.settingsStore.LoadProgramSettings(p.settings, p.ports);
+    if (p.services.presentDevices)
+        p.ports.assignPresent(p.services.presentDevices());
     fillPortList();
-    storage::FillSkinList(s_.screen, settings_.SkinIndex);
-    s_.screen.setListIndex(PortList, settings_.PortIndex);
-    s_.screen.setListIndex(controls::Cb_Sel_Lingua, settings_.LanguageIndex);
-    if (settings_.LanguageIndex != catalogue::Italian &&
-        settings_.LanguageIndex != catalogue::English)
-        settings_.LanguageIndex = catalogue::Italian;
-    language_.LanguageIndex = settings_.LanguageIndex;
-    s_.frame.moveTo(settings_.WindowLeft, settings_.WindowTop);
-    applySkinAt(settings_.SkinIndex);
+    storage::FillSkinList(screen, p.settings.SkinIndex);
+    screen.setListIndex(PortList, p.settings.PortIndex);
+    screen.setListIndex(controls::Cb_Sel_Lingua, p.settings.LanguageIndex);
+    if (p.settings.LanguageIndex != catalogue::Italian &&
+        p.settings.LanguageIndex != catalogue::English)
+        p.settings.LanguageIndex = catalogue::Italian;
+    p.language.LanguageIndex = p.settings.LanguageIndex;
+    frame_.moveTo(p.settings.WindowLeft, p.settings.WindowTop);
+    applySkinAt(p.settings.SkinIndex);
 }
 
 void Session::FormShow() {
-    s_.frame.moveTo(settings_.WindowLeft, settings_.WindowTop);
-    s_.screen.setEnabled(controls::Bt_Cambio_Batteria, true);
-    s_.screen.setVisible(controls::Bt_Cambio_Batteria, true);
-    defaults_.LoadDefaultParameters();
-    editor_.ShowParameters();
-    s_.screen.setText(controls::Lb_Id_Orvane, "Id " + std::string(catalogue::ProductWord));
+    Program& p = program_;
+    frontend::Screen& screen = p.services.screen;
+    frame_.moveTo(p.settings.WindowLeft, p.settings.WindowTop);
+    screen.setEnabled(controls::Bt_Cambio_Batteria, true);
+    screen.setVisible(controls::Bt_Cambio_Batteria, true);
+    p.defaults.LoadDefaultParameters();
+    p.editor.ShowParameters();
+    screen.setText(controls::Lb_Id_Orvane, "Id " + std::string(catalogue::ProductWord));
     applyLanguage();
     for (frontend::AnyControl shown : {frontend::AnyControl(controls::Grp_Dati_Accumulo),
                                        frontend::AnyControl(controls::Bt_Reset_Accumulo)}) {
-        s_.screen.setVisible(shown, true);
-        s_.screen.setEnabled(shown, true);
+        screen.setVisible(shown, true);
+        screen.setEnabled(shown, true);
     }
-    s_.screen.setVisible(controls::Gr_Nascosti, false);
-    s_.screen.setEnabled(controls::Gr_Nascosti, false);
+    screen.setVisible(controls::Gr_Nascosti, false);
+    screen.setEnabled(controls::Gr_Nascosti, false);
     // Poll step, link flags, command flags and filters back to where a new link starts.
-    live_.ResetOnShow();
+    p.live.ResetOnShow();
 }
 
 bool Session::FormCloseQuery() {
-    linkControl_.CloseOnExit();
-    settings_.WindowTop = s_.frame.top();
-    settings_.WindowLeft = s_.frame.left();
-    settingsStore_.SaveProgramSettings(settings_, s_.input);
+    Program& p = program_;
+    p.linkControl.CloseOnExit();
+    p.settings.WindowTop = frame_.top();
+    p.settings.WindowLeft = frame_.left();
+    p.settingsStore.SaveProgramSettings(p.settings, p.services.input);
     return true;
 }
 
 void Session::Cb_Sel_LinguaChange() {
-    const int picked = s_.input.listIndex(controls::Cb_Sel_Lingua);
+    Program& p = program_;
+    const int picked = p.services.input.listIndex(controls::Cb_Sel_Lingua);
     if (picked != catalogue::Italian && picked != catalogue::English)
         return;
-    language_.LanguageIndex = picked;
-    settings_.LanguageIndex = picked;
-    settingsStore_.SaveProgramSettings(settings_, s_.input);
+    p.language.LanguageIndex = picked;
+    p.settings.LanguageIndex = picked;
+    p.settingsStore.SaveProgramSettings(p.settings, p.services.input);
     applyLanguage();
 }
 
 void Session::Combo_SkinChange() {
-    settingsStore_.SaveProgramSettings(settings_, s_.input);
-    applySkinAt(s_.input.listIndex(controls::Combo_Skin));
+    Program& p = program_;
+    p.settingsStore.SaveProgramSettings(p.settings, p.services.input);
+    applySkinAt(p.services.input.listIndex(controls::Combo_Skin));
 }
 
 void Session::fillPortList() {
-    if (s_.presentDevices)
-        ports_.assignPresent(s_.presentDevices());
+    Program& p = program_;
     std::vector<std::string> entries;
     for (int index = 0; index < link::PortCount; ++index)
-        entries.push_back(ports_.entryText(index));
-    s_.screen.setListItems(PortList, entries);
+        entries.push_back(p.ports.entryText(index, p.language.text(catalogue::row::NoDevice)));
+    p.services.screen.setListItems(PortList, entries);
 }
 
 void Session::applySkinAt(int index) {
     // A position without a style keeps the look the program has.
     if (const std::optional<std::string_view> name = storage::SkinName(index))
-        s_.frame.applySkin(*name);
+        frame_.applySkin(*name);
 }
 
 void Session::applyLanguage() {
-    ApplyLanguage(s_.screen, s_.input, layout_, language_, link_.IsPortOpen(), poll_);
-    recorder_.showState();
+    Program& p = program_;
+    ApplyLanguage(p.services.screen, p.services.input, p.freeConfiguration, p.language,
+                  p.link.IsPortOpen(), p.poll);
+    p.marks.RefreshAll();  // their tips in the new language
+    p.recorder.showState();
+    // Entries without a device say so in the new language, on the port that was selected.
+    const int selectedPort = p.services.input.listIndex(PortList);
+    fillPortList();
+    p.services.screen.setListIndex(PortList, selectedPort);
 }
 
 }  // namespace orvane::ui

@@ -155,10 +155,11 @@ ParametersPage::ParametersPage(QWidget* parent) : QWidget(parent) {
 
     left->addWidget(ForcingGroup());
     left->addWidget(
-        ButtonGroup(controls::Grp_Ges_Memoria,
-                    {controls::Bt_Scrivi_Eeprom, controls::Bt_Importa, controls::Bt_Defaut}));
-    left->addWidget(ButtonGroup(controls::Gr_Gestione_Disco,
-                                {controls::Bt_Salva_Disco, controls::Bt_Leggi_Disco}));
+        ButtonGroup(controls::Grp_Ges_Memoria, {controls::Bt_Scrivi_Eeprom, controls::Bt_Importa,
+                                                controls::Bt_Defaut, controls::Bt_Confronta}));
+    left->addWidget(ButtonGroup(
+        controls::Gr_Gestione_Disco,
+        {controls::Bt_Salva_Disco, controls::Bt_Leggi_Disco, controls::Bt_Confronta_Disco}));
     left->addStretch();
 }
 

@@ -10,6 +10,8 @@
 #include <tuple>
 
 #include "link/posix_serial_port.h"
+#include "params/field_table.h"
+#include "params/range_marks.h"
 #include "ui/pages/advanced_page.h"
 #include "ui/pages/control_widgets.h"
 #include "ui/pages/grid_service_page.h"
@@ -27,6 +29,7 @@
 #include "ui/window/qt_screen.h"
 #include "ui/window/qt_text.h"
 #include "ui/window/window_placement.h"
+#include "widgets/numeric_field.h"
 #include "widgets/trend_chart.h"
 
 namespace orvane::ui {
@@ -60,30 +63,36 @@ Form1::Form1(SkinSwitcher& skins, Form1Options options) : skins_(skins) {
     if (!options.presentDevices)
         options.presentDevices = link::DiscoverSerialDevices;
 
-    session_ = std::make_unique<Session>(SessionServices{
-        *screen_, *screen_, options.dialogs != nullptr ? *options.dialogs : *qtDialogs_,
-        options.fileDialogs != nullptr ? *options.fileDialogs : *qtDialogs_, *this, *this,
-        options.clock != nullptr ? *options.clock : *ownClock_,
-        options.port != nullptr ? *options.port : *ownPort_,
-        options.delay != nullptr ? *options.delay : *ownDelay_, files_, workingDirectory_, *screen_,
-        options.presentDevices});
+    session_ = std::make_unique<Session>(
+        ui::ProgramServices{*screen_, *screen_, *screen_,
+                            options.dialogs != nullptr ? *options.dialogs : *qtDialogs_,
+                            options.fileDialogs != nullptr ? *options.fileDialogs : *qtDialogs_,
+                            *this, options.clock != nullptr ? *options.clock : *ownClock_,
+                            options.port != nullptr ? *options.port : *ownPort_,
+                            options.delay != nullptr ? *options.delay : *ownDelay_, files_,
+                            workingDirectory_, options.presentDevices},
+        static_cast<WindowFrame&>(*this));
 
-    journalModel_ = new JournalTableModel(session_->journal(), session_->language(), this);
+    journalModel_ =
+        new JournalTableModel(session_->program().journal, session_->program().language, this);
     static_cast<QTableView*>(screen_->widget(controls::Tv_Registro))->setModel(journalModel_);
     connectHandlers();
+    auto* ports = static_cast<PortList*>(screen_->widget(controls::Cb_Sel_Porta));
+    connect(ports, &QComboBox::currentTextChanged, ports, &QWidget::setToolTip);
     session_->FormCreate();
     labelPortEntries();
 }
 
 void Form1::labelPortEntries() {
     // The closed box shows the short label of the chosen entry; the tip the whole of it.
+    const ui::Program& p = session_->program();
+    const std::string_view noDevice = p.language.text(catalogue::row::NoDevice);
     auto* ports = static_cast<PortList*>(screen_->widget(controls::Cb_Sel_Porta));
     for (int index = 0; index < ports->count(); ++index)
-        ports->setItemData(index, ToQString(session_->ports().entryLabel(index)),
+        ports->setItemData(index, ToQString(p.ports.entryLabel(index, noDevice)),
                            PortList::LabelRole);
     ports->updateGeometry();
     ports->setToolTip(ports->currentText());
-    connect(ports, &QComboBox::currentTextChanged, ports, &QWidget::setToolTip);
 }
 
 Form1::~Form1() {
@@ -136,10 +145,10 @@ void Form1::connectHandlers() {
         connect(static_cast<QComboBox*>(screen_->widget(list)), &QComboBox::activated, this,
                 handler);
     };
-    Session& s = *session_;
+    ui::Program& s = session_->program();
 
     connect(&timer1_, &QTimer::timeout, this, &Form1::Timer1Timer);
-    onCommand(controls::Bt_Open, [&s] { s.linkControl().Bt_OpenClick(); });
+    onCommand(controls::Bt_Open, [&s] { s.linkControl.Bt_OpenClick(); });
 
     // The trend charts' own controls.
     const auto chartButtons = [&](frontend::Chart which, Clickable older, Clickable clear,
@@ -158,8 +167,8 @@ void Form1::connectHandlers() {
     onPick(controls::Cb_Scala, [trend](int index) { trend->setLeftScaleChannel(index + 1); });
 
     // What the program remembers: the recording, the charts' exports and the journal.
-    onCommand(controls::Bt_Registra, [&s] { s.recorder().Bt_RegistraClick(); });
-    ChartExport& charts = s.chartExport();
+    onCommand(controls::Bt_Registra, [&s] { s.recorder.Bt_RegistraClick(); });
+    ChartExport& charts = s.chartExport;
     for (const auto& [which, records, picture] :
          {std::tuple{frontend::Chart::Trend1, Clickable(controls::Bt_Esporta_Trend_Csv),
                      Clickable(controls::Bt_Esporta_Trend_Png)},
@@ -169,12 +178,12 @@ void Form1::connectHandlers() {
         onCommand(records, [&charts, chart] { charts.saveRecords(chart); });
         onCommand(picture, [&charts, chart] { charts.savePicture(chart); });
     }
-    journal::JournalButtons& journal = s.journalButtons();
+    journal::JournalButtons& journal = s.journalButtons;
     onCommand(controls::Bt_Esporta_Registro, [&journal] { journal.Bt_Esporta_RegistroClick(); });
     onCommand(controls::Bt_Pulisci_Registro, [&journal] { journal.Bt_Pulisci_RegistroClick(); });
 
     // Commands to the unit.
-    monitor::DeviceCommands& c = s.commands();
+    monitor::DeviceCommands& c = s.commands;
     onCommand(controls::Bt_Blocco, [&c] { c.Bt_BloccoClick(); });
     onCommand(controls::Bt_Riavvio, [&c] { c.Bt_RiavvioClick(); });
     onCommand(controls::Bt_Carica_Completa, [&c] { c.Bt_Carica_CompletaClick(); });
@@ -185,21 +194,36 @@ void Form1::connectHandlers() {
 
     // Parameters: the unit's memory, the defaults, the battery type and the files.
     onCommand(controls::Bt_Scrivi_Eeprom,
-              [this, &s] { blocking([&s] { s.parameterExport().Bt_Scrivi_EepromClick(); }); });
+              [this, &s] { blocking([&s] { s.parameterExport.Bt_Scrivi_EepromClick(); }); });
     onCommand(controls::Bt_Importa,
-              [this, &s] { blocking([&s] { s.parameterImport().Bt_ImportaClick(); }); });
-    onCommand(controls::Bt_Defaut, [&s] { s.parameterDefaults().Bt_DefautClick(); });
+              [this, &s] { blocking([&s] { s.parameterImport.Bt_ImportaClick(); }); });
+    onCommand(controls::Bt_Defaut, [&s] { s.defaults.Bt_DefautClick(); });
+    onCommand(controls::Bt_Confronta,
+              [this, &s] { blocking([&s] { s.parameterCompare.Bt_ConfrontaClick(); }); });
     onPick(controls::Cb_Tipo_Batt, [this, &s] {
-        s.freeConfiguration().Cb_Tipo_BattChange();
+        s.freeConfiguration.Cb_Tipo_BattChange();
         refreshAccessibleNames();  // the free rows are captioned only while shown
     });
-    onCommand(controls::Bt_Salva_Disco, [&s] { s.parameterFiles().Bt_Salva_DiscoClick(); });
-    onCommand(controls::Bt_Leggi_Disco, [&s] { s.parameterFiles().Bt_Leggi_DiscoClick(); });
+    onCommand(controls::Bt_Salva_Disco, [&s] { s.parameterFiles.Bt_Salva_DiscoClick(); });
+    onCommand(controls::Bt_Leggi_Disco, [&s] { s.parameterFiles.Bt_Leggi_DiscoClick(); });
+    onCommand(controls::Bt_Confronta_Disco, [&s] { s.parameterFiles.Bt_Confronta_DiscoClick(); });
+
+    // Parameter fields are marked while their value is outside its limits.
+    for (const params::FieldDescriptor& d : params::FieldTable()) {
+        if (!params::IsTyped(d))
+            continue;
+        auto* field = static_cast<widgets::NumericField*>(
+            screen_->widget(d.controlAs<params::NumberFieldControl>()));
+        connect(field, &widgets::NumericField::entryChanged, this,
+                [this, f = d.field] { session_->ParameterFieldChanged(f); });
+    }
 
     // The program's own settings.
-    onPick(controls::Combo_Skin, [&s] { s.Combo_SkinChange(); });
-    onPick(controls::Cb_Sel_Lingua, [this, &s] {
-        s.Cb_Sel_LinguaChange();
+    Session& session = *session_;
+    onPick(controls::Combo_Skin, [&session] { session.Combo_SkinChange(); });
+    onPick(controls::Cb_Sel_Lingua, [this, &session] {
+        session.Cb_Sel_LinguaChange();
+        labelPortEntries();  // the list came back in the new language
         journalModel_->languageChanged();
         refreshAccessibleNames();
     });
@@ -211,7 +235,7 @@ void Form1::Timer1Timer() {
     if (inTick_)
         return;
     inTick_ = true;
-    session_->Timer1Timer();
+    session_->program().live.Timer1Timer();
     inTick_ = false;
 }
 
@@ -230,6 +254,7 @@ void Form1::showEvent(QShowEvent* event) {
         return;
     shown_ = true;
     session_->FormShow();
+    labelPortEntries();
     journalModel_->languageChanged();
     refreshAccessibleNames();
 }

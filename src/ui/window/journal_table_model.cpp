@@ -51,8 +51,13 @@ QVariant JournalTableModel::data(const QModelIndex& index, int role) const {
                 return ShownTime(event.time);
             case EventColumn:
                 return ToQString(language_.text(journal::HeadlineRowOf(event.kind)));
-            default:
-                return ToQString(event.details);
+            default: {
+                // A message of several lines reads on one; its tip keeps the lines.
+                QString details = ToQString(event.details);
+                if (role == Qt::DisplayRole)
+                    details.replace(QLatin1Char('\n'), QLatin1Char(' '));
+                return details;
+            }
         }
     }
     const std::optional<journal::DroppedEvents> dropped = journal_.dropped();

@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
+#include "ui/window/change_list_dialog.h"
 #include "ui/window/qt_text.h"
 
 namespace orvane::ui {
@@ -66,6 +67,18 @@ void QtDialogs::showError(std::string_view text) {
 bool QtDialogs::askYesNo(std::string_view text) {
     return ShowBox(parent_, QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No) ==
            QMessageBox::Yes;
+}
+
+bool QtDialogs::askChanges(const frontend::ChangeList& changes) {
+    const NormalCursorWhileAsking normal;
+    ChangeListDialog dialog(changes, ChangeListDialog::Buttons::YesNo, parent_);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+void QtDialogs::showChanges(const frontend::ChangeList& changes) {
+    const NormalCursorWhileAsking normal;
+    ChangeListDialog dialog(changes, ChangeListDialog::Buttons::Ok, parent_);
+    dialog.exec();
 }
 
 std::optional<std::string> QtDialogs::chooseSaveFile(const std::string& initialFolder,

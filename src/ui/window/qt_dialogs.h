@@ -1,5 +1,6 @@
 // The operator's boxes and the parameter files' dialogs in their Qt form: information and
-// error boxes with an OK button, Yes/No questions, and the open and save file dialogs. A
+// error boxes with an OK button, Yes/No questions, the list of changes (ChangeListDialog),
+// and the open and save file dialogs. A
 // busy cursor set for a blocking transfer gives way to the normal one while a box waits
 // for the operator. Owned by the window; window thread only; every call blocks until the
 // operator answers.
@@ -21,6 +22,8 @@ class QtDialogs final : public frontend::OperatorDialogs, public frontend::FileD
     void inform(std::string_view text) override;
     void showError(std::string_view text) override;
     bool askYesNo(std::string_view text) override;
+    bool askChanges(const frontend::ChangeList& changes) override;
+    void showChanges(const frontend::ChangeList& changes) override;
 
     std::optional<std::string> chooseSaveFile(const std::string& initialFolder,
                                               const std::string& proposedName,

@@ -178,6 +178,11 @@ void QtScreen::setDate(frontend::DateControl control, frontend::CalendarDate dat
         as<QDateEdit>(control)->setDate(value);
 }
 
+void QtScreen::setOutOfRange(frontend::Control<frontend::ControlKind::NumericField> control,
+                             std::string_view tip) {
+    as<widgets::NumericField>(control)->setOutOfRange(ToQString(tip));
+}
+
 void QtScreen::setTrendValue(frontend::Chart which, int channel, float value) {
     if (auto* c = chart(which))
         c->setChannelValue(channel, value);

@@ -44,6 +44,8 @@ class QtScreen final : public frontend::Screen,
     void setVisible(frontend::AnyControl control, bool visible) override;
     void setEnabled(frontend::AnyControl control, bool enabled) override;
     void setDate(frontend::DateControl control, frontend::CalendarDate date) override;
+    void setOutOfRange(frontend::Control<frontend::ControlKind::NumericField> control,
+                       std::string_view tip) override;
     void setTrendValue(frontend::Chart chart, int channel, float value) override;
     void setTrendVisible(frontend::Chart chart, int channel, bool visible) override;
     void setTrendRange(frontend::Chart chart, int channel, double from, double to) override;

@@ -1,15 +1,9 @@
-// Stand-ins for the storage tests: a scratch folder on the real disk, a file system that
-// fails at a chosen step of a save, and a working directory the test points anywhere.
+// Stand-ins for the files and folders: a file system that fails at a chosen step of a
+// save, a working directory the test points anywhere, and scripted file dialogs.
 // Single-threaded.
 #pragma once
 
-#include <gtest/gtest.h>
-#include <stdlib.h>
-
-#include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -19,50 +13,6 @@
 #include "storage/working_directory.h"
 
 namespace orvane::testing {
-
-// A fresh folder, removed with everything in it at the end of the test.
-class ScratchFolder {
-  public:
-    ScratchFolder() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "orvane-storage-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr)
-            ADD_FAILURE() << "no scratch folder";
-        path_ = pattern;
-    }
-    ~ScratchFolder() {
-        std::error_code ignored;
-        std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                     std::filesystem::perm_options::add, ignored);
-        std::filesystem::remove_all(path_, ignored);
-    }
-    ScratchFolder(const ScratchFolder&) = delete;
-    ScratchFolder& operator=(const ScratchFolder&) = delete;
-
-    const std::string& path() const { return path_; }
-    std::string file(const std::string& name) const { return path_ + "/" + name; }
-
-    void write(const std::string& name, const std::string& bytes) const {
-        std::ofstream(file(name), std::ios::binary) << bytes;
-    }
-    std::optional<std::string> read(const std::string& name) const {
-        std::ifstream in(file(name), std::ios::binary);
-        if (!in)
-            return std::nullopt;
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    }
-    // Every entry of the folder, hidden ones included.
-    std::vector<std::string> entries() const {
-        std::vector<std::string> names;
-        for (const auto& e : std::filesystem::directory_iterator(path_))
-            names.push_back(e.path().filename().string());
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-
-  private:
-    std::string path_;
-};
 
 // The real file system, except for the one step told to fail. `crashAtReplace` stands for a
 // program killed after the temporary file was written: the rename never happens and
@@ -109,6 +59,9 @@ class FaultyFileSystem final : public storage::FileSystem {
     void remove(const std::string& path) override {
         if (!crashed_)
             real_.remove(path);
+    }
+    bool makeFolder(const std::string& path) override {
+        return failAt != Step::Create && real_.makeFolder(path);
     }
     // A growing file; `Step::Create` refuses to open one, and after `appendsBeforeFull`
     // appends every further one fails, as on a full disk (-1: never).
@@ -181,8 +134,9 @@ class FakeWorkingDirectory final : public storage::WorkingDirectory {
     std::vector<std::string> changes;
 };
 
-// File dialogs answered from a script. Like the platform's dialogs, a dialog may leave the
-// working directory where the operator browsed to (`browseTo`).
+// File dialogs answered from a script: every dialog answers `chosen` (nothing: the operator
+// cancels) and is recorded. Like the platform's dialogs, a dialog may leave the working
+// directory where the operator browsed to (`browseTo`, given a working directory to move).
 class FakeFileDialogs final : public frontend::FileDialogs {
   public:
     struct Call {
@@ -191,7 +145,8 @@ class FakeFileDialogs final : public frontend::FileDialogs {
         std::string extensionOrFilter;
     };
 
-    explicit FakeFileDialogs(FakeWorkingDirectory& cwd) : cwd_(cwd) {}
+    FakeFileDialogs() = default;
+    explicit FakeFileDialogs(FakeWorkingDirectory& cwd) : cwd_(&cwd) {}
 
     std::optional<std::string> chooseSaveFile(const std::string& folder, const std::string& name,
                                               std::string_view extension) override {
@@ -204,17 +159,17 @@ class FakeFileDialogs final : public frontend::FileDialogs {
         return answer();
     }
 
-    std::optional<std::string> chosen;  // nothing: the operator cancels
+    std::optional<std::string> chosen;
     std::string browseTo;
     std::vector<Call> saves, opens;
 
   private:
     std::optional<std::string> answer() {
-        if (!browseTo.empty())
-            cwd_.dir = browseTo;
+        if (!browseTo.empty() && cwd_ != nullptr)
+            cwd_->dir = browseTo;
         return chosen;
     }
-    FakeWorkingDirectory& cwd_;
+    FakeWorkingDirectory* cwd_ = nullptr;
 };
 
 }  // namespace orvane::testing

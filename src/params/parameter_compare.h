@@ -1,0 +1,43 @@
+// The comparisons that write nothing: the window's values against the unit's memory
+// (`Bt_Confronta`) or against another set (a parameter file, read by the file store). Each
+// shows the fields that differ as the export's list of changes does. Owned by the program root;
+// window thread only.
+#pragma once
+
+#include <optional>
+
+#include "params/change_list.h"
+#include "params/parameter_editor.h"
+#include "params/parameter_set.h"
+#include "params/parameter_transfer.h"
+
+namespace orvane::params {
+
+// The blocks the window edits: everything but the identity, which it only shows.
+inline constexpr BlockSelection WindowBlocks = {true, true, true, true, true, false};
+
+// The window's values as the set an export would write, built beside `set` (which keeps
+// what it holds). Nothing when a field holds what no field can store or the name is
+// refused: the refusal has then been shown, as an export would show it.
+std::optional<ParameterSet> WindowValues(const ParameterSet& set, const ParameterEditor& editor,
+                                         frontend::OperatorDialogs& dialogs,
+                                         const catalogue::Language& language);
+
+class ParameterCompare {
+  public:
+    // Every reference must outlive this object.
+    ParameterCompare(const TransferContext& context, const ParameterSet& set,
+                     const ParameterEditor& editor);
+
+    // Reads the unit's memory as the import does (the link stays stopped afterwards) and
+    // lists the fields in which the window differs from it.
+    void CompareWithUnit();
+    void Bt_ConfrontaClick() { CompareWithUnit(); }
+
+  private:
+    TransferContext c_;
+    const ParameterSet& set_;
+    const ParameterEditor& editor_;
+};
+
+}  // namespace orvane::params
