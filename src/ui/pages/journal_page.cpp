@@ -33,6 +33,9 @@ QTableView* EventTable() {
     rows->setDefaultSectionSize(table->fontMetrics().height() + 4);
     QHeaderView* columns = table->horizontalHeader();
     columns->setStretchLastSection(true);
+    // Time and headline columns of one fixed width that holds both (measuring a hundred
+    // thousand rows would not do); the details take the rest.
+    columns->setDefaultSectionSize(table->fontMetrics().horizontalAdvance(QLatin1Char('M')) * 22);
     columns->setHighlightSections(false);
     pages::NameFrom(table, controls::Gr_Registro);
     return table;
