@@ -1,4 +1,4 @@
-// Every language-dependent text of the program: 286 rows, slot 0 Italian, slot 1 English,
+// Every language-dependent text of the program: one row each, slot 0 Italian, slot 1 English,
 // slot 2 empty. A process-wide constant table (no Qt), read from the window thread.
 // Texts are UTF-8; the 8-bit code page only exists at the file and NetBIOS boundaries.
 #pragma once
@@ -8,7 +8,7 @@
 
 namespace orvane::catalogue {
 
-inline constexpr int CatalogueRowCount = 286;
+inline constexpr int CatalogueRowCount = 318;
 inline constexpr int Italian = 0;
 inline constexpr int English = 1;
 
@@ -19,10 +19,11 @@ struct CatalogueRow {
     std::array<std::string_view, 3> slot;
 };
 
-// Rows 1..286 are entries 0..285.
+// Row n is entry n - 1.
 extern const std::array<CatalogueRow, CatalogueRowCount> MessageCatalogue;
 
-// Row `row` (1..286) in slot `languageIndex`; empty for a row or slot outside the table.
+// Row `row` (1..CatalogueRowCount) in slot `languageIndex`; empty for a row or slot outside the
+// table.
 std::string_view CatalogueText(int row, int languageIndex);
 
 // Middle words of some limit labels.
@@ -125,6 +126,41 @@ inline constexpr int BusLongestExchange = 283;
 inline constexpr int BusLastFailure = 284;
 inline constexpr int BusNoFailure = 285;
 inline constexpr int BusNotMeasured = 286;
+// The journal, the recording and the exports of what the program remembers.
+inline constexpr int JournalPage = 287;
+inline constexpr int ExportCsvButton = 288;
+inline constexpr int SavePictureButton = 289;
+inline constexpr int ConfirmClearJournal = 290;
+inline constexpr int EventColumn = 291;
+inline constexpr int DetailsColumn = 292;
+inline constexpr int RecordButton = 293;
+inline constexpr int StopRecordingButton = 294;
+inline constexpr int RowsWord = 295;
+inline constexpr int NotARecording = 296;
+inline constexpr int CannotWriteFile = 297;
+inline constexpr int TimeColumn = 186;  // "Ora"
+// Headlines of the journal's events, one per kind (event_kind.h).
+inline constexpr int LinkStartedEvent = 298;
+inline constexpr int LinkStoppedEvent = 299;
+inline constexpr int OpeningErrorEvent = 300;
+inline constexpr int LampOnEvent = 301;
+inline constexpr int LampOffEvent = 302;
+inline constexpr int CommandRequestedEvent = 303;
+inline constexpr int CommandRefusedEvent = 304;
+inline constexpr int CommandSentEvent = 305;
+inline constexpr int CommandNotAnsweredEvent = 306;
+inline constexpr int CommandDroppedEvent = 307;
+inline constexpr int TransferRefusedEvent = 308;
+inline constexpr int ParametersRefusedEvent = 309;
+inline constexpr int FileSavedEvent = 310;
+inline constexpr int FileLoadedEvent = 311;
+inline constexpr int FileUnreadableEvent = 312;
+inline constexpr int RecordingStartedEvent = 313;
+inline constexpr int RecordingStoppedEvent = 314;
+inline constexpr int RecordingErrorEvent = 315;
+inline constexpr int JournalExportedEvent = 316;
+inline constexpr int ChartExportedEvent = 317;
+inline constexpr int EventsDroppedEvent = 318;
 }  // namespace row
 
 }  // namespace orvane::catalogue
