@@ -1,4 +1,4 @@
-// Every language-dependent text of the program: 273 rows, slot 0 Italian, slot 1 English,
+// Every language-dependent text of the program: 311 rows, slot 0 Italian, slot 1 English,
 // slot 2 empty. A process-wide constant table (no Qt), read from the window thread.
 // Texts are UTF-8; the 8-bit code page only exists at the file and NetBIOS boundaries.
 #pragma once
@@ -8,7 +8,7 @@
 
 namespace orvane::catalogue {
 
-inline constexpr int CatalogueRowCount = 273;
+inline constexpr int CatalogueRowCount = 311;
 inline constexpr int Italian = 0;
 inline constexpr int English = 1;
 
@@ -19,10 +19,10 @@ struct CatalogueRow {
     std::array<std::string_view, 3> slot;
 };
 
-// Rows 1..273 are entries 0..272.
+// Rows 1..311 are entries 0..310.
 extern const std::array<CatalogueRow, CatalogueRowCount> MessageCatalogue;
 
-// Row `row` (1..273) in slot `languageIndex`; empty for a row or slot outside the table.
+// Row `row` (1..311) in slot `languageIndex`; empty for a row or slot outside the table.
 std::string_view CatalogueText(int row, int languageIndex);
 
 // Middle words of some limit labels.
@@ -44,6 +44,8 @@ inline constexpr int ScaleItemFirst = 149;     // Cb_Scala items 0..6: rows 149.
 inline constexpr int FreeParameters = 111;     // Gr_Conf_Libera
 inline constexpr int StartButton = 46;         // Bt_Open while stopped
 inline constexpr int StopButton = 47;          // Bt_Open while started
+inline constexpr int FwVersion = 49;      // Lb_Ver_Fw
+inline constexpr int ClockReading = 184;  // the unit's clock group
 inline constexpr int CommunicationError = 209;
 inline constexpr int CommunicationOk = 210;
 inline constexpr int FirmwareVersionError = 211;
@@ -111,6 +113,45 @@ inline constexpr int OutOfRange = 270;
 inline constexpr int RangeTo = 271;
 inline constexpr int RangeOrZero = 272;
 inline constexpr int NoDevice = 273;  // a port-list entry bound to no device
+// Rows of the command line (orvane-cli) and of the comparison of a file with the unit.
+inline constexpr int CliProgram = 274;
+inline constexpr int CliPortsJob = 275;
+inline constexpr int CliInfoJob = 276;
+inline constexpr int CliWatchJob = 277;
+inline constexpr int CliParamsJob = 278;
+inline constexpr int CliParamsReadJob = 279;
+inline constexpr int CliParamsDiffJob = 280;
+inline constexpr int CliParamsWriteJob = 281;
+inline constexpr int CliClockJob = 282;
+inline constexpr int CliClockSyncJob = 283;
+inline constexpr int CliCommandJob = 284;
+inline constexpr int CliPortOption = 285;
+inline constexpr int CliLangOption = 286;
+inline constexpr int CliFormatOption = 287;
+inline constexpr int CliCountOption = 288;
+inline constexpr int CliYesOption = 289;
+inline constexpr int CliFileOption = 290;
+inline constexpr int CliCommandOption = 291;
+inline constexpr int CliExitHeading = 292;
+inline constexpr int CliExitDone = 293;
+inline constexpr int CliExitUsage = 294;
+inline constexpr int CliExitPort = 295;
+inline constexpr int CliExitNoAnswer = 296;
+inline constexpr int CliExitFirmware = 297;
+inline constexpr int CliExitCheck = 298;
+inline constexpr int CliExitFile = 299;
+inline constexpr int CliExitRefused = 300;
+inline constexpr int CliExitCancelled = 301;
+inline constexpr int CliAnswerPrompt = 302;
+inline constexpr int CliUnknownPort = 303;
+inline constexpr int CliFileUnreadable = 304;
+inline constexpr int CliParametersSaved = 305;
+inline constexpr int CliCommandSent = 306;
+inline constexpr int CliClockSent = 307;
+inline constexpr int CliLampsOn = 308;
+inline constexpr int FileAgainstUnit = 309;
+inline constexpr int FileSameAsUnit = 310;
+inline constexpr int CliHelpOption = 311;
 }  // namespace row
 
 }  // namespace orvane::catalogue

@@ -20,15 +20,15 @@ namespace {
 constexpr unsigned SettleBeforeOpenMs = 100;
 }  // namespace
 
-bool OpenPortForReading(const TransferContext& c) {
+TransferOutcome OpenPortForReading(const TransferContext& c) {
     if (c.poll.FwVersionError) {
         c.dialogs.inform(IncompatibleFirmwareMessage(c.language));
-        return false;
+        return TransferOutcome::incompatibleFirmware;
     }
     if (c.link.IsPortOpen())
         c.linkControl.StopLink();
     c.delay.waitMs(SettleBeforeOpenMs);
-    return OpenSelectedPort(c);
+    return OpenSelectedPort(c) ? TransferOutcome::done : TransferOutcome::portNotOpened;
 }
 
 }  // namespace orvane::params

@@ -27,7 +27,8 @@ ParameterFiles::ParameterFiles(params::ParameterSet& set, params::ParameterEdito
       clock_(clock),
       language_(language) {}
 
-void ParameterFiles::Bt_Salva_DiscoClick() {
+params::TransferOutcome ParameterFiles::Bt_Salva_DiscoClick() {
+    using params::TransferOutcome;
     // A shown identifier typed over with something that is no number names the file after
     // the identifier the set holds.
     const std::optional<double> shownId = window_.number(
@@ -39,7 +40,7 @@ void ParameterFiles::Bt_Salva_DiscoClick() {
         language_, params::CheckCollectedParameters(set_, editor_.CollectParameters()));
     if (!failure.empty()) {
         dialogs_.showError(failure);
-        return;
+        return TransferOutcome::checkFailed;
     }
 
     // The platform's dialog may move the working directory; Charger.INI must stay where the
@@ -49,7 +50,7 @@ void ParameterFiles::Bt_Salva_DiscoClick() {
                                                     ParameterFileExtension);
     workingDirectory_.change(home);
     if (!chosen || chosen->empty())
-        return;
+        return TransferOutcome::cancelled;
 
     const std::string path = WithDefaultExtension(*chosen, ParameterFileExtension);
     const SaveOutcome outcome =
@@ -58,6 +59,7 @@ void ParameterFiles::Bt_Salva_DiscoClick() {
         dialogs_.showError(language_.text(catalogue::row::DataSavingError));
     else if (outcome == SaveOutcome::CannotWrite)
         dialogs_.showError(UnableToWriteText(path));
+    return outcome == SaveOutcome::Saved ? TransferOutcome::done : TransferOutcome::fileFailed;
 }
 
 std::optional<std::string> ParameterFiles::chooseFileToOpen() {
@@ -69,14 +71,16 @@ std::optional<std::string> ParameterFiles::chooseFileToOpen() {
     return chosen;
 }
 
-void ParameterFiles::Bt_Leggi_DiscoClick() {
+params::TransferOutcome ParameterFiles::Bt_Leggi_DiscoClick() {
     const std::optional<std::string> chosen = chooseFileToOpen();
     if (!chosen)
-        return;
+        return params::TransferOutcome::cancelled;
 
     const LoadedIni loaded = LoadIniFile(files_, *chosen);
     ReadParameterFile(loaded.document, set_, defaults_.DefaultNetbiosName());
     editor_.ShowParameters();
+    return loaded.outcome == ReadOutcome::Read ? params::TransferOutcome::done
+                                               : params::TransferOutcome::fileFailed;
 }
 
 void ParameterFiles::Bt_Confronta_DiscoClick() {

@@ -5,6 +5,8 @@
 // whole run; window thread only.
 #pragma once
 
+#include <vector>
+
 #include "catalogue/message_catalogue.h"
 #include "frontend/screen.h"
 #include "link/device_link.h"
@@ -19,10 +21,12 @@ namespace orvane::ui {
 
 class LiveDisplay {
   public:
-    // Every reference must outlive this object.
+    // Every reference, and every sink, must outlive this object. `moreSinks` take each
+    // snapshot after the presenter.
     LiveDisplay(link::DeviceLink& link, monitor::PollState& poll, monitor::RealtimeData& data,
                 frontend::Screen& screen, const frontend::ScreenReader& input,
-                const monitor::LocalClock& clock, const catalogue::Language& language);
+                const monitor::LocalClock& clock, const catalogue::Language& language,
+                const std::vector<monitor::SnapshotSink*>& moreSinks = {});
     LiveDisplay(const LiveDisplay&) = delete;
     LiveDisplay& operator=(const LiveDisplay&) = delete;
 

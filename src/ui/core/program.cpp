@@ -5,7 +5,7 @@ namespace orvane::ui {
 Program::Program(const ProgramServices& s)
     : services(s),
       link(s.port, ports, s.delay),
-      live(link, poll, data, s.screen, s.input, s.clock, language),
+      live(link, poll, data, s.screen, s.input, s.clock, language, s.snapshotSinks),
       linkControl(link, poll, s.screen, s.input, s.pollTimer, s.dialogs, language),
       snapshotFiles(poll, data, parameters, s.files, s.workingDirectory, s.clock),
       snapshots(s.resetSnapshots != nullptr ? *s.resetSnapshots : snapshotFiles),
