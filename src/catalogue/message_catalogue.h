@@ -1,4 +1,4 @@
-// Every language-dependent text of the program: 311 rows, slot 0 Italian, slot 1 English,
+// Every language-dependent text of the program: 324 rows, slot 0 Italian, slot 1 English,
 // slot 2 empty. A process-wide constant table (no Qt), read from the window thread.
 // Texts are UTF-8; the 8-bit code page only exists at the file and NetBIOS boundaries.
 #pragma once
@@ -8,7 +8,7 @@
 
 namespace orvane::catalogue {
 
-inline constexpr int CatalogueRowCount = 311;
+inline constexpr int CatalogueRowCount = 324;
 inline constexpr int Italian = 0;
 inline constexpr int English = 1;
 
@@ -19,10 +19,10 @@ struct CatalogueRow {
     std::array<std::string_view, 3> slot;
 };
 
-// Rows 1..311 are entries 0..310.
+// Rows 1..324 are entries 0..323.
 extern const std::array<CatalogueRow, CatalogueRowCount> MessageCatalogue;
 
-// Row `row` (1..311) in slot `languageIndex`; empty for a row or slot outside the table.
+// Row `row` (1..324) in slot `languageIndex`; empty for a row or slot outside the table.
 std::string_view CatalogueText(int row, int languageIndex);
 
 // Middle words of some limit labels.
@@ -113,45 +113,59 @@ inline constexpr int OutOfRange = 270;
 inline constexpr int RangeTo = 271;
 inline constexpr int RangeOrZero = 272;
 inline constexpr int NoDevice = 273;  // a port-list entry bound to no device
+// The bus health: its line in the strip and the details in the line's tip.
+inline constexpr int BusLine = 274;
+inline constexpr int BusNoExchangeYet = 275;
+inline constexpr int BusPerCycle = 276;
+inline constexpr int BusDetailsHead = 277;
+inline constexpr int BusAnswered = 278;
+inline constexpr int BusNoAnswer = 279;
+inline constexpr int BusBadFrame = 280;
+inline constexpr int BusWrongAnswer = 281;
+inline constexpr int BusCyclePeriod = 282;
+inline constexpr int BusLongestExchange = 283;
+inline constexpr int BusLastFailure = 284;
+inline constexpr int BusNoFailure = 285;
+inline constexpr int BusNotMeasured = 286;
 // Rows of the command line (orvane-cli) and of the comparison of a file with the unit.
-inline constexpr int CliProgram = 274;
-inline constexpr int CliPortsJob = 275;
-inline constexpr int CliInfoJob = 276;
-inline constexpr int CliWatchJob = 277;
-inline constexpr int CliParamsJob = 278;
-inline constexpr int CliParamsReadJob = 279;
-inline constexpr int CliParamsDiffJob = 280;
-inline constexpr int CliParamsWriteJob = 281;
-inline constexpr int CliClockJob = 282;
-inline constexpr int CliClockSyncJob = 283;
-inline constexpr int CliCommandJob = 284;
-inline constexpr int CliPortOption = 285;
-inline constexpr int CliLangOption = 286;
-inline constexpr int CliFormatOption = 287;
-inline constexpr int CliCountOption = 288;
-inline constexpr int CliYesOption = 289;
-inline constexpr int CliFileOption = 290;
-inline constexpr int CliCommandOption = 291;
-inline constexpr int CliExitHeading = 292;
-inline constexpr int CliExitDone = 293;
-inline constexpr int CliExitUsage = 294;
-inline constexpr int CliExitPort = 295;
-inline constexpr int CliExitNoAnswer = 296;
-inline constexpr int CliExitFirmware = 297;
-inline constexpr int CliExitCheck = 298;
-inline constexpr int CliExitFile = 299;
-inline constexpr int CliExitRefused = 300;
-inline constexpr int CliExitCancelled = 301;
-inline constexpr int CliAnswerPrompt = 302;
-inline constexpr int CliUnknownPort = 303;
-inline constexpr int CliFileUnreadable = 304;
-inline constexpr int CliParametersSaved = 305;
-inline constexpr int CliCommandSent = 306;
-inline constexpr int CliClockSent = 307;
-inline constexpr int CliLampsOn = 308;
-inline constexpr int FileAgainstUnit = 309;
-inline constexpr int FileSameAsUnit = 310;
-inline constexpr int CliHelpOption = 311;
+inline constexpr int CliProgram = 287;
+inline constexpr int CliPortsJob = 288;
+inline constexpr int CliInfoJob = 289;
+inline constexpr int CliWatchJob = 290;
+inline constexpr int CliParamsJob = 291;
+inline constexpr int CliParamsReadJob = 292;
+inline constexpr int CliParamsDiffJob = 293;
+inline constexpr int CliParamsWriteJob = 294;
+inline constexpr int CliClockJob = 295;
+inline constexpr int CliClockSyncJob = 296;
+inline constexpr int CliCommandJob = 297;
+inline constexpr int CliPortOption = 298;
+inline constexpr int CliLangOption = 299;
+inline constexpr int CliFormatOption = 300;
+inline constexpr int CliCountOption = 301;
+inline constexpr int CliYesOption = 302;
+inline constexpr int CliFileOption = 303;
+inline constexpr int CliCommandOption = 304;
+inline constexpr int CliExitHeading = 305;
+inline constexpr int CliExitDone = 306;
+inline constexpr int CliExitUsage = 307;
+inline constexpr int CliExitPort = 308;
+inline constexpr int CliExitNoAnswer = 309;
+inline constexpr int CliExitFirmware = 310;
+inline constexpr int CliExitCheck = 311;
+inline constexpr int CliExitFile = 312;
+inline constexpr int CliExitRefused = 313;
+inline constexpr int CliExitCancelled = 314;
+inline constexpr int CliAnswerPrompt = 315;
+inline constexpr int CliUnknownPort = 316;
+inline constexpr int CliFileUnreadable = 317;
+inline constexpr int CliParametersSaved = 318;
+inline constexpr int CliCommandSent = 319;
+inline constexpr int CliClockSent = 320;
+inline constexpr int CliLampsOn = 321;
+inline constexpr int FileAgainstUnit = 322;
+inline constexpr int FileSameAsUnit = 323;
+inline constexpr int CliHelpOption = 324;
 }  // namespace row
 
 }  // namespace orvane::catalogue

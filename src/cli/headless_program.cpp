@@ -17,6 +17,7 @@ HeadlessProgram::HeadlessProgram(const Terminal& terminal)
               .fileDialogs = file_,
               .pollTimer = timer_,
               .clock = clock_,
+              .monotonicClock = monotonicClock_,
               .port = port_,
               .delay = delay_,
               .files = files_,

@@ -14,6 +14,7 @@
 #include "frontend/file_dialogs.h"
 #include "frontend/memory_screen.h"
 #include "link/delay.h"
+#include "link/monotonic_clock.h"
 #include "link/posix_serial_port.h"
 #include "monitor/local_clock.h"
 #include "monitor/poll_timer.h"
@@ -113,6 +114,7 @@ class HeadlessProgram {
     GivenFile file_;
     PollTimerFlag timer_;
     monitor::SystemLocalClock clock_;
+    link::SteadyClock monotonicClock_;
     link::PosixSerialPort port_;
     link::SystemDelay delay_;
     storage::PosixFileSystem files_;

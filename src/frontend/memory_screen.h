@@ -31,6 +31,7 @@ class MemoryScreen final : public Screen, public ScreenReader {
     void setEnabled(AnyControl c, bool enabled) override { at(c).enabled = enabled; }
     void setDate(DateControl c, CalendarDate date) override { at(c).date = date; }
     void setOutOfRange(Control<ControlKind::NumericField>, std::string_view) override {}
+    void setTip(TipControl, std::string_view) override {}
     void setTrendValue(Chart, int, float) override {}
     void setTrendVisible(Chart, int, bool) override {}
     void setTrendRange(Chart, int, double, double) override {}

@@ -28,6 +28,7 @@ class NullScreen final : public Screen, public ScreenReader {
     void setTrendScales(Chart, int, int) override {}
     void setTrendRecording(bool) override {}
     void setOutOfRange(Control<ControlKind::NumericField>, std::string_view) override {}
+    void setTip(TipControl, std::string_view) override {}
 
     std::optional<double> number(NumberControl) const override { return 0.0; }
     bool isChecked(CheckControl) const override { return false; }

@@ -44,6 +44,8 @@ using MatrixControl = Control<ControlKind::MatrixLine>;
 using CheckControl = AnyOf<ControlKind::CheckBox, ControlKind::RadioButton, ControlKind::CheckLamp>;
 using ListControl = AnyOf<ControlKind::List, ControlKind::PortList>;
 using DateControl = Control<ControlKind::DatePicker>;
+// Labels that tell more in a tip than their line holds.
+using TipControl = Control<ControlKind::Label>;
 
 // A control whose text is a catalogue row, with its entry of the table's caption column.
 struct CaptionedControl {
@@ -114,6 +116,8 @@ class Screen {
     // tip clears the mark.
     virtual void setOutOfRange(Control<ControlKind::NumericField> control,
                                std::string_view tip) = 0;
+    // The tip over a label (also its accessible description); lines separated by '\n'.
+    virtual void setTip(TipControl control, std::string_view tip) = 0;
 
     // Trend channels are numbered 1..8.
     virtual void setTrendValue(Chart chart, int channel, float value) = 0;

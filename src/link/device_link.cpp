@@ -111,13 +111,20 @@ DeviceLink::Answer DeviceLink::transact(const Request& request, const AnswerShap
     const std::uint8_t length = BuildFrame(
         tx_, request.unitAddress, request.masterAddress, request.functionCode,
         request.payload.data(), request.payload.size(), request.addressLow, request.addressHigh);
+    const std::chrono::microseconds sent = clock_->now();
     SendFrame(length);
     purge();
     if (shape.turnaround)
         delay_.waitMs(AnswerTurnaroundMs);
     const std::size_t received = readAnswer(shape);
+    const std::chrono::microseconds took = clock_->now() - sent;
     const std::size_t start = FrameStart(shape.start, received_[0], received_[1]);
-    return {received, std::span(received_).subspan(start)};
+    return {received, std::span(received_).subspan(start), took};
+}
+
+void DeviceLink::report(ExchangeOutcome outcome, const Answer& answer) {
+    if (observer_ != nullptr)
+        observer_->exchangeFinished(outcome, answer.took);
 }
 
 std::optional<std::uint8_t> DeviceLink::takeMemoryAnswer(const Answer& answer,
@@ -157,6 +164,12 @@ std::uint8_t DeviceLink::MemoryWrite(const std::uint8_t* data, std::uint16_t add
         transact({unitAddress, MasterAddress, function::MemoryWrite, std::span(data, count),
                   Low(address), High(address)},
                  {std::size_t{count} + 8, StartRule::SkipLeadingZero, PayloadStart + 1, false});
+    const std::uint8_t result = checkWriteAnswer(answer);
+    report(MemoryWriteOutcome(result), answer);
+    return result;
+}
+
+std::uint8_t DeviceLink::checkWriteAnswer(const Answer& answer) {
     if (const std::optional<std::uint8_t> failed = takeMemoryAnswer(answer, function::MemoryWrite))
         return *failed;
     const std::uint8_t status = answer_[PayloadStart];
@@ -177,6 +190,13 @@ std::uint8_t DeviceLink::MemoryRead(std::uint8_t* destination, std::uint16_t add
     const Answer answer = transact(
         {unitAddress, MasterAddress, function::MemoryRead, request, Low(address), High(address)},
         {std::size_t{count} + 8, StartRule::SkipLeadingZeroOrRepeat, PayloadStart + count, true});
+    const std::uint8_t result = checkReadAnswer(answer, destination, count);
+    report(MemoryReadOutcome(result), answer);
+    return result;
+}
+
+std::uint8_t DeviceLink::checkReadAnswer(const Answer& answer, std::uint8_t* destination,
+                                         std::uint8_t count) {
     if (const std::optional<std::uint8_t> failed = takeMemoryAnswer(answer, function::MemoryRead))
         return *failed;
     if (answer_[LengthByte] == FrameOverhead)
@@ -201,13 +221,18 @@ std::uint8_t DeviceLink::Exchange(std::uint8_t unitAddress, std::uint8_t masterA
         {frameBytes, StartRule::SkipLeadingZeroOrRepeat, PayloadStart + m, true});
     // The caller gets the answer area whatever arrived: it replaces the request payload.
     std::copy_n(answer.frame.begin(), frameBytes, buffer.begin());
-    const std::size_t answerLength = buffer[LengthByte];
-    if (answerLength == 0 || answerLength > frameBytes)
-        return exchange_result::BadLength;
-    if (answer.received < FrameOverhead)
-        return exchange_result::TooShort;
-    return AnswerIntact(buffer.first(frameBytes)) ? exchange_result::Ok
-                                                  : exchange_result::BadChecksum;
+    const std::uint8_t result = [&] {
+        const std::size_t answerLength = buffer[LengthByte];
+        if (answerLength == 0 || answerLength > frameBytes)
+            return exchange_result::BadLength;
+        if (answer.received < FrameOverhead)
+            return exchange_result::TooShort;
+        return AnswerIntact(buffer.first(frameBytes)) ? exchange_result::Ok
+                                                      : exchange_result::BadChecksum;
+    }();
+    report(ExchangeOutcomeOf(result, answer.received, buffer[FunctionByte] == functionCode),
+           answer);
+    return result;
 }
 
 }  // namespace orvane::link

@@ -1,18 +1,23 @@
 // The program's single link to the unit: the open port, the 240-byte transmit buffer and
 // the three request/answer transactions with their one-byte result codes. Owned by the
 // program root for the whole run; used from the window thread only.
-// Transactions block until their answer has been read; they never retry. RTS, which an
-// RS-485 adapter may take as its direction, is up only while a request is sent (by the
-// kernel in its RS-485 mode, else by the link) and never while an answer may come.
+// Transactions block until their answer has been read; they never retry. Each one that goes
+// out is reported to the observer, if any. RTS, which an RS-485 adapter may take as its
+// direction, is up only while a request is sent (by the kernel in its RS-485 mode, else by
+// the link) and never while an answer may come.
 #pragma once
 
 #include <array>
+#include <chrono>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <span>
 
 #include "link/delay.h"
+#include "link/exchange_observer.h"
 #include "link/frame.h"
+#include "link/monotonic_clock.h"
 #include "link/port_table.h"
 #include "link/serial_port.h"
 
@@ -43,6 +48,44 @@ inline constexpr std::uint8_t BadChecksum = 1;
 inline constexpr std::uint8_t TooShort = 2;
 inline constexpr std::uint8_t BadLength = 3;  // also: nothing received
 }  // namespace exchange_result
+
+// How a routine's result code reads on the bus, for an exchange that went out (a request a
+// routine refuses before sending is no exchange and is never classified). A refusal in the
+// unit's own answer (a write status, a read without data) is a delivered answer.
+constexpr ExchangeOutcome MemoryWriteOutcome(std::uint8_t result) {
+    switch (result) {
+        case write_result::NoAnswer:
+            return ExchangeOutcome::NoAnswer;
+        case write_result::BadChecksum:
+            return ExchangeOutcome::BadFrame;
+        case write_result::WrongFunction:
+            return ExchangeOutcome::WrongAnswer;
+        default:  // written, or the unit's status
+            return ExchangeOutcome::Answered;
+    }
+}
+constexpr ExchangeOutcome MemoryReadOutcome(std::uint8_t result) {
+    // The memory routines share their first three codes (see takeMemoryAnswer); NoData here
+    // is the unit's answer without data.
+    return MemoryWriteOutcome(result);
+}
+// `received`: the bytes the read took in; `sameFunction`: the answer frame carries the
+// request's function code. Exchange itself does not compare it, but an intact answer to
+// another request is no answer to this one.
+constexpr ExchangeOutcome ExchangeOutcomeOf(std::uint8_t result, std::size_t received,
+                                            bool sameFunction) {
+    switch (result) {
+        case exchange_result::Ok:
+            return sameFunction ? ExchangeOutcome::Answered : ExchangeOutcome::WrongAnswer;
+        case exchange_result::TooShort:
+            return ExchangeOutcome::WrongAnswer;
+        case exchange_result::BadLength:
+            // A cleared receive area reads as a length byte of 0.
+            return received == 0 ? ExchangeOutcome::NoAnswer : ExchangeOutcome::BadFrame;
+        default:
+            return ExchangeOutcome::BadFrame;
+    }
+}
 
 inline constexpr std::uint8_t MaxMemoryWriteBytes = 64;
 inline constexpr unsigned AnswerTurnaroundMs = 3;
@@ -87,6 +130,13 @@ class DeviceLink {
     // 25 ms line silence. On by default; results are identical either way.
     void setEarlyCompletion(bool on) { earlyCompletion_ = on; }
 
+    // Told about every exchange that went out, with its outcome and how long it took;
+    // nothing: no one. The observer must outlive the link (or be unset first).
+    void setObserver(ExchangeObserver* observer) { observer_ = observer; }
+    // What the exchanges are timed by; the system's steady clock unless set. Must outlive
+    // the link.
+    void setClock(const MonotonicClock& clock) { clock_ = &clock; }
+
   private:
     // A request as one routine lays it out.
     struct Request {
@@ -106,10 +156,12 @@ class DeviceLink {
         std::size_t checkedBytes;
         bool turnaround;
     };
-    // What came back: the count received and the receive area from the frame start on.
+    // What came back: the count received, the receive area from the frame start on, and
+    // the time from sending the request to the end of the read.
     struct Answer {
         std::size_t received;
         std::span<const std::uint8_t> frame;
+        std::chrono::microseconds took;
     };
 
     // The one way every routine talks to the unit: builds the request, sends it, purges,
@@ -120,6 +172,11 @@ class DeviceLink {
     // BadChecksum or WrongFunction (the same codes for both), or nothing when it is intact
     // and answers `functionCode`.
     std::optional<std::uint8_t> takeMemoryAnswer(const Answer& answer, std::uint8_t functionCode);
+    // Each routine's checks on its answer, giving its result code.
+    std::uint8_t checkWriteAnswer(const Answer& answer);
+    std::uint8_t checkReadAnswer(const Answer& answer, std::uint8_t* destination,
+                                 std::uint8_t count);
+    void report(ExchangeOutcome outcome, const Answer& answer);
     std::size_t readAnswer(const AnswerShape& shape);
     void purge();
 
@@ -129,6 +186,9 @@ class DeviceLink {
     bool open_ = false;
     OpenError lastOpenError_ = OpenError::None;
     bool earlyCompletion_ = true;
+    ExchangeObserver* observer_ = nullptr;
+    SteadyClock steadyClock_;
+    const MonotonicClock* clock_ = &steadyClock_;
     FrameBuffer tx_{};
     FrameBuffer answer_{};
     std::array<std::uint8_t, ReceiveAreaSize> received_{};

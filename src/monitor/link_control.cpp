@@ -17,14 +17,16 @@ constexpr std::uint8_t StartingTicks = 3;
 
 LinkControl::LinkControl(link::DeviceLink& link, PollState& poll, frontend::Screen& screen,
                          const frontend::ScreenReader& input, PollTimer& timer,
-                         frontend::OperatorDialogs& dialogs, const catalogue::Language& language)
+                         frontend::OperatorDialogs& dialogs, const catalogue::Language& language,
+                         BusHealth& health)
     : link_(link),
       poll_(poll),
       screen_(screen),
       input_(input),
       timer_(timer),
       dialogs_(dialogs),
-      language_(language) {}
+      language_(language),
+      health_(health) {}
 
 void LinkControl::Bt_OpenClick() {
     if (link_.IsPortOpen())
@@ -42,6 +44,7 @@ void LinkControl::StartLink() {
         dialogs_.inform(OpeningErrorMessage(language_, index, link_.lastOpenError()));
         return;
     }
+    health_.reset();
     screen_.setText(OpenButton, language_.text(catalogue::row::StopButton));
     screen_.setText(Matrix, LinkText(LinkCondition::starting, language_));
     screen_.setLamp(LinkLamp, true);

@@ -1,12 +1,14 @@
 // Start and stop of the poll link: the `Bt_Open` button and the stop that parameter
 // transfers run before they take the port over. The window's poll timer runs while the link
-// is started. Owned by the program root; window thread only.
+// is started; each start counts the bus health afresh. Owned by the program root; window
+// thread only.
 #pragma once
 
 #include "catalogue/message_catalogue.h"
 #include "frontend/operator_dialogs.h"
 #include "frontend/screen.h"
 #include "link/device_link.h"
+#include "monitor/bus_health.h"
 #include "monitor/poll_state.h"
 #include "monitor/poll_timer.h"
 
@@ -17,7 +19,8 @@ class LinkControl {
     // Every reference must outlive this object.
     LinkControl(link::DeviceLink& link, PollState& poll, frontend::Screen& screen,
                 const frontend::ScreenReader& input, PollTimer& timer,
-                frontend::OperatorDialogs& dialogs, const catalogue::Language& language);
+                frontend::OperatorDialogs& dialogs, const catalogue::Language& language,
+                BusHealth& health);
 
     void Bt_OpenClick();  // StopLink while a port is open, StartLink otherwise
     void StartLink();
@@ -33,6 +36,7 @@ class LinkControl {
     PollTimer& timer_;
     frontend::OperatorDialogs& dialogs_;
     const catalogue::Language& language_;
+    BusHealth& health_;
 };
 
 }  // namespace orvane::monitor

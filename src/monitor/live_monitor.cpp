@@ -6,11 +6,12 @@ namespace orvane::monitor {
 
 LiveMonitor::LiveMonitor(link::DeviceLink& link, PollState& poll, RealtimeData& data,
                          const ClockSettingSource& clockSetting,
-                         const catalogue::Language& language, std::vector<SnapshotSink*> sinks)
+                         const catalogue::Language& language, std::vector<SnapshotSink*> sinks,
+                         CycleWatcher* cycleWatcher)
     : link_(link),
       poll_(poll),
       data_(data),
-      cycle_(link, poll, clockSetting),
+      cycle_(link, poll, clockSetting, cycleWatcher),
       decoder_(poll, data, language),
       sinks_(std::move(sinks)) {}
 

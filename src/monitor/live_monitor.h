@@ -19,10 +19,11 @@ namespace orvane::monitor {
 
 class LiveMonitor {
   public:
-    // Every reference, and every sink, must outlive this object.
+    // Every reference, every sink and the cycle's watcher when given must outlive this
+    // object.
     LiveMonitor(link::DeviceLink& link, PollState& poll, RealtimeData& data,
                 const ClockSettingSource& clockSetting, const catalogue::Language& language,
-                std::vector<SnapshotSink*> sinks);
+                std::vector<SnapshotSink*> sinks, CycleWatcher* cycleWatcher = nullptr);
 
     void Tick();
 

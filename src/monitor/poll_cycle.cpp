@@ -7,8 +7,8 @@
 namespace orvane::monitor {
 
 PollCycle::PollCycle(link::DeviceLink& link, PollState& poll,
-                     const ClockSettingSource& clockSetting)
-    : link_(link), poll_(poll), clockSetting_(clockSetting) {}
+                     const ClockSettingSource& clockSetting, CycleWatcher* watcher)
+    : link_(link), poll_(poll), clockSetting_(clockSetting), watcher_(watcher) {}
 
 void PollCycle::RunStep() {
     PollBuffer.fill(0);
@@ -23,7 +23,7 @@ void PollCycle::RunStep() {
     if (row == nullptr ||
         (row->request != nullptr &&
          !row->request(poll_, clockSetting_, std::span<std::uint8_t>(PollBuffer)))) {
-        poll_.PollStep = poll_step::FirmwareVersion;
+        completeCycle();
         return;
     }
 
@@ -41,7 +41,17 @@ void PollCycle::RunStep() {
     if (row->onSuccess != nullptr)
         row->onSuccess(poll_);
     poll_.LinkErrorFlag = false;
-    poll_.PollStep = row->next(poll_);
+    const std::uint8_t next = row->next(poll_);
+    if (next == poll_step::FirmwareVersion)
+        completeCycle();
+    else
+        poll_.PollStep = next;
+}
+
+void PollCycle::completeCycle() {
+    poll_.PollStep = poll_step::FirmwareVersion;
+    if (watcher_ != nullptr)
+        watcher_->cycleCompleted();
 }
 
 bool PollCycle::answerFits(const PollStepRow& row, std::size_t storedBytes) const {

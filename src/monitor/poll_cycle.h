@@ -20,19 +20,31 @@ struct PollStepRow;
 
 inline constexpr std::int32_t FailuresBeforeRestart = 5;
 
+// Told each time the cycle completes a full pass: back at its first step after its idle or
+// command step. The restart after five failures completes nothing. Window thread only.
+class CycleWatcher {
+  public:
+    virtual ~CycleWatcher() = default;
+    virtual void cycleCompleted() = 0;
+};
+
 class PollCycle {
   public:
-    // Every reference must outlive the cycle.
-    PollCycle(link::DeviceLink& link, PollState& poll, const ClockSettingSource& clockSetting);
+    // Every reference, and the watcher when given, must outlive the cycle.
+    PollCycle(link::DeviceLink& link, PollState& poll, const ClockSettingSource& clockSetting,
+              CycleWatcher* watcher = nullptr);
 
     void RunStep();
 
   private:
     bool answerFits(const PollStepRow& row, std::size_t storedBytes) const;
+    // Back to the first step at the end of a pass.
+    void completeCycle();
 
     link::DeviceLink& link_;
     PollState& poll_;
     const ClockSettingSource& clockSetting_;
+    CycleWatcher* watcher_;
     // Request payload in, answer frame out; cleared at every step.
     std::array<std::uint8_t, link::MaxFrameLength> PollBuffer{};
 };

@@ -1,6 +1,8 @@
 // The three transactions over an in-memory port: request bytes, read sizes, frame-start
-// rules and result codes.
+// rules, result codes and what each exchange reports about the bus.
 #include <gtest/gtest.h>
+
+#include <chrono>
 
 #include "link/device_link.h"
 #include "support/fake_serial_port.h"
@@ -76,28 +78,59 @@ TEST_F(Transactions, memoryReadOfAnAnswerWithoutDataIsRefusedAndLeavesTheDestina
     EXPECT_EQ(dest, Bytes(4, 0x55));
 }
 
+// What the link tells its observer about each exchange.
+struct RecordedExchange {
+    ExchangeOutcome outcome;
+    std::chrono::microseconds took;
+};
+class RecordingObserver final : public ExchangeObserver {
+  public:
+    void exchangeFinished(ExchangeOutcome outcome, std::chrono::microseconds took) override {
+        exchanges.push_back({outcome, took});
+    }
+    std::vector<RecordedExchange> exchanges;
+};
+
+// A result code and how the bus health counts it.
+struct Classified {
+    int code;
+    ExchangeOutcome outcome;
+};
+
 struct AnswerCase {
     const char* name;
     // The answer each routine receives, laid out around that routine's function code.
     Bytes (*answer)(std::uint8_t function);
-    int write;     // MemoryWrite result
-    int read;      // MemoryRead result
-    int exchange;  // Exchange result (m = 1)
+    Classified write;     // MemoryWrite
+    Classified read;      // MemoryRead
+    Classified exchange;  // Exchange (m = 1)
 };
 
-class AnswerTable : public Transactions, public ::testing::WithParamInterface<AnswerCase> {};
+class AnswerTable : public Transactions, public ::testing::WithParamInterface<AnswerCase> {
+  protected:
+    AnswerTable() { link.setObserver(&observer); }
+    void expectReported(const Classified& expected, const char* routine) {
+        ASSERT_FALSE(observer.exchanges.empty()) << routine;
+        EXPECT_EQ(observer.exchanges.back().outcome, expected.outcome) << routine;
+    }
+    RecordingObserver observer;
+};
 
-TEST_P(AnswerTable, eachRoutineClassifiesTheAnswer) {
+TEST_P(AnswerTable, eachRoutineClassifiesTheAnswerAndReportsItsOutcome) {
     const AnswerCase& c = GetParam();
     const std::uint8_t one[1] = {0};
     answerWith(c.answer(0xB0));
-    EXPECT_EQ(link.MemoryWrite(one, 0, 1, UnitAddress), c.write);
+    EXPECT_EQ(link.MemoryWrite(one, 0, 1, UnitAddress), c.write.code);
+    expectReported(c.write, "MemoryWrite");
     answerWith(c.answer(0xB1));
     Bytes dest(1);
-    EXPECT_EQ(link.MemoryRead(dest.data(), 0, 1, UnitAddress), c.read);
+    EXPECT_EQ(link.MemoryRead(dest.data(), 0, 1, UnitAddress), c.read.code);
+    expectReported(c.read, "MemoryRead");
     answerWith(c.answer(0x10));
     Bytes buffer(240, 0);
-    EXPECT_EQ(link.Exchange(UnitAddress, MasterAddress, 0x10, buffer, 1, 0, 0, 1), c.exchange);
+    EXPECT_EQ(link.Exchange(UnitAddress, MasterAddress, 0x10, buffer, 1, 0, 0, 1), c.exchange.code);
+    expectReported(c.exchange, "Exchange");
+    EXPECT_EQ(observer.exchanges.size(), 3u) << "one report per exchange";
 }
 
 Bytes Bare(std::uint8_t fn) {
@@ -119,16 +152,83 @@ Bytes Nothing(std::uint8_t) {
 Bytes WrongFunction(std::uint8_t) {
     return AnswerFrame(0x55, {1});
 }
+Bytes CorruptChecksum(std::uint8_t fn) {
+    Bytes b = Bare(fn);
+    b.back() ^= 0xFF;
+    return b;
+}
+Bytes OneStrayByte(std::uint8_t) {
+    return {0x55};
+}
+Bytes HeadOnly(std::uint8_t fn) {
+    Bytes b = Bare(fn);
+    b.resize(6);
+    b[LengthByte] = 6;
+    return b;
+}
+// Status 0 to a write (refused), a zero data byte to a read or an exchange.
+Bytes ZeroPayload(std::uint8_t fn) {
+    return AnswerFrame(fn, {0});
+}
+Bytes NoPayload(std::uint8_t fn) {
+    return AnswerFrame(fn, {});
+}
 
-INSTANTIATE_TEST_SUITE_P(Framing, AnswerTable,
-                         ::testing::Values(AnswerCase{"bareAnswer", Bare, 0, 0, 0},
-                                           AnswerCase{"leadingZero", LeadingZero, 0, 0, 0},
-                                           // MemoryWrite takes the repeated byte as the frame start
-                                           // and reads its length from the wrong byte.
-                                           AnswerCase{"repeatedFirstByte", RepeatedFirst, 2, 0, 0},
-                                           AnswerCase{"nothing", Nothing, 1, 1, 3},
-                                           AnswerCase{"wrongFunction", WrongFunction, 3, 3, 0}),
-                         [](const auto& info) { return std::string(info.param.name); });
+using enum ExchangeOutcome;
+INSTANTIATE_TEST_SUITE_P(
+    Framing, AnswerTable,
+    ::testing::Values(
+        AnswerCase{"bareAnswer", Bare, {0, Answered}, {0, Answered}, {0, Answered}},
+        AnswerCase{"leadingZero", LeadingZero, {0, Answered}, {0, Answered}, {0, Answered}},
+        // MemoryWrite takes the repeated byte as the frame start and reads its length from
+        // the wrong byte.
+        AnswerCase{"repeatedFirstByte", RepeatedFirst, {2, BadFrame}, {0, Answered}, {0, Answered}},
+        AnswerCase{"nothing", Nothing, {1, NoAnswer}, {1, NoAnswer}, {3, NoAnswer}},
+        // Exchange does not compare the function code, but the bus delivered no answer to it.
+        AnswerCase{
+            "wrongFunction", WrongFunction, {3, WrongAnswer}, {3, WrongAnswer}, {0, WrongAnswer}},
+        AnswerCase{"corruptChecksum", CorruptChecksum, {2, BadFrame}, {2, BadFrame}, {1, BadFrame}},
+        // Received, yet no length byte: noise, not silence.
+        AnswerCase{"oneStrayByte", OneStrayByte, {2, BadFrame}, {2, BadFrame}, {3, BadFrame}},
+        AnswerCase{"headOnly", HeadOnly, {2, BadFrame}, {2, BadFrame}, {2, WrongAnswer}},
+        // The unit's own refusals are delivered answers.
+        AnswerCase{"zeroPayload", ZeroPayload, {4, Answered}, {0, Answered}, {0, Answered}},
+        // A write's answer without a status reads its checksum as the status: still intact.
+        AnswerCase{"noPayload", NoPayload, {251, Answered}, {4, Answered}, {0, Answered}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Transactions, requestsRefusedBeforeSendingAreNoExchangeAndGoUnreported) {
+    RecordingObserver observer;
+    link.setObserver(&observer);
+    Bytes buffer(240, 0);
+    EXPECT_EQ(link.MemoryRead(buffer.data(), 0, MaxPayloadLength + 1, UnitAddress),
+              read_result::NoData);
+    EXPECT_EQ(
+        link.Exchange(UnitAddress, MasterAddress, 0x10, buffer, MaxPayloadLength + 1, 0, 0, 1),
+        exchange_result::BadLength);
+    EXPECT_TRUE(port.written.empty());
+    EXPECT_TRUE(observer.exchanges.empty());
+}
+
+TEST_F(Transactions, anExchangeLastsFromItsRequestToTheEndOfItsRead) {
+    testing::FakeMonotonicClock clock;
+    RecordingObserver observer;
+    link.setClock(clock);
+    link.setObserver(&observer);
+    delay.clock = &clock;  // the 3 ms turnaround passes on the same clock
+    port.setResponder([&clock](const Bytes& request) {
+        clock.advance(std::chrono::milliseconds(20));  // the request on the line, the unit
+        return AnswerFrame(request[FunctionByte], {1});
+    });
+    clock.advance(std::chrono::seconds(5));  // before the exchange: not part of it
+    Bytes buffer(240, 0);
+    link.Exchange(UnitAddress, MasterAddress, 0x10, buffer, 1, 0, 0, 1);
+    const std::uint8_t one[1] = {1};
+    link.MemoryWrite(one, 0, 1, UnitAddress);
+    ASSERT_EQ(observer.exchanges.size(), 2u);
+    EXPECT_EQ(observer.exchanges[0].took, std::chrono::milliseconds(23));
+    EXPECT_EQ(observer.exchanges[1].took, std::chrono::milliseconds(20)) << "no turnaround";
+}
 
 TEST_F(Transactions, exchangeWithNothingReceivedReportsABadLength) {
     answerWith({});

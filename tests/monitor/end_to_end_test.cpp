@@ -5,6 +5,7 @@
 
 #include "link/posix_serial_port.h"
 #include "live_rig.h"
+#include "monitor/bus_health.h"
 #include "monitor/poll_steps.h"
 #include "support/unit_sim_process.h"
 #include "ui/core/live_display.h"
@@ -187,6 +188,56 @@ TEST(EndToEnd, answersWithAnotherFunctionCodeAreNotTakenForData) {
     rig.tick(6);
     EXPECT_EQ(rig.screen.text(controls::Vr_String), "Errore di comunicazione");
     EXPECT_EQ(rig.screen.numbers[controls::Ed_Freq_Rete], frequency) << "the last good block stays";
+}
+
+// Each fault of the simulator shows in the strip's bus line under its own kind; each start
+// counts afresh.
+TEST(EndToEnd, theBusLineTellsFailuresByKindAndStartsAfreshAtEachStart) {
+    SimRig rig;
+    ASSERT_TRUE(rig.sim.ready()) << rig.sim.error();
+    const BusHealthFigures& figures = rig.program.busHealth.figures();
+    const auto tip = [&rig] {
+        rig.program.busLine.refresh();
+        return rig.screen.tips[controls::Lb_Stato_Bus];
+    };
+    const auto line = [&rig] { return rig.screen.text(controls::Lb_Stato_Bus); };
+    struct Fault {
+        const char* on;
+        const char* off;
+        link::ExchangeOutcome kind;
+        const char* tipLabel;
+    };
+    const Fault faults[] = {
+        {"silent on", "silent off", link::ExchangeOutcome::NoAnswer, "Senza risposta: "},
+        {"corrupt 1", "corrupt 0", link::ExchangeOutcome::BadFrame,
+         "Lunghezza o checksum errati: "},
+        {"wrong-function on", "wrong-function off", link::ExchangeOutcome::WrongAnswer,
+         "Funzione errata o risposta corta: "},
+    };
+    for (const Fault& fault : faults) {
+        ASSERT_TRUE(rig.sim.control(fault.on));
+        rig.control.StartLink();
+        tip();
+        EXPECT_EQ(line(), "Bus: nessuno scambio") << fault.on;
+        rig.tick(6);
+        // A late answer on a loaded machine may count as no answer; nothing is answered.
+        EXPECT_GT(figures.count(fault.kind), 0u) << fault.on;
+        EXPECT_EQ(figures.count(link::ExchangeOutcome::Answered), 0u) << fault.on;
+        EXPECT_NE(tip().find(fault.tipLabel + std::to_string(figures.count(fault.kind))),
+                  std::string::npos)
+            << fault.on << ": " << rig.screen.tips[controls::Lb_Stato_Bus];
+        EXPECT_EQ(line(), "Bus 0.0%") << fault.on;
+        rig.control.StopLink();
+        ASSERT_TRUE(rig.sim.control(fault.off));
+    }
+
+    rig.control.StartLink();
+    rig.tickToCycleStart();
+    rig.tickToCycleStart();
+    tip();
+    EXPECT_GT(figures.count(link::ExchangeOutcome::Answered), 0u);
+    EXPECT_EQ(line().rfind("Bus ", 0), 0u) << line();
+    EXPECT_NE(line().find(" ms/ciclo"), std::string::npos) << line();
 }
 
 TEST(EndToEnd, aPortWithoutTheSimulatorGivesTheOpeningError) {

@@ -4,6 +4,7 @@
 // a scripted unit behind the in-memory port. Ticks are run by calling the timer handler.
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -76,9 +77,13 @@ struct MonitorRig : ProgramRig {
         monitor.ResetOnShow();
     }
 
+    // Each tick moves the rig's steady clock on by the timer's interval, as the window's
+    // timer would.
     void tick(int count = 1) {
-        for (int i = 0; i < count; ++i)
+        for (int i = 0; i < count; ++i) {
+            steadyClock.advance(std::chrono::milliseconds(75));
             monitor.Timer1Timer();
+        }
     }
     std::string matrix() const { return screen.text(controls::Vr_String); }
 

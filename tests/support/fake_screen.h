@@ -110,6 +110,11 @@ class FakeScreen final : public frontend::Screen, public frontend::ScreenReader 
                        std::string_view tip) override {
         outOfRange[c] = std::string(tip);
     }
+    void setTip(frontend::TipControl c, std::string_view tip) override {
+        tips[c] = std::string(tip);
+        ++writes;
+        log("setTip", c);
+    }
     void setTrendValue(frontend::Chart chart, int ch, float v) override {
         trendValues[{chart, ch}] = v;
     }
@@ -146,6 +151,7 @@ class FakeScreen final : public frontend::Screen, public frontend::ScreenReader 
     ControlMap<bool> lamps, scroll, checks, visible, enabled;
     ControlMap<std::string> texts;
     ControlMap<std::string> outOfRange;  // the tip of each marked field; empty: not marked
+    ControlMap<std::string> tips;
     ControlMap<std::vector<std::string>> textWrites;  // every one, in order
     ControlMap<std::vector<std::string>> lists;
     ControlMap<int> indices;

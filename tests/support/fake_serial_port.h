@@ -6,14 +6,28 @@
 #pragma once
 
 #include <algorithm>
+#include <chrono>
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
 #include "link/delay.h"
+#include "link/exchange_observer.h"
+#include "link/monotonic_clock.h"
 #include "link/serial_port.h"
+
+namespace orvane::link {
+
+// Outcomes print by name in test messages.
+inline std::ostream& operator<<(std::ostream& os, ExchangeOutcome outcome) {
+    constexpr const char* names[] = {"Answered", "NoAnswer", "BadFrame", "WrongAnswer"};
+    return os << names[static_cast<int>(outcome)];
+}
+
+}  // namespace orvane::link
 
 namespace orvane::testing {
 
@@ -104,15 +118,26 @@ class FakeSerialPort final : public link::SerialPort {
     link::OpenError nextOpenError_ = link::OpenError::None;
 };
 
-// Records the waits instead of sleeping.
+// Time that moves only when a test moves it.
+class FakeMonotonicClock final : public link::MonotonicClock {
+  public:
+    std::chrono::microseconds now() const override { return time; }
+    void advance(std::chrono::microseconds by) { time += by; }
+    std::chrono::microseconds time{1'000'000};
+};
+
+// Records the waits instead of sleeping; each moves `clock` on, when one is given.
 class FakeDelay final : public link::Delay {
   public:
     void waitMs(unsigned ms) override {
         waits.push_back(ms);
         totalMs += ms;
+        if (clock != nullptr)
+            clock->advance(std::chrono::milliseconds(ms));
     }
     std::vector<unsigned> waits;
     unsigned long totalMs = 0;
+    FakeMonotonicClock* clock = nullptr;
 };
 
 // An answer frame as the unit lays it out: same function code, payload + 7 bytes, XOR.

@@ -1,6 +1,6 @@
 // A whole program on one test's or benchmark's stack, built by the composition root exactly
 // as the window builds it, over fakes: a recording screen, scripted message boxes and file
-// dialogs, the poll timer as a flag, a fixed clock, the in-memory port, recorded waits, the
+// dialogs, the poll timer as a flag, fixed clocks, the in-memory port, recorded waits, the
 // real file system in a scratch working directory of the rig's own, and the serial devices
 // in `devices`. A rig over a real line, or one whose screen must cost nothing, passes its
 // own services in `Substitutes`; they must outlive the rig. Test thread only.
@@ -40,6 +40,7 @@ struct FakeServices {
     FakeOperator dialogs;
     FakePollTimer timer;
     FakeClock clock;
+    FakeMonotonicClock steadyClock;  // moves only when the test moves it
     FakeSerialPort port;
     FakeDelay delay;
     RecordingSnapshots snapshots;
@@ -53,6 +54,7 @@ struct FakeServices {
                 fileDialogs,
                 timer,
                 own.clock != nullptr ? *own.clock : clock,
+                steadyClock,
                 own.port != nullptr ? *own.port : port,
                 own.delay != nullptr ? *own.delay : delay,
                 files,

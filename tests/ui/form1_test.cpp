@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -84,6 +85,21 @@ TEST_F(WindowTest, startingTheLinkShowsLiveValuesTheClockAndTheFirmware) {
     EXPECT_EQ(text(controls::Bt_Open), "Avvia");
     EXPECT_EQ(text(controls::Vr_String), "Fermo");
     EXPECT_FALSE(window_->timer1().isActive());
+}
+
+TEST_F(WindowTest, theBusLineFollowsThePollOnItsOwnTimerWithTheDetailsInItsTip) {
+    settings("", true);
+    open();
+    const auto* line = control<QLabel>(controls::Lb_Stato_Bus);
+    EXPECT_EQ(text(controls::Lb_Stato_Bus), "Bus: nessuno scambio");
+    click(controls::Bt_Open);
+    ASSERT_TRUE(waitFor([&] { return text(controls::Lb_Stato_Bus).ends_with(" ms/ciclo"); }))
+        << text(controls::Lb_Stato_Bus);
+    EXPECT_TRUE(line->toolTip().startsWith(QStringLiteral("Stato del bus dall'ultimo avvio\n")))
+        << line->toolTip().toStdString();
+    pick(controls::Cb_Sel_Lingua, 1);
+    EXPECT_TRUE(text(controls::Lb_Stato_Bus).ends_with(" ms/cycle")) << "at once";
+    EXPECT_TRUE(line->toolTip().startsWith(QStringLiteral("Bus health since the last start\n")));
 }
 
 TEST_F(WindowTest, switchingLanguageWhileStartedKeepsTheStopCaptionAndSavesTheChoice) {

@@ -14,14 +14,15 @@ std::vector<monitor::SnapshotSink*> WithPresenterFirst(
 LiveDisplay::LiveDisplay(link::DeviceLink& link, monitor::PollState& poll,
                          monitor::RealtimeData& data, frontend::Screen& screen,
                          const frontend::ScreenReader& input, const monitor::LocalClock& clock,
-                         const catalogue::Language& language,
+                         const catalogue::Language& language, monitor::CycleWatcher& cycleWatcher,
                          const std::vector<monitor::SnapshotSink*>& moreSinks)
     : screen_(screen),
       input_(input),
       clock_(clock),
       clockFields_(input),
       view_(screen, input),
-      monitor_(link, poll, data, clockFields_, language, WithPresenterFirst(view_, moreSinks)) {}
+      monitor_(link, poll, data, clockFields_, language, WithPresenterFirst(view_, moreSinks),
+               &cycleWatcher) {}
 
 void LiveDisplay::Timer1Timer() {
     monitor_.Tick();

@@ -21,11 +21,12 @@ namespace orvane::ui {
 
 class LiveDisplay {
   public:
-    // Every reference, and every sink, must outlive this object. `moreSinks` take each
-    // snapshot after the presenter.
+    // Every reference, and every sink, must outlive this object; `cycleWatcher` is told of
+    // every completed poll cycle, `moreSinks` take each snapshot after the presenter.
     LiveDisplay(link::DeviceLink& link, monitor::PollState& poll, monitor::RealtimeData& data,
                 frontend::Screen& screen, const frontend::ScreenReader& input,
                 const monitor::LocalClock& clock, const catalogue::Language& language,
+                monitor::CycleWatcher& cycleWatcher,
                 const std::vector<monitor::SnapshotSink*>& moreSinks = {});
     LiveDisplay(const LiveDisplay&) = delete;
     LiveDisplay& operator=(const LiveDisplay&) = delete;

@@ -5,8 +5,10 @@ namespace orvane::ui {
 Program::Program(const ProgramServices& s)
     : services(s),
       link(s.port, ports, s.delay),
-      live(link, poll, data, s.screen, s.input, s.clock, language, s.snapshotSinks),
-      linkControl(link, poll, s.screen, s.input, s.pollTimer, s.dialogs, language),
+      busHealth(s.monotonicClock, s.clock),
+      live(link, poll, data, s.screen, s.input, s.clock, language, busHealth, s.snapshotSinks),
+      linkControl(link, poll, s.screen, s.input, s.pollTimer, s.dialogs, language, busHealth),
+      busLine(busHealth, s.screen, language),
       snapshotFiles(poll, data, parameters, s.files, s.workingDirectory, s.clock),
       snapshots(s.resetSnapshots != nullptr ? *s.resetSnapshots : snapshotFiles),
       commands(poll, link, s.dialogs, language, snapshots),
@@ -22,6 +24,9 @@ Program::Program(const ProgramServices& s)
       parameterCompare(transfer, parameters, editor),
       settingsStore(s.files, s.workingDirectory, s.dialogs, language),
       parameterFiles(parameters, editor, defaults, s.input, s.fileDialogs, s.dialogs, s.files,
-                     s.workingDirectory, s.clock, language) {}
+                     s.workingDirectory, s.clock, language) {
+    link.setClock(s.monotonicClock);
+    link.setObserver(&busHealth);
+}
 
 }  // namespace orvane::ui

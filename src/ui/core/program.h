@@ -20,8 +20,11 @@
 #include "frontend/screen.h"
 #include "link/delay.h"
 #include "link/device_link.h"
+#include "link/monotonic_clock.h"
 #include "link/port_table.h"
 #include "link/serial_port.h"
+#include "monitor/bus_health.h"
+#include "monitor/bus_health_line.h"
 #include "monitor/device_commands.h"
 #include "monitor/link_control.h"
 #include "monitor/local_clock.h"
@@ -55,6 +58,7 @@ struct ProgramServices {
     frontend::FileDialogs& fileDialogs;
     monitor::PollTimer& pollTimer;
     const monitor::LocalClock& clock;
+    const link::MonotonicClock& monotonicClock;  // times the exchanges and the poll cycles
     link::SerialPort& port;
     link::Delay& delay;
     storage::FileSystem& files;
@@ -88,10 +92,12 @@ class Program {
     monitor::PollState poll;
     monitor::RealtimeData data;
     params::ParameterSet parameters;
+    monitor::BusHealth busHealth;  // told of every exchange by the link, of every cycle
 
     // The objects that work on it.
     LiveDisplay live;  // Timer1Timer: the unit's tick, its presenter, the PC clock
     monitor::LinkControl linkControl;
+    monitor::BusHealthLine busLine;  // refreshed by the window a few times a second
     storage::SnapshotFiles snapshotFiles;
     monitor::ResetSnapshots& snapshots;  // the files unless the services bring a store
     monitor::DeviceCommands commands;

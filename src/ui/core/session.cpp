@@ -101,6 +101,7 @@ void Session::applyLanguage() {
     ApplyLanguage(p.services.screen, p.services.input, p.freeConfiguration, p.language,
                   p.link.IsPortOpen(), p.poll);
     p.marks.RefreshAll();  // their tips in the new language
+    p.busLine.refresh();
     // Entries without a device say so in the new language, on the port that was selected.
     const int selectedPort = p.services.input.listIndex(PortList);
     fillPortList();

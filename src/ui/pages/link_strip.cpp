@@ -1,5 +1,6 @@
 #include "ui/pages/link_strip.h"
 
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -37,24 +38,28 @@ QGroupBox* LinkGroup() {
     return box;
 }
 
+// The bus health stands over the matrix, level with the groups' titles: the strip keeps its
+// height.
 QWidget* StateLine() {
     auto* line = new QWidget;
-    auto* row = new QHBoxLayout(line);
-    row->setContentsMargins(0, 8, 0, 0);
-    row->setSpacing(6);
+    auto* grid = new QGridLayout(line);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setHorizontalSpacing(6);
+    grid->setVerticalSpacing(2);
+    grid->addWidget(Caption(controls::Lb_Stato_Bus), 0, 1);
     auto* names = new QVBoxLayout;
     names->setSpacing(0);
     names->addWidget(FixedText(QStringLiteral("V:1.7.3 "), controls::Label68));
     QLabel* device = Caption(controls::Lb_Dispositivo);
     names->addWidget(device);
-    row->addLayout(names);
+    grid->addLayout(names, 1, 0);
     widgets::LedMatrixLine* matrix = Build(controls::Vr_String);
     matrix->setCellCount(30);
     matrix->setScrollIntervalMs(100);
     matrix->setFixedWidth(488);
     // " Orvane " beside it: the line tells the state of the link to the unit.
     device->setBuddy(matrix);
-    row->addWidget(matrix, 0, Qt::AlignVCenter);
+    grid->addWidget(matrix, 1, 1, Qt::AlignVCenter);
     return line;
 }
 

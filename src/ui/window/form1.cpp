@@ -64,7 +64,7 @@ Form1::Form1(SkinSwitcher& skins, Form1Options options) : skins_(skins) {
                             options.dialogs != nullptr ? *options.dialogs : *qtDialogs_,
                             options.fileDialogs != nullptr ? *options.fileDialogs : *qtDialogs_,
                             *this, options.clock != nullptr ? *options.clock : *ownClock_,
-                            options.port != nullptr ? *options.port : *ownPort_,
+                            steadyClock_, options.port != nullptr ? *options.port : *ownPort_,
                             options.delay != nullptr ? *options.delay : *ownDelay_, files_,
                             workingDirectory_, options.presentDevices},
         static_cast<WindowFrame&>(*this));
@@ -74,6 +74,11 @@ Form1::Form1(SkinSwitcher& skins, Form1Options options) : skins_(skins) {
     connect(ports, &QComboBox::currentTextChanged, ports, &QWidget::setToolTip);
     session_->FormCreate();
     labelPortEntries();
+
+    busLineTimer_.setInterval(kBusLineIntervalMs);
+    connect(&busLineTimer_, &QTimer::timeout, this,
+            [this] { session_->program().busLine.refresh(); });
+    busLineTimer_.start();
 }
 
 void Form1::labelPortEntries() {

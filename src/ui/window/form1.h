@@ -15,6 +15,7 @@
 #include <memory>
 #include <vector>
 
+#include "link/monotonic_clock.h"
 #include "link/port_table.h"
 #include "monitor/poll_timer.h"
 #include "storage/file_system.h"
@@ -51,6 +52,8 @@ class Form1 final : public QWidget, private WindowFrame, private monitor::PollTi
 
   public:
     static constexpr int kPollIntervalMs = 75;
+    // The bus health line follows a few times a second, whatever the link is doing.
+    static constexpr int kBusLineIntervalMs = 250;
 
     explicit Form1(SkinSwitcher& skins, Form1Options options = {});
     ~Form1() override;
@@ -84,6 +87,7 @@ class Form1 final : public QWidget, private WindowFrame, private monitor::PollTi
     SkinSwitcher& skins_;
     QTabWidget* pages_ = nullptr;
     QTimer timer1_;
+    QTimer busLineTimer_;
     bool inTick_ = false;
     bool shown_ = false;
 
@@ -92,6 +96,7 @@ class Form1 final : public QWidget, private WindowFrame, private monitor::PollTi
     std::unique_ptr<link::SerialPort> ownPort_;
     std::unique_ptr<link::Delay> ownDelay_;
     std::unique_ptr<monitor::LocalClock> ownClock_;
+    link::SteadyClock steadyClock_;
     storage::PosixFileSystem files_;
     storage::ProcessWorkingDirectory workingDirectory_;
     std::unique_ptr<Session> session_;

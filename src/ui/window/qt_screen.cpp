@@ -182,6 +182,10 @@ void QtScreen::setOutOfRange(frontend::Control<frontend::ControlKind::NumericFie
     as<widgets::NumericField>(control)->setOutOfRange(ToQString(tip));
 }
 
+void QtScreen::setTip(frontend::TipControl control, std::string_view tip) {
+    widget(control)->setToolTip(ToQString(tip));
+}
+
 void QtScreen::setTrendValue(frontend::Chart which, int channel, float value) {
     if (auto* c = chart(which))
         c->setChannelValue(channel, value);

@@ -43,6 +43,7 @@ class QtScreen final : public frontend::Screen, public frontend::ScreenReader {
     void setDate(frontend::DateControl control, frontend::CalendarDate date) override;
     void setOutOfRange(frontend::Control<frontend::ControlKind::NumericField> control,
                        std::string_view tip) override;
+    void setTip(frontend::TipControl control, std::string_view tip) override;
     void setTrendValue(frontend::Chart chart, int channel, float value) override;
     void setTrendVisible(frontend::Chart chart, int channel, bool visible) override;
     void setTrendRange(frontend::Chart chart, int channel, double from, double to) override;
