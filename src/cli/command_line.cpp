@@ -4,6 +4,7 @@
 
 #include "cli/jobs.h"
 #include "cli/port_argument.h"
+#include "cli/stop_request.h"
 
 namespace orvane::cli {
 
@@ -15,6 +16,8 @@ struct Choices {
     std::string language;
     std::string port;
     std::string file;
+    std::string format = "table";
+    std::optional<std::uint64_t> count;
     std::string command;
     bool yes = false;
 };
@@ -36,6 +39,7 @@ struct Parser {
     CLI::App app;
     CLI::App* ports;
     CLI::App* info;
+    CLI::App* watch;
     CLI::App* paramsRead;
     CLI::App* paramsDiff;
     CLI::App* paramsWrite;
@@ -65,6 +69,11 @@ void BuildParser(Parser& p, Choices& c, const catalogue::Language& l) {
     p.ports = app.add_subcommand("ports", text(CliPortsJob));
     p.info = app.add_subcommand("info", text(CliInfoJob));
     port(p.info);
+    p.watch = app.add_subcommand("watch", text(CliWatchJob));
+    port(p.watch);
+    p.watch->add_option("--format", c.format, text(CliFormatOption))
+        ->check(CLI::IsMember({"table", "csv", "json"}));
+    p.watch->add_option("--count", c.count, text(CliCountOption))->check(CLI::PositiveNumber);
 
     CLI::App* params = app.add_subcommand("params", text(CliParamsJob));
     params->require_subcommand(1);
@@ -91,6 +100,14 @@ void BuildParser(Parser& p, Choices& c, const catalogue::Language& l) {
     yes(p.command);
 }
 
+WatchFormat FormatNamed(std::string_view name) {
+    if (name == "csv")
+        return WatchFormat::csv;
+    if (name == "json")
+        return WatchFormat::json;
+    return WatchFormat::table;
+}
+
 ExitStatus Run(HeadlessProgram& headless, const Parser& p, const Choices& c, int language) {
     if (p.ports->parsed()) {
         headless.show(language, headless.program().settings.PortIndex);
@@ -107,6 +124,10 @@ ExitStatus Run(HeadlessProgram& headless, const Parser& p, const Choices& c, int
         headless.dialogs().answerYes();
     if (p.info->parsed())
         return RunInfo(headless);
+    if (p.watch->parsed()) {
+        InstallStopHandlers();
+        return RunWatch(headless, FormatNamed(c.format), c.count);
+    }
     if (p.paramsRead->parsed())
         return RunParamsRead(headless, c.file);
     if (p.paramsDiff->parsed())

@@ -13,6 +13,7 @@ HeadlessProgram::HeadlessProgram(const Terminal& terminal)
           ui::ProgramServices{
               .screen = screen_,
               .input = screen_,
+              .charts = noCharts_,
               .dialogs = dialogs_,
               .fileDialogs = file_,
               .pollTimer = timer_,

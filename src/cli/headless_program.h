@@ -13,6 +13,7 @@
 #include "cli/terminal_dialogs.h"
 #include "frontend/file_dialogs.h"
 #include "frontend/memory_screen.h"
+#include "frontend/null_screen.h"
 #include "link/delay.h"
 #include "link/monotonic_clock.h"
 #include "link/posix_serial_port.h"
@@ -110,6 +111,7 @@ class HeadlessProgram {
     Terminal terminal_;
     catalogue::Language startLanguage_;  // the dialogs' until the program's exists
     frontend::MemoryScreen screen_;
+    frontend::NullScreen noCharts_;  // no trend charts without a window
     TerminalDialogs dialogs_;
     GivenFile file_;
     PollTimerFlag timer_;

@@ -20,6 +20,13 @@ ExitStatus RunPorts(HeadlessProgram& headless);
 // lamps that are on, after one whole poll round.
 ExitStatus RunInfo(HeadlessProgram& headless);
 
+enum class WatchFormat : std::uint8_t { table, csv, json };
+// One line per new measurement block, with the columns of the window's recording (a header
+// line first, but for JSON), until `count` lines (none: no end) or a stop request. A change
+// of the link's condition is told on the message stream.
+ExitStatus RunWatch(HeadlessProgram& headless, WatchFormat format,
+                    std::optional<std::uint64_t> count);
+
 // The import (`Bt_Importa`), then Save (`Bt_Salva_Disco`) into `path`.
 ExitStatus RunParamsRead(HeadlessProgram& headless, const std::string& path);
 // Loads `path` (`Bt_Leggi_Disco`), then the comparison with the unit (`Bt_Confronta`).

@@ -33,13 +33,6 @@ std::string MeasurementCaption(monitor::Measurement m, const catalogue::Language
     return Joined(language.text(d.groupRow), language.text(d.captionRow));
 }
 
-std::string LampCaption(monitor::UnitLamp l, const catalogue::Language& language) {
-    const monitor::LampDescriptor& d = monitor::Describe(l);
-    const std::string caption =
-        Joined(language.text(d.captionRow), d.withProductWord ? catalogue::ProductWord : "");
-    return Joined(language.text(d.groupRow), caption);
-}
-
 std::string FirmwareText(const monitor::UnitFirmware& firmware) {
     return std::to_string(firmware.major) + '.' + std::to_string(firmware.minor) + '.' +
            std::to_string(firmware.build);

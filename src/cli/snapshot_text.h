@@ -1,6 +1,6 @@
 // How `info` words the unit's snapshot for a reader: each value with the caption the window
 // gives it (its group and field, "Rete Tensione" / "Grid Voltage"), the firmware version and
-// the unit's clock. Pure; any thread.
+// the unit's clock (lamps are captioned as the journal captions them). Pure; any thread.
 #pragma once
 
 #include <string>
@@ -11,7 +11,6 @@
 namespace orvane::cli {
 
 std::string MeasurementCaption(monitor::Measurement m, const catalogue::Language& language);
-std::string LampCaption(monitor::UnitLamp l, const catalogue::Language& language);
 // "1.7.3".
 std::string FirmwareText(const monitor::UnitFirmware& firmware);
 // "2026-12-10 18:05:09".

@@ -4,6 +4,7 @@
 #include "cli/jobs.h"
 #include "cli/polling.h"
 #include "cli/snapshot_text.h"
+#include "journal/snapshot_events.h"
 #include "monitor/clock_setting.h"
 #include "monitor/unit_snapshot_tables.h"
 
@@ -101,7 +102,7 @@ ExitStatus RunInfo(HeadlessProgram& headless) {
     out << language.text(CliLampsOn) << '\n';
     for (const monitor::LampDescriptor& d : monitor::LampTable)
         if (snapshot.lit(d.lamp))
-            out << '\t' << LampCaption(d.lamp, language) << '\n';
+            out << '\t' << journal::LampCaption(d.lamp, language) << '\n';
     return ExitStatus::done;
 }
 

@@ -7,8 +7,14 @@
 namespace orvane::monitor {
 
 PollCycle::PollCycle(link::DeviceLink& link, PollState& poll,
-                     const ClockSettingSource& clockSetting, CycleWatcher* watcher)
-    : link_(link), poll_(poll), clockSetting_(clockSetting), watcher_(watcher) {}
+                     const ClockSettingSource& clockSetting, const catalogue::Language& language,
+                     journal::EventSink& events, CycleWatcher* watcher)
+    : link_(link),
+      poll_(poll),
+      clockSetting_(clockSetting),
+      language_(language),
+      events_(events),
+      watcher_(watcher) {}
 
 void PollCycle::RunStep() {
     PollBuffer.fill(0);
@@ -27,12 +33,18 @@ void PollCycle::RunStep() {
         return;
     }
 
+    const std::optional<DeviceCommand> command =
+        row->sends != nullptr ? row->sends(poll_) : std::nullopt;
+    const CommandRequest pending = poll_.Commands;
     const std::uint8_t result = link_.Exchange(link::UnitAddress, link::MasterAddress,
                                                row->function, PollBuffer, row->n, 0, 0, row->m);
     const std::span<std::uint8_t> block =
         row->destination != nullptr ? row->destination(poll_) : std::span<std::uint8_t>();
     if (result != link::exchange_result::Ok || !answerFits(*row, block.size())) {
         ++poll_.CommErrorCount;
+        if (command)
+            events_.record(journal::EventKind::commandNotAnswered,
+                           CommandCaption(*command, language_));
         return;
     }
     poll_.CommErrorCount = 0;
@@ -46,6 +58,11 @@ void PollCycle::RunStep() {
         completeCycle();
     else
         poll_.PollStep = next;
+    if (command) {
+        events_.record(journal::EventKind::commandSent, CommandCaption(*command, language_));
+        RecordClearedCommands(pending, poll_.Commands, journal::EventKind::commandDropped, events_,
+                              language_, &*command);
+    }
 }
 
 void PollCycle::completeCycle() {

@@ -2,13 +2,16 @@
 // its answer stored in the poll blocks, failures counted and the cycle restarted after
 // five in a row. Pending commands ride on the cycle after the clock read. An answer
 // counts only when it carries the request's function code and fills what it is stored in.
-// Owned by the live monitor; window thread only; never runs while another transfer holds the
-// port.
+// Every command sent goes to the journal's events with its outcome, and so does a pending
+// one whose flag the sent one cleared. Owned by the live monitor; window thread only; never
+// runs while another transfer holds the port.
 #pragma once
 
 #include <array>
 #include <cstdint>
 
+#include "catalogue/message_catalogue.h"
+#include "journal/event_sink.h"
 #include "link/device_link.h"
 #include "link/frame.h"
 #include "monitor/clock_setting.h"
@@ -32,6 +35,7 @@ class PollCycle {
   public:
     // Every reference, and the watcher when given, must outlive the cycle.
     PollCycle(link::DeviceLink& link, PollState& poll, const ClockSettingSource& clockSetting,
+              const catalogue::Language& language, journal::EventSink& events,
               CycleWatcher* watcher = nullptr);
 
     void RunStep();
@@ -44,6 +48,8 @@ class PollCycle {
     link::DeviceLink& link_;
     PollState& poll_;
     const ClockSettingSource& clockSetting_;
+    const catalogue::Language& language_;
+    journal::EventSink& events_;
     CycleWatcher* watcher_;
     // Request payload in, answer frame out; cleared at every step.
     std::array<std::uint8_t, link::MaxFrameLength> PollBuffer{};

@@ -129,12 +129,15 @@ TransferOutcome ParameterExport::exportThroughOpenPort() {
     using namespace catalogue::row;
     ParameterSet unit;  // what the unit holds before anything is written
     if (!ReadBlocks(c_.link, c_.delay, unit)) {
+        c_.events.record(journal::EventKind::exportFailed, c_.language.text(BackupReadFailed));
         c_.dialogs.inform(c_.language.text(BackupReadFailed));
         return TransferOutcome::noAnswer;
     }
     const BackupOutcome backup = backups_.save(unit);
     if (!backup.saved) {
-        c_.dialogs.showError(std::string(c_.language.text(BackupSaveFailed)) + backup.path);
+        const std::string failure = std::string(c_.language.text(BackupSaveFailed)) + backup.path;
+        c_.events.record(journal::EventKind::exportFailed, failure);
+        c_.dialogs.showError(failure);
         return TransferOutcome::fileFailed;
     }
 
@@ -152,6 +155,11 @@ TransferOutcome ParameterExport::exportThroughOpenPort() {
 
     const WriteOutcome outcome = writeCommitAndReadBack(blocks, sent, unit);
     const std::string message = ExportOutcomeMessage(outcome, backup.path, c_.language);
+    // What was read back decides; without a read-back, the unit's answer to the commit.
+    const bool exported =
+        outcome.allWritten && (outcome.readBack ? outcome.differing.empty() : outcome.committed);
+    c_.events.record(exported ? journal::EventKind::exportDone : journal::EventKind::exportFailed,
+                     message);
     if (outcome.readBack && !outcome.differing.empty()) {
         c_.dialogs.showChanges(MakeChangeList(message, SentValueHeader, ReadBackValueHeader, sent,
                                               outcome.unitAfter, outcome.differing, c_.language));
@@ -165,7 +173,9 @@ TransferOutcome ParameterExport::ExportParameters() {
     if (!c_.dialogs.askYesNo(c_.language.text(catalogue::row::ConfirmExport)))
         return TransferOutcome::cancelled;
     if (c_.poll.FwVersionError) {
-        c_.dialogs.inform(IncompatibleFirmwareMessage(c_.language));
+        const std::string refusal = IncompatibleFirmwareMessage(c_.language);
+        c_.events.record(journal::EventKind::transferRefused, refusal);
+        c_.dialogs.inform(refusal);
         return TransferOutcome::incompatibleFirmware;
     }
     if (c_.link.IsPortOpen())
@@ -175,6 +185,7 @@ TransferOutcome ParameterExport::ExportParameters() {
     const std::string refusal =
         ValidationMessage(c_.language, CheckCollectedParameters(set_, editor_.CollectParameters()));
     if (!refusal.empty()) {
+        c_.events.record(journal::EventKind::parametersRefused, refusal);
         c_.dialogs.showError(refusal);
         return TransferOutcome::checkFailed;
     }

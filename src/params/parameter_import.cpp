@@ -15,8 +15,11 @@ TransferOutcome ParameterImport::ImportParameters() {
     const bool allRead = ReadBlocks(c_.link, c_.delay, set_);
     if (allRead) {
         editor_.ShowParameters();
+        c_.events.identifyUnit(set_.get(Field::unitId));
+        c_.events.record(journal::EventKind::importDone, {});
         c_.dialogs.inform(c_.language.text(catalogue::row::ImportDone));
     } else {
+        c_.events.record(journal::EventKind::importFailed, {});
         c_.dialogs.inform(c_.language.text(catalogue::row::ImportFailed));
     }
     c_.link.ClosePort();

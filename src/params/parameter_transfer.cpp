@@ -12,7 +12,7 @@ bool OpenSelectedPort(const TransferContext& c) {
         index >= 0 && index < link::PortCount ? static_cast<std::uint8_t>(index) : 0xFF;
     if (c.link.OpenPort(linkIndex))
         return true;
-    c.dialogs.inform(monitor::OpeningErrorMessage(c.language, index, c.link.lastOpenError()));
+    monitor::ReportOpeningError(c.dialogs, c.events, c.language, index, c.link.lastOpenError());
     return false;
 }
 
@@ -22,7 +22,9 @@ constexpr unsigned SettleBeforeOpenMs = 100;
 
 TransferOutcome OpenPortForReading(const TransferContext& c) {
     if (c.poll.FwVersionError) {
-        c.dialogs.inform(IncompatibleFirmwareMessage(c.language));
+        const std::string refusal = IncompatibleFirmwareMessage(c.language);
+        c.events.record(journal::EventKind::transferRefused, refusal);
+        c.dialogs.inform(refusal);
         return TransferOutcome::incompatibleFirmware;
     }
     if (c.link.IsPortOpen())

@@ -7,6 +7,7 @@
 #include "catalogue/message_catalogue.h"
 #include "frontend/operator_dialogs.h"
 #include "frontend/screen.h"
+#include "journal/event_sink.h"
 #include "link/delay.h"
 #include "link/device_link.h"
 #include "monitor/link_control.h"
@@ -35,10 +36,12 @@ struct TransferContext {
     const frontend::ScreenReader& input;
     frontend::OperatorDialogs& dialogs;
     const catalogue::Language& language;
+    // Outcomes and refusals, as the operator is told them.
+    journal::EventSink& events = journal::NoEvents();
 };
 
-// Opens the port selected in `Cb_Sel_Porta`; on failure shows the opening error (with what
-// to do about it) and returns false.
+// Opens the port selected in `Cb_Sel_Porta`; on failure shows and journals the opening error
+// (with what to do about it) and returns false.
 bool OpenSelectedPort(const TransferContext& c);
 
 // The start of every transfer that reads the unit first (import, comparison): refused with

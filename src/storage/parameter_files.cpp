@@ -15,7 +15,7 @@ ParameterFiles::ParameterFiles(params::ParameterSet& set, params::ParameterEdito
                                frontend::FileDialogs& fileDialogs,
                                frontend::OperatorDialogs& dialogs, FileSystem& files,
                                WorkingDirectory& workingDirectory, const monitor::LocalClock& clock,
-                               const catalogue::Language& language)
+                               const catalogue::Language& language, journal::EventSink& events)
     : set_(set),
       editor_(editor),
       defaults_(defaults),
@@ -25,7 +25,8 @@ ParameterFiles::ParameterFiles(params::ParameterSet& set, params::ParameterEdito
       files_(files),
       workingDirectory_(workingDirectory),
       clock_(clock),
-      language_(language) {}
+      language_(language),
+      events_(events) {}
 
 params::TransferOutcome ParameterFiles::Bt_Salva_DiscoClick() {
     using params::TransferOutcome;
@@ -39,6 +40,7 @@ params::TransferOutcome ParameterFiles::Bt_Salva_DiscoClick() {
     const std::string failure = params::ValidationMessage(
         language_, params::CheckCollectedParameters(set_, editor_.CollectParameters()));
     if (!failure.empty()) {
+        events_.record(journal::EventKind::parametersRefused, failure);
         dialogs_.showError(failure);
         return TransferOutcome::checkFailed;
     }
@@ -55,6 +57,9 @@ params::TransferOutcome ParameterFiles::Bt_Salva_DiscoClick() {
     const std::string path = WithDefaultExtension(*chosen, ParameterFileExtension);
     const SaveOutcome outcome =
         UpdateIniFile(files_, path, [&](IniDocument& ini) { WriteParameterFile(set_, ini); });
+    events_.record(outcome == SaveOutcome::Saved ? journal::EventKind::fileSaved
+                                                 : journal::EventKind::fileSaveFailed,
+                   path);
     if (outcome == SaveOutcome::CannotOpen)
         dialogs_.showError(language_.text(catalogue::row::DataSavingError));
     else if (outcome == SaveOutcome::CannotWrite)
@@ -79,6 +84,9 @@ params::TransferOutcome ParameterFiles::Bt_Leggi_DiscoClick() {
     const LoadedIni loaded = LoadIniFile(files_, *chosen);
     ReadParameterFile(loaded.document, set_, defaults_.DefaultNetbiosName());
     editor_.ShowParameters();
+    events_.record(loaded.outcome == ReadOutcome::Read ? journal::EventKind::fileLoaded
+                                                       : journal::EventKind::fileLoadFailed,
+                   *chosen);
     return loaded.outcome == ReadOutcome::Read ? params::TransferOutcome::done
                                                : params::TransferOutcome::fileFailed;
 }

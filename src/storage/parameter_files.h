@@ -2,7 +2,8 @@
 // operator chooses (`Bt_Salva_Disco`) and load one into the set and the window
 // (`Bt_Leggi_Disco`). Neither touches the serial link. Each returns the working directory
 // to what it was before its dialog, confirmed or cancelled, and holds no file open after
-// it returns. Owned by the program root; window thread only.
+// it returns. Saves, loads and refusals go to `events`. Owned by the program root; window
+// thread only.
 #pragma once
 
 #include <optional>
@@ -12,6 +13,7 @@
 #include "frontend/file_dialogs.h"
 #include "frontend/operator_dialogs.h"
 #include "frontend/screen.h"
+#include "journal/event_sink.h"
 #include "monitor/local_clock.h"
 #include "params/parameter_defaults.h"
 #include "params/parameter_editor.h"
@@ -33,7 +35,8 @@ class ParameterFiles {
                    const params::ParameterDefaults& defaults, const frontend::ScreenReader& window,
                    frontend::FileDialogs& fileDialogs, frontend::OperatorDialogs& dialogs,
                    FileSystem& files, WorkingDirectory& workingDirectory,
-                   const monitor::LocalClock& clock, const catalogue::Language& language);
+                   const monitor::LocalClock& clock, const catalogue::Language& language,
+                   journal::EventSink& events = journal::NoEvents());
 
     // Collects and checks the window's parameters (the set is overwritten even when a check
     // fails); on a failure shows the last failing check and opens no dialog. Otherwise
@@ -65,6 +68,7 @@ class ParameterFiles {
     WorkingDirectory& workingDirectory_;
     const monitor::LocalClock& clock_;
     const catalogue::Language& language_;
+    journal::EventSink& events_;
 };
 
 }  // namespace orvane::storage

@@ -6,12 +6,16 @@
 #include <chrono>
 #include <ctime>
 #include <filesystem>
+#include <csignal>
+#include <cstdio>
 #include <sstream>
 
 #include "cli/cli_process.h"
 #include "link/frame.h"
 #include "monitor/unit_snapshot.h"
+#include "support/python_csv.h"
 #include "support/scratch_directory.h"
+#include "journal/recording_columns.h"
 #include "support/unit_sim_process.h"
 
 namespace orvane::testing {
@@ -287,6 +291,73 @@ TEST_F(CliSimTest, ClockSyncSendsThePcsTime) {
     const std::time_t at = std::mktime(&sent);
     EXPECT_GE(at, before);
     EXPECT_LE(at, after);
+}
+
+// Every JSON line of `path` as Python's json module reads it back: "key=value" for the
+// time, one measurement, one lamp and the link; nothing when it refuses a line.
+std::optional<std::vector<std::string>> ParsedByPythonJson(const std::string& path) {
+    const std::string command =
+        "/usr/bin/python3 -I -c \"import json, sys\n"
+        "for line in open(sys.argv[1], encoding='utf-8'):\n"
+        "    o = json.loads(line)\n"
+        "    print(len(o), o['time'], o['gridVoltage'], o['blocked'], o['link'])\" '" +
+        path + "'";
+    FILE* pipe = ::popen(command.c_str(), "r");
+    if (pipe == nullptr)
+        return std::nullopt;
+    std::string out;
+    char chunk[4096];
+    while (const std::size_t n = std::fread(chunk, 1, sizeof chunk, pipe))
+        out.append(chunk, n);
+    if (::pclose(pipe) != 0)
+        return std::nullopt;
+    return Lines(out);
+}
+
+TEST_F(CliSimTest, WatchAsCsvPrintsTheRecordingsHeaderAndOneRowPerMeasurementBlock) {
+    start();
+    const CliResult result = run({"watch", "--port", "COM1", "--format", "csv", "--count", "3"});
+    ASSERT_EQ(result.status, 0) << result.err;
+    work_.write("watch.csv", result.out);
+    const std::optional<CsvRows> rows = ParsedByPythonCsv(work_.file("watch.csv"));
+    ASSERT_TRUE(rows.has_value()) << result.out;
+    ASSERT_EQ(rows->size(), 4u);
+    EXPECT_EQ((*rows)[0], journal::RecordingColumnNames());
+    for (std::size_t r = 1; r < rows->size(); ++r) {
+        EXPECT_EQ((*rows)[r].size(), (*rows)[0].size());
+        EXPECT_EQ((*rows)[r].back(), "ok");
+    }
+    EXPECT_EQ(requests(fn::TrendBlock).size(), 3u) << "one line per block, no block twice";
+}
+
+TEST_F(CliSimTest, WatchAsJsonPrintsOneObjectPerLineWithTheRecordingsIdentifiers) {
+    start();
+    const CliResult result = run({"watch", "--port", "COM1", "--format", "json", "--count", "2"});
+    ASSERT_EQ(result.status, 0) << result.err;
+    work_.write("watch.json", result.out);
+    const std::optional<std::vector<std::string>> objects =
+        ParsedByPythonJson(work_.file("watch.json"));
+    ASSERT_TRUE(objects.has_value()) << result.out;
+    ASSERT_EQ(objects->size(), 2u);
+    const std::size_t keys = journal::RecordingColumnNames().size();
+    for (const std::string& o : *objects) {
+        EXPECT_TRUE(o.starts_with(std::to_string(keys) + " 20")) << o;
+        EXPECT_TRUE(o.ends_with(" False ok")) << o;
+    }
+}
+
+TEST_F(CliSimTest, WatchEndsOnSigintClosingThePort) {
+    start();
+    CliProcess watch(work_.path().string(), {"watch", "--port", "COM1"});
+    const std::optional<std::string> header = watch.readLine();
+    ASSERT_TRUE(header.has_value());
+    EXPECT_TRUE(header->starts_with("time\tgridVoltage [V]\t")) << *header;
+    ASSERT_TRUE(watch.readLine().has_value()) << "a first row";
+    watch.signal(SIGINT);
+    const CliResult result = watch.finish();
+    EXPECT_EQ(result.status, 0) << result.err;
+    // The port is free again: another job opens it at once.
+    EXPECT_EQ(run({"command", "block", "--port", "COM1"}).status, 0);
 }
 
 }  // namespace

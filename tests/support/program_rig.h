@@ -37,6 +37,7 @@ struct FakeServices {
     FakeFileDialogs fileDialogs{cwd};
     FaultyFileSystem files;
     FakeScreen screen;
+    FakeCharts charts;
     FakeOperator dialogs;
     FakePollTimer timer;
     FakeClock clock;
@@ -50,6 +51,7 @@ struct FakeServices {
     ui::ProgramServices services(const Substitutes& own = {}) {
         return {own.screen != nullptr ? *own.screen : screen,
                 own.input != nullptr ? *own.input : screen,
+                charts,
                 dialogs,
                 fileDialogs,
                 timer,

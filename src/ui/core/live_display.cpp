@@ -3,26 +3,27 @@
 namespace orvane::ui {
 
 namespace {
-std::vector<monitor::SnapshotSink*> WithPresenterFirst(
-    SnapshotView& view, const std::vector<monitor::SnapshotSink*>& more) {
-    std::vector<monitor::SnapshotSink*> sinks{&view};
-    sinks.insert(sinks.end(), more.begin(), more.end());
-    return sinks;
+
+std::vector<monitor::SnapshotSink*> PresenterFirst(monitor::SnapshotSink& presenter,
+                                                   std::vector<monitor::SnapshotSink*> later) {
+    later.insert(later.begin(), &presenter);
+    return later;
 }
+
 }  // namespace
 
 LiveDisplay::LiveDisplay(link::DeviceLink& link, monitor::PollState& poll,
                          monitor::RealtimeData& data, frontend::Screen& screen,
                          const frontend::ScreenReader& input, const monitor::LocalClock& clock,
                          const catalogue::Language& language, monitor::CycleWatcher& cycleWatcher,
-                         const std::vector<monitor::SnapshotSink*>& moreSinks)
+                         std::vector<monitor::SnapshotSink*> laterSinks, journal::EventSink& events)
     : screen_(screen),
       input_(input),
       clock_(clock),
       clockFields_(input),
       view_(screen, input),
-      monitor_(link, poll, data, clockFields_, language, WithPresenterFirst(view_, moreSinks),
-               &cycleWatcher) {}
+      monitor_(link, poll, data, clockFields_, language,
+               PresenterFirst(view_, std::move(laterSinks)), events, &cycleWatcher) {}
 
 void LiveDisplay::Timer1Timer() {
     monitor_.Tick();

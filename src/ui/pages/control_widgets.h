@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTableView>
 #include <utility>
 
 #include "frontend/control_table.h"
@@ -62,6 +63,7 @@ ORVANE_WIDGET_FOR(DigitGroup, widgets::DigitGroup)
 ORVANE_WIDGET_FOR(MatrixLine, widgets::LedMatrixLine)
 ORVANE_WIDGET_FOR(DatePicker, QDateEdit)
 ORVANE_WIDGET_FOR(TrendChart, widgets::TrendChart)
+ORVANE_WIDGET_FOR(EventTable, QTableView)
 ORVANE_WIDGET_FOR(Picture, ProductPicture)
 #undef ORVANE_WIDGET_FOR
 

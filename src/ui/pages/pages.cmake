@@ -1,4 +1,4 @@
-# The six pages of `Pg_Controllo` and the bottom strip: layout and named controls only.
+# The seven pages of `Pg_Controllo` and the bottom strip: layout and named controls only.
 target_sources(orvane_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/control_widgets.cpp
   ${CMAKE_CURRENT_LIST_DIR}/page_building.cpp
@@ -12,6 +12,7 @@ target_sources(orvane_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/clock_groups.cpp
   ${CMAKE_CURRENT_LIST_DIR}/advanced_page.cpp
   ${CMAKE_CURRENT_LIST_DIR}/grid_service_page.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/journal_page.cpp
   ${CMAKE_CURRENT_LIST_DIR}/link_strip.cpp
   ${CMAKE_CURRENT_LIST_DIR}/port_list.cpp
 )

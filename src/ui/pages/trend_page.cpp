@@ -54,6 +54,12 @@ TrendPage::TrendPage(QWidget* parent) : QWidget(parent) {
     controls->addWidget(Button(controls::Bt_Clear_Trend));
     controls->addWidget(Button(controls::Button23, QStringLiteral("-->")));
     controls->addStretch();
+    // What the program remembers of the chart: a recording of every value, and the records
+    // and the picture the chart holds now.
+    controls->addWidget(Button(controls::Bt_Registra));
+    controls->addSpacing(12);
+    controls->addWidget(Button(controls::Bt_Esporta_Trend_Csv));
+    controls->addWidget(Button(controls::Bt_Esporta_Trend_Png));
     right->addLayout(controls);
 }
 

@@ -1,4 +1,4 @@
-// The program's one window: the page control `Pg_Controllo` with its six pages, the link
+// The program's one window: the page control `Pg_Controllo` with its seven pages, the link
 // strip under it and the poll timer `Timer1`. It only wires: the pages build the controls
 // from the control table, QtScreen lets the cores write and read them by handle, the timer
 // runs while the link control says so, and every event handler forwards to the session,
@@ -32,6 +32,7 @@ class Delay;
 
 namespace orvane::ui {
 
+class JournalTableModel;
 class QtDialogs;
 class QtScreen;
 class SkinSwitcher;
@@ -100,6 +101,7 @@ class Form1 final : public QWidget, private WindowFrame, private monitor::PollTi
     storage::PosixFileSystem files_;
     storage::ProcessWorkingDirectory workingDirectory_;
     std::unique_ptr<Session> session_;
+    JournalTableModel* journalModel_ = nullptr;  // the journal table's, owned by the window
 };
 
 }  // namespace orvane::ui
