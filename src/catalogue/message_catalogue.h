@@ -8,7 +8,7 @@
 
 namespace orvane::catalogue {
 
-inline constexpr int CatalogueRowCount = 318;
+inline constexpr int CatalogueRowCount = 356;
 inline constexpr int Italian = 0;
 inline constexpr int English = 1;
 
@@ -45,6 +45,8 @@ inline constexpr int ScaleItemFirst = 149;     // Cb_Scala items 0..6: rows 149.
 inline constexpr int FreeParameters = 111;     // Gr_Conf_Libera
 inline constexpr int StartButton = 46;         // Bt_Open while stopped
 inline constexpr int StopButton = 47;          // Bt_Open while started
+inline constexpr int FwVersion = 49;      // Lb_Ver_Fw
+inline constexpr int ClockReading = 184;  // the unit's clock group
 inline constexpr int CommunicationError = 209;
 inline constexpr int CommunicationOk = 210;
 inline constexpr int FirmwareVersionError = 211;
@@ -161,6 +163,45 @@ inline constexpr int RecordingErrorEvent = 315;
 inline constexpr int JournalExportedEvent = 316;
 inline constexpr int ChartExportedEvent = 317;
 inline constexpr int EventsDroppedEvent = 318;
+// Rows of the command line (orvane-cli) and of the comparison of a file with the unit.
+inline constexpr int CliProgram = 319;
+inline constexpr int CliPortsJob = 320;
+inline constexpr int CliInfoJob = 321;
+inline constexpr int CliWatchJob = 322;
+inline constexpr int CliParamsJob = 323;
+inline constexpr int CliParamsReadJob = 324;
+inline constexpr int CliParamsDiffJob = 325;
+inline constexpr int CliParamsWriteJob = 326;
+inline constexpr int CliClockJob = 327;
+inline constexpr int CliClockSyncJob = 328;
+inline constexpr int CliCommandJob = 329;
+inline constexpr int CliPortOption = 330;
+inline constexpr int CliLangOption = 331;
+inline constexpr int CliFormatOption = 332;
+inline constexpr int CliCountOption = 333;
+inline constexpr int CliYesOption = 334;
+inline constexpr int CliFileOption = 335;
+inline constexpr int CliCommandOption = 336;
+inline constexpr int CliExitHeading = 337;
+inline constexpr int CliExitDone = 338;
+inline constexpr int CliExitUsage = 339;
+inline constexpr int CliExitPort = 340;
+inline constexpr int CliExitNoAnswer = 341;
+inline constexpr int CliExitFirmware = 342;
+inline constexpr int CliExitCheck = 343;
+inline constexpr int CliExitFile = 344;
+inline constexpr int CliExitRefused = 345;
+inline constexpr int CliExitCancelled = 346;
+inline constexpr int CliAnswerPrompt = 347;
+inline constexpr int CliUnknownPort = 348;
+inline constexpr int CliFileUnreadable = 349;
+inline constexpr int CliParametersSaved = 350;
+inline constexpr int CliCommandSent = 351;
+inline constexpr int CliClockSent = 352;
+inline constexpr int CliLampsOn = 353;
+inline constexpr int FileAgainstUnit = 354;
+inline constexpr int FileSameAsUnit = 355;
+inline constexpr int CliHelpOption = 356;
 }  // namespace row
 
 }  // namespace orvane::catalogue

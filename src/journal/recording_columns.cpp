@@ -10,13 +10,22 @@ namespace orvane::journal {
 namespace {
 
 std::string HeaderLine() {
-    std::vector<std::string> fields{"time"};
-    for (const monitor::MeasurementDescriptor& d : monitor::MeasurementTable)
-        fields.push_back(CsvField(MeasurementColumn(d.measurement)));
-    for (const monitor::LampDescriptor& d : monitor::LampTable)
-        fields.push_back(CsvField(d.id));
-    fields.emplace_back("link");
+    std::vector<std::string> fields = RecordingColumnNames();
+    for (std::string& field : fields)
+        field = CsvField(field);
     return CsvLine(fields);
+}
+
+// The identifiers and times are ASCII; quotes and backslashes are escaped all the same, so
+// no value can break the line.
+std::string JsonString(std::string_view text) {
+    std::string quoted = "\"";
+    for (char c : text) {
+        if (c == '"' || c == '\\')
+            quoted += '\\';
+        quoted += c;
+    }
+    return quoted + '"';
 }
 
 }  // namespace
@@ -32,7 +41,18 @@ std::string RecordingHeader() {
     return header;
 }
 
-std::string RecordingRow(const monitor::UnitSnapshot& snapshot, const monitor::LocalTime& time) {
+std::vector<std::string> RecordingColumnNames() {
+    std::vector<std::string> names{"time"};
+    for (const monitor::MeasurementDescriptor& d : monitor::MeasurementTable)
+        names.push_back(MeasurementColumn(d.measurement));
+    for (const monitor::LampDescriptor& d : monitor::LampTable)
+        names.emplace_back(d.id);
+    names.emplace_back("link");
+    return names;
+}
+
+std::vector<std::string> RecordingValues(const monitor::UnitSnapshot& snapshot,
+                                         const monitor::LocalTime& time) {
     std::vector<std::string> fields;
     fields.reserve(1 + monitor::MeasurementCount + monitor::UnitLampCount + 1);
     fields.push_back(IsoLocalTime(time));
@@ -41,7 +61,25 @@ std::string RecordingRow(const monitor::UnitSnapshot& snapshot, const monitor::L
     for (bool lit : snapshot.lamps)
         fields.emplace_back(lit ? "1" : "0");
     fields.emplace_back(monitor::IdOf(snapshot.link.condition));
+    return fields;
+}
+
+std::string RecordingRow(const monitor::UnitSnapshot& snapshot, const monitor::LocalTime& time) {
+    std::vector<std::string> fields = RecordingValues(snapshot, time);
+    for (std::string& field : fields)
+        field = CsvField(field);
     return CsvLine(fields);
+}
+
+std::string RecordingJson(const monitor::UnitSnapshot& snapshot, const monitor::LocalTime& time) {
+    std::string json = "{\"time\":" + JsonString(IsoLocalTime(time));
+    for (const monitor::MeasurementDescriptor& d : monitor::MeasurementTable) {
+        const std::string value = CsvNumber(snapshot.value(d.measurement));
+        json += ',' + JsonString(d.id) + ':' + (value.empty() ? "null" : value);
+    }
+    for (const monitor::LampDescriptor& d : monitor::LampTable)
+        json += ',' + JsonString(d.id) + ':' + (snapshot.lit(d.lamp) ? "true" : "false");
+    return json + ",\"link\":" + JsonString(monitor::IdOf(snapshot.link.condition)) + '}';
 }
 
 }  // namespace orvane::journal

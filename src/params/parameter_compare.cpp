@@ -24,22 +24,25 @@ ParameterCompare::ParameterCompare(const TransferContext& context, const Paramet
                                    const ParameterEditor& editor)
     : c_(context), set_(set), editor_(editor) {}
 
-void ParameterCompare::CompareWithUnit() {
+TransferOutcome ParameterCompare::CompareWithUnit(const CompareWording& wording) {
     using namespace catalogue::row;
     const std::optional<ParameterSet> window = WindowValues(set_, editor_, c_.dialogs, c_.language);
-    if (!window || !OpenPortForReading(c_))
-        return;
+    if (!window)
+        return TransferOutcome::checkFailed;
+    if (const TransferOutcome opened = OpenPortForReading(c_); opened != TransferOutcome::done)
+        return opened;
     ParameterSet unit;
     const bool read = ReadBlocks(c_.link, c_.delay, unit);
     c_.link.ClosePort();
     if (!read) {
         c_.dialogs.inform(c_.language.text(CompareReadFailed));
-        return;
+        return TransferOutcome::noAnswer;
     }
     const std::vector<Field> changes = ChangedFields(unit, *window, WindowBlocks);
     c_.dialogs.showChanges(MakeChangeList(
-        std::string(c_.language.text(changes.empty() ? WindowSameAsUnit : WindowAgainstUnit)),
-        UnitValueHeader, WindowValueHeader, unit, *window, changes, c_.language));
+        std::string(c_.language.text(changes.empty() ? wording.sameRow : wording.differsRow)),
+        UnitValueHeader, wording.valueHeaderRow, unit, *window, changes, c_.language));
+    return TransferOutcome::done;
 }
 
 }  // namespace orvane::params

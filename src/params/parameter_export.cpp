@@ -66,11 +66,20 @@ std::string ExportOutcomeMessage(const WriteOutcome& outcome, const std::string&
                   language.text(outcome.readBack ? UnitHoldsNewValues : ReadBackFailed), backup});
 }
 
+TransferOutcome OutcomeOf(const WriteOutcome& outcome) {
+    if (outcome.refused || (outcome.readBack && !outcome.differing.empty()))
+        return TransferOutcome::unitRefused;
+    // A write, the commit or the read-back went unanswered: what the unit keeps is unknown.
+    if (!outcome.allWritten || !outcome.committed || !outcome.readBack)
+        return TransferOutcome::noAnswer;
+    return TransferOutcome::done;
+}
+
 ParameterExport::ParameterExport(const TransferContext& context, ParameterSet& set,
                                  ParameterEditor& editor, UnitBackups& backups)
     : c_(context), set_(set), editor_(editor), backups_(backups) {}
 
-bool ParameterExport::writeBlocks(const BlockSelection& blocks) {
+std::uint8_t ParameterExport::writeBlocks(const BlockSelection& blocks) {
     bool first = true;
     for (Block b : WriteOrder) {
         if (!blocks[static_cast<std::size_t>(b)])
@@ -81,12 +90,13 @@ bool ParameterExport::writeBlocks(const BlockSelection& blocks) {
         const std::span<const std::uint8_t> bytes =
             b == Block::NetbiosName ? std::span<const std::uint8_t>(set_.OutgoingNetbiosName)
                                     : set_.bytes(b);
-        if (c_.link.MemoryWrite(bytes.data(), LayoutOf(b).address,
-                                static_cast<std::uint8_t>(bytes.size()),
-                                link::UnitAddress) != link::write_result::Ok)
-            return false;  // what reached the unit stays uncommitted
+        const std::uint8_t result =
+            c_.link.MemoryWrite(bytes.data(), LayoutOf(b).address,
+                                static_cast<std::uint8_t>(bytes.size()), link::UnitAddress);
+        if (result != link::write_result::Ok)
+            return result;  // what reached the unit stays uncommitted
     }
-    return true;
+    return link::write_result::Ok;
 }
 
 bool ParameterExport::commit() {
@@ -101,7 +111,9 @@ WriteOutcome ParameterExport::writeCommitAndReadBack(const BlockSelection& block
                                                      const ParameterSet& sent,
                                                      const ParameterSet& unit) {
     WriteOutcome outcome;
-    outcome.allWritten = writeBlocks(blocks);
+    const std::uint8_t written = writeBlocks(blocks);
+    outcome.allWritten = written == link::write_result::Ok;
+    outcome.refused = written >= link::write_result::StatusBase;
     if (!outcome.allWritten)
         return outcome;
     outcome.committed = commit();
@@ -113,20 +125,20 @@ WriteOutcome ParameterExport::writeCommitAndReadBack(const BlockSelection& block
     return outcome;
 }
 
-void ParameterExport::exportThroughOpenPort() {
+TransferOutcome ParameterExport::exportThroughOpenPort() {
     using namespace catalogue::row;
     ParameterSet unit;  // what the unit holds before anything is written
     if (!ReadBlocks(c_.link, c_.delay, unit)) {
         c_.events.record(journal::EventKind::exportFailed, c_.language.text(BackupReadFailed));
         c_.dialogs.inform(c_.language.text(BackupReadFailed));
-        return;
+        return TransferOutcome::noAnswer;
     }
     const BackupOutcome backup = backups_.save(unit);
     if (!backup.saved) {
         const std::string failure = std::string(c_.language.text(BackupSaveFailed)) + backup.path;
         c_.events.record(journal::EventKind::exportFailed, failure);
         c_.dialogs.showError(failure);
-        return;
+        return TransferOutcome::fileFailed;
     }
 
     const BlockSelection blocks = WrittenBlocks(c_.input.isVisible(GridServicePage),
@@ -138,7 +150,7 @@ void ParameterExport::exportThroughOpenPort() {
             UnitValueHeader, NewValueHeader, unit, sent, changes, c_.language))) {
         c_.dialogs.inform(Lines({c_.language.text(ExportCancelled),
                                  std::string(c_.language.text(BackupSaved)) + backup.path}));
-        return;
+        return TransferOutcome::cancelled;
     }
 
     const WriteOutcome outcome = writeCommitAndReadBack(blocks, sent, unit);
@@ -151,19 +163,20 @@ void ParameterExport::exportThroughOpenPort() {
     if (outcome.readBack && !outcome.differing.empty()) {
         c_.dialogs.showChanges(MakeChangeList(message, SentValueHeader, ReadBackValueHeader, sent,
                                               outcome.unitAfter, outcome.differing, c_.language));
-        return;
+        return OutcomeOf(outcome);
     }
     c_.dialogs.inform(message);
+    return OutcomeOf(outcome);
 }
 
-void ParameterExport::ExportParameters() {
+TransferOutcome ParameterExport::ExportParameters() {
     if (!c_.dialogs.askYesNo(c_.language.text(catalogue::row::ConfirmExport)))
-        return;
+        return TransferOutcome::cancelled;
     if (c_.poll.FwVersionError) {
         const std::string refusal = IncompatibleFirmwareMessage(c_.language);
         c_.events.record(journal::EventKind::transferRefused, refusal);
         c_.dialogs.inform(refusal);
-        return;
+        return TransferOutcome::incompatibleFirmware;
     }
     if (c_.link.IsPortOpen())
         c_.linkControl.StopLink();
@@ -174,13 +187,14 @@ void ParameterExport::ExportParameters() {
     if (!refusal.empty()) {
         c_.events.record(journal::EventKind::parametersRefused, refusal);
         c_.dialogs.showError(refusal);
-        return;
+        return TransferOutcome::checkFailed;
     }
 
     if (!OpenSelectedPort(c_))
-        return;
-    exportThroughOpenPort();
+        return TransferOutcome::portNotOpened;
+    const TransferOutcome outcome = exportThroughOpenPort();
     c_.link.ClosePort();
+    return outcome;
 }
 
 }  // namespace orvane::params

@@ -8,9 +8,9 @@ ParameterImport::ParameterImport(const TransferContext& context, ParameterSet& s
                                  ParameterEditor& editor)
     : c_(context), set_(set), editor_(editor) {}
 
-void ParameterImport::ImportParameters() {
-    if (!OpenPortForReading(c_))
-        return;
+TransferOutcome ParameterImport::ImportParameters() {
+    if (const TransferOutcome opened = OpenPortForReading(c_); opened != TransferOutcome::done)
+        return opened;
 
     const bool allRead = ReadBlocks(c_.link, c_.delay, set_);
     if (allRead) {
@@ -23,6 +23,7 @@ void ParameterImport::ImportParameters() {
         c_.dialogs.inform(c_.language.text(catalogue::row::ImportFailed));
     }
     c_.link.ClosePort();
+    return allRead ? TransferOutcome::done : TransferOutcome::noAnswer;
 }
 
 }  // namespace orvane::params

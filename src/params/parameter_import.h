@@ -17,7 +17,7 @@ class ParameterImport {
     // Refused while the unit's firmware is not the required one. Otherwise every block
     // that was read keeps its new content, but the controls are refreshed only when all six
     // arrived, so a broken transfer never shows a mixture.
-    void ImportParameters();
+    TransferOutcome ImportParameters();
     void Bt_ImportaClick() { ImportParameters(); }
 
   private:

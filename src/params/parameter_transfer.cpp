@@ -20,17 +20,17 @@ namespace {
 constexpr unsigned SettleBeforeOpenMs = 100;
 }  // namespace
 
-bool OpenPortForReading(const TransferContext& c) {
+TransferOutcome OpenPortForReading(const TransferContext& c) {
     if (c.poll.FwVersionError) {
         const std::string refusal = IncompatibleFirmwareMessage(c.language);
         c.events.record(journal::EventKind::transferRefused, refusal);
         c.dialogs.inform(refusal);
-        return false;
+        return TransferOutcome::incompatibleFirmware;
     }
     if (c.link.IsPortOpen())
         c.linkControl.StopLink();
     c.delay.waitMs(SettleBeforeOpenMs);
-    return OpenSelectedPort(c);
+    return OpenSelectedPort(c) ? TransferOutcome::done : TransferOutcome::portNotOpened;
 }
 
 }  // namespace orvane::params

@@ -15,6 +15,19 @@
 
 namespace orvane::params {
 
+// How a transfer ended, for a caller that acts on it (a script's exit status); the operator
+// has been told in words already.
+enum class TransferOutcome : std::uint8_t {
+    done,
+    portNotOpened,
+    incompatibleFirmware,
+    noAnswer,     // the unit did not answer, or stopped answering part-way
+    checkFailed,  // a value failed a check: nothing was sent
+    fileFailed,   // a file could not be read or written
+    unitRefused,  // the unit refused a write, or holds other values than were sent
+    cancelled,    // the operator said No (or closed a dialog)
+};
+
 struct TransferContext {
     link::DeviceLink& link;
     link::Delay& delay;
@@ -33,8 +46,8 @@ bool OpenSelectedPort(const TransferContext& c);
 
 // The start of every transfer that reads the unit first (import, comparison): refused with
 // the firmware message while the unit's firmware is not the required one; otherwise stops
-// the poll link, lets the unit settle and opens the selected port. False when nothing may
-// be read (the operator has been told why).
-bool OpenPortForReading(const TransferContext& c);
+// the poll link, lets the unit settle and opens the selected port. Anything but done when
+// nothing may be read (the operator has been told why): what stood in the way.
+TransferOutcome OpenPortForReading(const TransferContext& c);
 
 }  // namespace orvane::params

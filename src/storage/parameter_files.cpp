@@ -28,7 +28,8 @@ ParameterFiles::ParameterFiles(params::ParameterSet& set, params::ParameterEdito
       language_(language),
       events_(events) {}
 
-void ParameterFiles::Bt_Salva_DiscoClick() {
+params::TransferOutcome ParameterFiles::Bt_Salva_DiscoClick() {
+    using params::TransferOutcome;
     // A shown identifier typed over with something that is no number names the file after
     // the identifier the set holds.
     const std::optional<double> shownId = window_.number(
@@ -41,7 +42,7 @@ void ParameterFiles::Bt_Salva_DiscoClick() {
     if (!failure.empty()) {
         events_.record(journal::EventKind::parametersRefused, failure);
         dialogs_.showError(failure);
-        return;
+        return TransferOutcome::checkFailed;
     }
 
     // The platform's dialog may move the working directory; Charger.INI must stay where the
@@ -51,7 +52,7 @@ void ParameterFiles::Bt_Salva_DiscoClick() {
                                                     ParameterFileExtension);
     workingDirectory_.change(home);
     if (!chosen || chosen->empty())
-        return;
+        return TransferOutcome::cancelled;
 
     const std::string path = WithDefaultExtension(*chosen, ParameterFileExtension);
     const SaveOutcome outcome =
@@ -63,6 +64,7 @@ void ParameterFiles::Bt_Salva_DiscoClick() {
         dialogs_.showError(language_.text(catalogue::row::DataSavingError));
     else if (outcome == SaveOutcome::CannotWrite)
         dialogs_.showError(UnableToWriteText(path));
+    return outcome == SaveOutcome::Saved ? TransferOutcome::done : TransferOutcome::fileFailed;
 }
 
 std::optional<std::string> ParameterFiles::chooseFileToOpen() {
@@ -74,10 +76,10 @@ std::optional<std::string> ParameterFiles::chooseFileToOpen() {
     return chosen;
 }
 
-void ParameterFiles::Bt_Leggi_DiscoClick() {
+params::TransferOutcome ParameterFiles::Bt_Leggi_DiscoClick() {
     const std::optional<std::string> chosen = chooseFileToOpen();
     if (!chosen)
-        return;
+        return params::TransferOutcome::cancelled;
 
     const LoadedIni loaded = LoadIniFile(files_, *chosen);
     ReadParameterFile(loaded.document, set_, defaults_.DefaultNetbiosName());
@@ -85,6 +87,8 @@ void ParameterFiles::Bt_Leggi_DiscoClick() {
     events_.record(loaded.outcome == ReadOutcome::Read ? journal::EventKind::fileLoaded
                                                        : journal::EventKind::fileLoadFailed,
                    *chosen);
+    return loaded.outcome == ReadOutcome::Read ? params::TransferOutcome::done
+                                               : params::TransferOutcome::fileFailed;
 }
 
 void ParameterFiles::Bt_Confronta_DiscoClick() {

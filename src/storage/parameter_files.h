@@ -18,6 +18,7 @@
 #include "params/parameter_defaults.h"
 #include "params/parameter_editor.h"
 #include "params/parameter_set.h"
+#include "params/parameter_transfer.h"
 #include "storage/file_system.h"
 #include "storage/working_directory.h"
 
@@ -42,11 +43,12 @@ class ParameterFiles {
     // proposes the default name and saves the chosen file as a whole, keeping whatever else
     // an existing file holds. A failed save leaves an existing file as it was and shows
     // "Errore in Salvataggio Dati" (cannot create) or "Unable to write to <path>".
-    void Bt_Salva_DiscoClick();
+    params::TransferOutcome Bt_Salva_DiscoClick();
 
     // Loads the chosen file into the set and shows it. Missing or unreadable values, and a
-    // file that cannot be read at all, take the file's defaults; no message.
-    void Bt_Leggi_DiscoClick();
+    // file that cannot be read at all, take the file's defaults; no message. The latter
+    // comes back as fileFailed, for a caller that must not go on with the defaults.
+    params::TransferOutcome Bt_Leggi_DiscoClick();
 
     // Lists the fields that loading the chosen file would change in the window, loading
     // nothing. The file is read as loading reads it (missing values take their defaults).

@@ -2,6 +2,15 @@
 
 namespace orvane::ui {
 
+namespace {
+// The program's own sinks, then those its services bring.
+std::vector<monitor::SnapshotSink*> ProgramSinks(std::vector<monitor::SnapshotSink*> own,
+                                                 const std::vector<monitor::SnapshotSink*>& more) {
+    own.insert(own.end(), more.begin(), more.end());
+    return own;
+}
+}  // namespace
+
 Program::Program(const ProgramServices& s)
     : services(s),
       link(s.port, ports, s.delay),
@@ -13,7 +22,7 @@ Program::Program(const ProgramServices& s)
       journalButtons(journal, exports),
       chartExport(exports, s.charts),
       live(link, poll, data, s.screen, s.input, s.clock, language, busHealth,
-           {&snapshotEvents, &recorder}, journal),
+           ProgramSinks({&snapshotEvents, &recorder}, s.snapshotSinks), journal),
       linkControl(link, poll, s.screen, s.input, s.pollTimer, s.dialogs, language, busHealth,
                   journal),
       busLine(busHealth, s.screen, language),

@@ -77,6 +77,9 @@ struct ProgramServices {
     // nothing: the program's own files under the working directory.
     monitor::ResetSnapshots* resetSnapshots = nullptr;
     params::UnitBackups* unitBackups = nullptr;
+    // Further takers of each tick's snapshot, after the window's presenter (a program
+    // without a window reads the unit through them).
+    std::vector<monitor::SnapshotSink*> snapshotSinks = {};
 };
 
 // The members are the graph itself, public so that the window's sequences, the handlers and
