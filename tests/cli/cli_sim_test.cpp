@@ -4,18 +4,18 @@
 
 #include <algorithm>
 #include <chrono>
-#include <ctime>
-#include <filesystem>
 #include <csignal>
 #include <cstdio>
+#include <ctime>
+#include <filesystem>
 #include <sstream>
 
 #include "cli/cli_process.h"
+#include "journal/recording_columns.h"
 #include "link/frame.h"
 #include "monitor/unit_snapshot.h"
 #include "support/python_csv.h"
 #include "support/scratch_directory.h"
-#include "journal/recording_columns.h"
 #include "support/unit_sim_process.h"
 
 namespace orvane::testing {
@@ -302,16 +302,10 @@ std::optional<std::vector<std::string>> ParsedByPythonJson(const std::string& pa
         "    o = json.loads(line)\n"
         "    print(len(o), o['time'], o['gridVoltage'], o['blocked'], o['link'])\" '" +
         path + "'";
-    FILE* pipe = ::popen(command.c_str(), "r");
-    if (pipe == nullptr)
+    const std::optional<std::string> out = CommandOutput(command);
+    if (!out)
         return std::nullopt;
-    std::string out;
-    char chunk[4096];
-    while (const std::size_t n = std::fread(chunk, 1, sizeof chunk, pipe))
-        out.append(chunk, n);
-    if (::pclose(pipe) != 0)
-        return std::nullopt;
-    return Lines(out);
+    return Lines(*out);
 }
 
 TEST_F(CliSimTest, WatchAsCsvPrintsTheRecordingsHeaderAndOneRowPerMeasurementBlock) {

@@ -12,14 +12,8 @@ namespace orvane::testing {
 
 using CsvRows = std::vector<std::vector<std::string>>;
 
-inline std::optional<CsvRows> ParsedByPythonCsv(const std::string& path) {
-    // The parser's rows come back between separators no CSV text holds.
-    const std::string command =
-        "/usr/bin/python3 -I -c \"import csv, sys\n"
-        "with open(sys.argv[1], newline='', encoding='utf-8', errors='strict') as f:\n"
-        "    for row in csv.reader(f):\n"
-        "        sys.stdout.write(chr(31).join(row) + chr(30))\" '" +
-        path + "'";
+// What a shell command prints, or nothing when it cannot run or ends with a failure.
+inline std::optional<std::string> CommandOutput(const std::string& command) {
     FILE* pipe = ::popen(command.c_str(), "r");
     if (pipe == nullptr)
         return std::nullopt;
@@ -29,6 +23,21 @@ inline std::optional<CsvRows> ParsedByPythonCsv(const std::string& path) {
         out.append(chunk, n);
     if (::pclose(pipe) != 0)
         return std::nullopt;
+    return out;
+}
+
+inline std::optional<CsvRows> ParsedByPythonCsv(const std::string& path) {
+    // The parser's rows come back between separators no CSV text holds.
+    const std::string command =
+        "/usr/bin/python3 -I -c \"import csv, sys\n"
+        "with open(sys.argv[1], newline='', encoding='utf-8', errors='strict') as f:\n"
+        "    for row in csv.reader(f):\n"
+        "        sys.stdout.write(chr(31).join(row) + chr(30))\" '" +
+        path + "'";
+    const std::optional<std::string> parsed = CommandOutput(command);
+    if (!parsed)
+        return std::nullopt;
+    const std::string& out = *parsed;
     CsvRows rows;
     std::size_t start = 0;
     while (start < out.size()) {
