@@ -68,7 +68,9 @@ void PollingWithAndWithoutRecording(benchmark::State& state) {
         orvane::testing::FakeFileDialogs fileDialogs;
         orvane::ui::SkinSwitcher skins;
         skins.apply(u"Amakrits");
-        orvane::ui::Form1 window(skins, {.fileDialogs = &fileDialogs});
+        orvane::ui::Form1Options options;
+        options.fileDialogs = &fileDialogs;
+        orvane::ui::Form1 window(skins, options);
         window.show();
         if (!QTest::qWaitForWindowExposed(&window)) {
             state.SkipWithError("the window never showed");

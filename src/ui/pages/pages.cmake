@@ -2,6 +2,7 @@
 target_sources(orvane_ui PRIVATE
   ${CMAKE_CURRENT_LIST_DIR}/control_widgets.cpp
   ${CMAKE_CURRENT_LIST_DIR}/page_building.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/fitted_button.cpp
   ${CMAKE_CURRENT_LIST_DIR}/channel_label.cpp
   ${CMAKE_CURRENT_LIST_DIR}/realtime_data_column.cpp
   ${CMAKE_CURRENT_LIST_DIR}/trend_page.cpp

@@ -14,6 +14,7 @@
 #include <stdexcept>
 
 #include "ui/pages/control_widgets.h"
+#include "ui/pages/fitted_button.h"
 #include "ui/window/qt_text.h"
 #include "widgets/digit_group.h"
 #include "widgets/lamp.h"
@@ -119,7 +120,10 @@ void QtScreen::setText(frontend::TextControl control, std::string_view text) {
             static_cast<QLineEdit*>(w)->setText(t);
             break;
         default:  // the buttons and boxes
-            static_cast<QAbstractButton*>(w)->setText(t);
+            if (auto* fitted = dynamic_cast<FittedButton*>(w))
+                fitted->relabel(t);
+            else
+                static_cast<QAbstractButton*>(w)->setText(t);
             break;
     }
 }
