@@ -38,7 +38,8 @@ enum class ControlKind : std::uint8_t {
     MatrixLine,  // scrolling LED-matrix text line
     DatePicker,
     TrendChart,
-    Picture,  // drawn product picture
+    EventTable,  // the journal's rows, drawn from the journal itself
+    Picture,     // drawn product picture
 };
 inline constexpr std::size_t ControlKindCount = static_cast<std::size_t>(ControlKind::Picture) + 1;
 

@@ -1,14 +1,16 @@
 // A window that is not there: every write is dropped and every read answers as a fresh
-// control would (zero, unchecked, the first list entry, no text, visible). For a program
+// control would (zero, unchecked, the first list entry, no text, visible; charts that hold
+// nothing and show no picture). For a program
 // without a window, and for benchmarks that measure the cores' own work only. Stateless;
 // any thread.
 #pragma once
 
+#include "frontend/chart_contents.h"
 #include "frontend/screen.h"
 
 namespace orvane::frontend {
 
-class NullScreen final : public Screen, public ScreenReader {
+class NullScreen final : public Screen, public ScreenReader, public ChartContents {
   public:
     void setNumber(NumberControl, double) override {}
     void setLamp(LampControl, bool) override {}
@@ -36,6 +38,9 @@ class NullScreen final : public Screen, public ScreenReader {
     std::string text(TextControl) const override { return {}; }
     bool isVisible(AnyControl) const override { return true; }
     CalendarDate date(DateControl) const override { return {}; }
+
+    std::vector<ChartRecord> heldRecords(Chart) const override { return {}; }
+    std::string pictureAsPng(Chart) const override { return {}; }
 };
 
 }  // namespace orvane::frontend

@@ -70,6 +70,12 @@ std::optional<std::string> PortTable::devicePath(int index) const {
     return e.path;
 }
 
+std::string PortTable::description(int index) const {
+    if (index < 0 || index >= PortCount)
+        return {};
+    return entries_[static_cast<std::size_t>(index)].description;
+}
+
 std::string PortTable::entryText(int index, std::string_view noDevice) const {
     return entry(index, noDevice, [](const Entry& e) {
         return e.description.empty() ? e.path : e.path + " (" + e.description + ")";

@@ -32,6 +32,9 @@ class PortTable {
     void assignPresent(const std::vector<SerialDevice>& present);
 
     std::optional<std::string> devicePath(int index) const;
+    // What discovery says of the entry's device ("FTDI USB-RS485"); empty when it says
+    // nothing or the entry is bound to none.
+    std::string description(int index) const;
     // The list text: "COM 1 — /dev/ttyUSB0 (FTDI USB-RS485)", or with `noDevice` (the
     // operator's word for it, given by the caller) for an entry bound to none: "COM 4 — none".
     std::string entryText(int index, std::string_view noDevice) const;

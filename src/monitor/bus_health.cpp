@@ -34,6 +34,11 @@ void BusHealth::cycleCompleted() {
     lastCycleEnd_ = now;
 }
 
+void BusHealth::reconnected() {
+    ++figures_.reconnects;
+    lastCycleEnd_.reset();
+}
+
 void BusHealth::reset() {
     figures_ = BusHealthFigures{};
     lastCycleEnd_.reset();

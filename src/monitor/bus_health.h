@@ -26,6 +26,7 @@ struct BusHealthFigures {
     std::optional<std::chrono::microseconds> cyclePeriod;
     std::chrono::microseconds longestExchange{0};
     std::optional<LocalTime> lastFailure;  // the PC's local time when it ended
+    std::uint64_t reconnects = 0;          // times the port's device came back
 
     std::uint64_t count(link::ExchangeOutcome outcome) const {
         return exchanges[static_cast<std::size_t>(outcome)];
@@ -45,6 +46,8 @@ class BusHealth final : public link::ExchangeObserver, public CycleWatcher {
     void exchangeFinished(link::ExchangeOutcome outcome,
                           std::chrono::microseconds duration) override;
     void cycleCompleted() override;
+    // The port's device came back after it went away. The time it was away is no cycle.
+    void reconnected();
     // The link starts: every figure back to none.
     void reset();
 

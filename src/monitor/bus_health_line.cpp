@@ -63,6 +63,7 @@ std::string BusDetailsText(const BusHealthFigures& figures, const catalogue::Lan
     };
     for (const OutcomeRow& r : OutcomeRows)
         addLine(r.row, std::to_string(figures.count(r.outcome)));
+    addLine(row::BusReconnects, std::to_string(figures.reconnects));
     addLine(row::BusCyclePeriod, figures.cyclePeriod
                                      ? Milliseconds(*figures.cyclePeriod) + " ms"
                                      : std::string(language.text(row::BusNotMeasured)));

@@ -3,10 +3,12 @@
 #include <optional>
 #include <string>
 
+#include "monitor/device_command.h"
+
 namespace orvane::monitor {
 
 struct DeviceCommands::Rule {
-    bool CommandRequest::*flag;
+    DeviceCommand command;
     bool needsFirmware;  // refused while the unit's firmware is not the expected one
     bool needsPort;      // refused while the link is stopped
     int confirmRow;      // question asked first; 0: none
@@ -16,24 +18,30 @@ struct DeviceCommands::Rule {
 namespace {
 
 using Rule = DeviceCommands::Rule;
-using C = CommandRequest;
+using C = DeviceCommand;
 
-constexpr Rule Block{&C::BlockRequest, true, false, 0};
-constexpr Rule Restart{&C::RestartRequest, true, false, 0};
-constexpr Rule FullCharge{&C::FullChargeRequest, true, false, 0};
-constexpr Rule SetClock{&C::SetClockRequest, false, false, 0};
-constexpr Rule BatteryReset{&C::BatteryResetRequest, true, true,
-                            catalogue::row::ConfirmBatteryReset, ResetKind::BatteryData};
-constexpr Rule StorageReset{&C::StorageResetRequest, true, true,
-                            catalogue::row::ConfirmStorageReset, ResetKind::EnergyTotals};
-constexpr Rule ChargeFaultReset{&C::ChargeFaultResetRequest, true, true, 0};
+constexpr Rule Block{C::block, true, false, 0};
+constexpr Rule Restart{C::restart, true, false, 0};
+constexpr Rule FullCharge{C::fullCharge, true, false, 0};
+constexpr Rule SetClock{C::setClock, false, false, 0};
+constexpr Rule BatteryReset{C::batteryReset, true, true, catalogue::row::ConfirmBatteryReset,
+                            ResetKind::BatteryData};
+constexpr Rule StorageReset{C::storageReset, true, true, catalogue::row::ConfirmStorageReset,
+                            ResetKind::EnergyTotals};
+constexpr Rule ChargeFaultReset{C::chargeFaultReset, true, true, 0};
 
 }  // namespace
 
 DeviceCommands::DeviceCommands(PollState& poll, const link::DeviceLink& link,
                                frontend::OperatorDialogs& dialogs,
-                               const catalogue::Language& language, ResetSnapshots& snapshots)
-    : poll_(poll), link_(link), dialogs_(dialogs), language_(language), snapshots_(snapshots) {}
+                               const catalogue::Language& language, ResetSnapshots& snapshots,
+                               journal::EventSink& events)
+    : poll_(poll),
+      link_(link),
+      dialogs_(dialogs),
+      language_(language),
+      snapshots_(snapshots),
+      events_(events) {}
 
 void DeviceCommands::Bt_BloccoClick() {
     request(Block);
@@ -58,17 +66,27 @@ void DeviceCommands::Bt_Azzera_All_CaricaClick() {
 }
 
 void DeviceCommands::request(const Rule& rule) {
+    const std::string caption = CommandCaption(rule.command, language_);
+    const auto refuse = [&](int row) {
+        events_.record(journal::EventKind::commandRefused,
+                       caption + ": " + std::string(language_.text(row)));
+        dialogs_.inform(language_.text(row));
+    };
     if (rule.needsFirmware && poll_.FwVersionError) {
-        dialogs_.inform(language_.text(catalogue::row::CommandFirmwareRefusal));
+        refuse(catalogue::row::CommandFirmwareRefusal);
         return;
     }
     if (rule.needsPort && !link_.IsPortOpen()) {
-        dialogs_.inform(language_.text(catalogue::row::CommandPortRefusal));
+        refuse(catalogue::row::CommandPortRefusal);
         return;
     }
     if (rule.confirmRow != 0 && !confirm(rule))
         return;
-    poll_.Commands.*rule.flag = true;
+    bool& flag = poll_.Commands.*Describe(rule.command).flag;
+    // A second press before the frame went out sends nothing more.
+    if (!flag)
+        events_.record(journal::EventKind::commandRequested, caption);
+    flag = true;
 }
 
 bool DeviceCommands::confirm(const Rule& rule) {

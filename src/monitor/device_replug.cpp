@@ -11,8 +11,14 @@ constexpr std::uint8_t StartingTicks = 3;
 }  // namespace
 
 DeviceReplug::DeviceReplug(link::DeviceLink& link, PollState& poll, frontend::Screen& screen,
-                           const catalogue::Language& language)
-    : link_(link), poll_(poll), screen_(screen), language_(language) {}
+                           const catalogue::Language& language, BusHealth& health,
+                           journal::EventSink& events)
+    : link_(link),
+      poll_(poll),
+      screen_(screen),
+      language_(language),
+      health_(health),
+      events_(events) {}
 
 void DeviceReplug::BeforeTick() {
     if (!waiting_) {
@@ -20,6 +26,7 @@ void DeviceReplug::BeforeTick() {
             return;
         // A hung-up descriptor stays hung up: only a new open reaches the device again.
         link_.ClosePort();
+        events_.record(journal::EventKind::reconnecting, link_.openedDevice());
         waiting_ = true;
         ticksToAttempt_ = ReplugAttemptTicks;
         screen_.setText(Matrix, language_.text(catalogue::row::Reconnecting));
@@ -31,6 +38,8 @@ void DeviceReplug::BeforeTick() {
     if (!link_.OpenDevice(link_.openedDevice()))
         return;
     waiting_ = false;
+    health_.reconnected();
+    events_.record(journal::EventKind::reconnected, link_.openedDevice());
     poll_.LinkOkDelay = StartingTicks;
     poll_.LinkShown = LinkCondition::starting;
     screen_.setText(Matrix, LinkText(LinkCondition::starting, language_));

@@ -1,5 +1,8 @@
 #include "monitor/link_control.h"
 
+#include <string>
+
+#include "monitor/device_command.h"
 #include "monitor/link_state.h"
 #include "monitor/opening_error.h"
 
@@ -18,7 +21,7 @@ constexpr std::uint8_t StartingTicks = 3;
 LinkControl::LinkControl(link::DeviceLink& link, PollState& poll, frontend::Screen& screen,
                          const frontend::ScreenReader& input, PollTimer& timer,
                          frontend::OperatorDialogs& dialogs, const catalogue::Language& language,
-                         BusHealth& health, DeviceReplug& replug)
+                         BusHealth& health, DeviceReplug& replug, journal::EventSink& events)
     : link_(link),
       poll_(poll),
       screen_(screen),
@@ -27,7 +30,8 @@ LinkControl::LinkControl(link::DeviceLink& link, PollState& poll, frontend::Scre
       dialogs_(dialogs),
       language_(language),
       health_(health),
-      replug_(replug) {}
+      replug_(replug),
+      events_(events) {}
 
 void LinkControl::Bt_OpenClick() {
     if (Started())
@@ -42,10 +46,11 @@ void LinkControl::StartLink() {
     const std::uint8_t linkIndex =
         index >= 0 && index < link::PortCount ? static_cast<std::uint8_t>(index) : 0xFF;
     if (!link_.OpenPort(linkIndex)) {
-        dialogs_.inform(OpeningErrorMessage(language_, index, link_.lastOpenError()));
+        ReportOpeningError(dialogs_, events_, language_, index, link_.lastOpenError());
         return;
     }
     health_.reset();
+    events_.record(journal::EventKind::linkStarted, "COM " + std::to_string(index + 1));
     screen_.setText(OpenButton, language_.text(catalogue::row::StopButton));
     screen_.setText(Matrix, LinkText(LinkCondition::starting, language_));
     screen_.setLamp(LinkLamp, true);
@@ -68,7 +73,10 @@ void LinkControl::StopLink() {
     // One-off resets and the clock setting survive a stop; operating commands and the
     // fault reset are meant for the moment they were pressed.
     CommandRequest& c = poll_.Commands;
+    const CommandRequest pending = c;
     c.BlockRequest = c.RestartRequest = c.FullChargeRequest = c.ChargeFaultResetRequest = false;
+    events_.record(journal::EventKind::linkStopped, {});
+    RecordClearedCommands(pending, c, journal::EventKind::commandDropped, events_, language_);
     poll_.LinkErrorFlag = false;
     poll_.FwVersionError = false;
     poll_.LinkOkDelay = StartingTicks;

@@ -1,12 +1,13 @@
 // Start and stop of the poll link: the `Bt_Open` button and the stop that parameter
 // transfers run before they take the port over. The window's poll timer runs while the link
-// is started; each start counts the bus health afresh. Owned by the program root; window
-// thread only.
+// is started; each start counts the bus health afresh. Starts, stops, opening errors and the
+// commands a stop drops go to `events`. Owned by the program root; window thread only.
 #pragma once
 
 #include "catalogue/message_catalogue.h"
 #include "frontend/operator_dialogs.h"
 #include "frontend/screen.h"
+#include "journal/event_sink.h"
 #include "link/device_link.h"
 #include "monitor/bus_health.h"
 #include "monitor/device_replug.h"
@@ -21,7 +22,8 @@ class LinkControl {
     LinkControl(link::DeviceLink& link, PollState& poll, frontend::Screen& screen,
                 const frontend::ScreenReader& input, PollTimer& timer,
                 frontend::OperatorDialogs& dialogs, const catalogue::Language& language,
-                BusHealth& health, DeviceReplug& replug);
+                BusHealth& health, DeviceReplug& replug,
+                journal::EventSink& events = journal::NoEvents());
 
     void Bt_OpenClick();  // StopLink while started, StartLink otherwise
     // The port is open, or its device went away and is being waited for.
@@ -41,6 +43,7 @@ class LinkControl {
     const catalogue::Language& language_;
     BusHealth& health_;
     DeviceReplug& replug_;
+    journal::EventSink& events_;
 };
 
 }  // namespace orvane::monitor

@@ -7,11 +7,11 @@ namespace orvane::monitor {
 LiveMonitor::LiveMonitor(link::DeviceLink& link, PollState& poll, RealtimeData& data,
                          const ClockSettingSource& clockSetting,
                          const catalogue::Language& language, std::vector<SnapshotSink*> sinks,
-                         CycleWatcher* cycleWatcher)
+                         journal::EventSink& events, CycleWatcher* cycleWatcher)
     : link_(link),
       poll_(poll),
       data_(data),
-      cycle_(link, poll, clockSetting, cycleWatcher),
+      cycle_(link, poll, clockSetting, language, events, cycleWatcher),
       decoder_(poll, data, language),
       sinks_(std::move(sinks)) {}
 

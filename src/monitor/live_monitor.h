@@ -23,10 +23,11 @@ namespace orvane::monitor {
 class LiveMonitor {
   public:
     // Every reference, every sink and the cycle's watcher when given must outlive this
-    // object.
+    // object. `events` hears of every command the cycle sends.
     LiveMonitor(link::DeviceLink& link, PollState& poll, RealtimeData& data,
                 const ClockSettingSource& clockSetting, const catalogue::Language& language,
-                std::vector<SnapshotSink*> sinks, CycleWatcher* cycleWatcher = nullptr);
+                std::vector<SnapshotSink*> sinks, journal::EventSink& events = journal::NoEvents(),
+                CycleWatcher* cycleWatcher = nullptr);
 
     // The tick; `end` is told once the tick's snapshot has gone to the sinks, or at once while
     // the port is closed. A stop during the exchange ends the tick untold.

@@ -4,12 +4,21 @@
 
 namespace orvane::monitor {
 
-LocalTime SystemLocalClock::now() const {
-    const std::time_t t = std::time(nullptr);
+LocalTime LocalTimeAt(std::int64_t epochSeconds) {
+    const auto t = static_cast<std::time_t>(epochSeconds);
     std::tm tm{};
     localtime_r(&t, &tm);
-    return LocalTime{tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday,
-                     tm.tm_hour,        tm.tm_min,     tm.tm_sec};
+    return LocalTime{tm.tm_year + 1900,
+                     tm.tm_mon + 1,
+                     tm.tm_mday,
+                     tm.tm_hour,
+                     tm.tm_min,
+                     tm.tm_sec,
+                     static_cast<int>(tm.tm_gmtoff)};
+}
+
+LocalTime SystemLocalClock::now() const {
+    return LocalTimeAt(static_cast<std::int64_t>(std::time(nullptr)));
 }
 
 }  // namespace orvane::monitor

@@ -1,6 +1,8 @@
 // The PC's local date and time, injected so tests choose the moment.
 #pragma once
 
+#include <cstdint>
+
 namespace orvane::monitor {
 
 struct LocalTime {
@@ -10,6 +12,7 @@ struct LocalTime {
     int hour = 0;
     int minute = 0;
     int second = 0;
+    int utcOffsetSeconds = 0;  // local time minus UTC (3600 for CET in winter)
 };
 
 class LocalClock {
@@ -22,5 +25,8 @@ class SystemLocalClock final : public LocalClock {
   public:
     LocalTime now() const override;
 };
+
+// The local time of the PC's time zone at `epochSeconds` (seconds since 1970 UTC).
+LocalTime LocalTimeAt(std::int64_t epochSeconds);
 
 }  // namespace orvane::monitor

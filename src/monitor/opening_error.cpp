@@ -1,5 +1,6 @@
 #include "monitor/opening_error.h"
 
+#include <algorithm>
 #include <array>
 
 namespace orvane::monitor {
@@ -56,6 +57,16 @@ std::string OpeningErrorMessage(const catalogue::Language& language, int portInd
         text += advice;
     }
     return text;
+}
+
+void ReportOpeningError(frontend::OperatorDialogs& dialogs, journal::EventSink& events,
+                        const catalogue::Language& language, int portIndex,
+                        link::OpenError reason) {
+    const std::string message = OpeningErrorMessage(language, portIndex, reason);
+    std::string oneLine = message;
+    std::replace(oneLine.begin(), oneLine.end(), '\n', ' ');
+    events.record(journal::EventKind::openingError, oneLine);
+    dialogs.inform(message);
 }
 
 }  // namespace orvane::monitor

@@ -7,8 +7,14 @@
 namespace orvane::monitor {
 
 PollCycle::PollCycle(link::DeviceLink& link, PollState& poll,
-                     const ClockSettingSource& clockSetting, CycleWatcher* watcher)
-    : link_(link), poll_(poll), clockSetting_(clockSetting), watcher_(watcher) {}
+                     const ClockSettingSource& clockSetting, const catalogue::Language& language,
+                     journal::EventSink& events, CycleWatcher* watcher)
+    : link_(link),
+      poll_(poll),
+      clockSetting_(clockSetting),
+      language_(language),
+      events_(events),
+      watcher_(watcher) {}
 
 const PollStepRow* PollCycle::prepareStep() {
     PollBuffer.fill(0);
@@ -36,21 +42,26 @@ void PollCycle::BeginStep(std::function<void()> done) {
             done();
         return;
     }
-    link_.BeginExchange(
-        link::UnitAddress, link::MasterAddress, row->function, PollBuffer, row->n, 0, 0, row->m,
-        [this, row, sent = poll_.Commands, done = std::move(done)](std::uint8_t result) {
-            applyAnswer(*row, result, sent);
-            if (done)
-                done();
-        });
+    link_.BeginExchange(link::UnitAddress, link::MasterAddress, row->function, PollBuffer, row->n,
+                        0, 0, row->m,
+                        [this, row, sent = poll_.Commands,
+                         command = row->sends != nullptr ? row->sends(poll_) : std::nullopt,
+                         done = std::move(done)](std::uint8_t result) {
+                            applyAnswer(*row, result, sent, command);
+                            if (done)
+                                done();
+                        });
 }
 
-void PollCycle::applyAnswer(const PollStepRow& row, std::uint8_t result,
-                            const CommandRequest& sent) {
+void PollCycle::applyAnswer(const PollStepRow& row, std::uint8_t result, const CommandRequest& sent,
+                            std::optional<DeviceCommand> command) {
     const std::span<std::uint8_t> block =
         row.destination != nullptr ? row.destination(poll_) : std::span<std::uint8_t>();
     if (result != link::exchange_result::Ok || !answerFits(row, block.size())) {
         ++poll_.CommErrorCount;
+        if (command)
+            events_.record(journal::EventKind::commandNotAnswered,
+                           CommandCaption(*command, language_));
         return;
     }
     poll_.CommErrorCount = 0;
@@ -73,6 +84,11 @@ void PollCycle::applyAnswer(const PollStepRow& row, std::uint8_t result,
         completeCycle();
     else
         poll_.PollStep = next;
+    if (command) {
+        events_.record(journal::EventKind::commandSent, CommandCaption(*command, language_));
+        RecordClearedCommands(sent, poll_.Commands, journal::EventKind::commandDropped, events_,
+                              language_, &*command);
+    }
 }
 
 void PollCycle::completeCycle() {

@@ -3,18 +3,23 @@
 // five in a row. Pending commands ride on the cycle after the clock read. An answer
 // counts only when it carries the request's function code and fills what it is stored in.
 // A step is decided and its request built when it begins; its answer is applied when the
-// exchange ends, at once on a link without a loop, later on an event-driven one.
-// Owned by the live monitor; window thread only; never runs while another transfer holds the
-// port.
+// exchange ends, at once on a link without a loop, later on an event-driven one. Every
+// command sent goes to the journal's events with its outcome, and so does a pending one
+// whose flag the sent one cleared. Owned by the live monitor; window thread only; never runs
+// while another transfer holds the port.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
+#include "catalogue/message_catalogue.h"
+#include "journal/event_sink.h"
 #include "link/device_link.h"
 #include "link/frame.h"
 #include "monitor/clock_setting.h"
+#include "monitor/device_command.h"
 #include "monitor/poll_state.h"
 
 namespace orvane::monitor {
@@ -35,6 +40,7 @@ class PollCycle {
   public:
     // Every reference, and the watcher when given, must outlive the cycle.
     PollCycle(link::DeviceLink& link, PollState& poll, const ClockSettingSource& clockSetting,
+              const catalogue::Language& language, journal::EventSink& events,
               CycleWatcher* watcher = nullptr);
 
     // Begins this tick's step; `done` is told once its answer has been applied (at once when
@@ -46,8 +52,10 @@ class PollCycle {
   private:
     // The row whose request is now in the buffer; null when the step sends nothing.
     const PollStepRow* prepareStep();
-    // `sent`: the command flags as they stood when the request was built.
-    void applyAnswer(const PollStepRow& row, std::uint8_t result, const CommandRequest& sent);
+    // `sent`: the command flags as they stood when the request was built; `command`: the
+    // command the request carried, if any.
+    void applyAnswer(const PollStepRow& row, std::uint8_t result, const CommandRequest& sent,
+                     std::optional<DeviceCommand> command);
     bool answerFits(const PollStepRow& row, std::size_t storedBytes) const;
     // Back to the first step at the end of a pass.
     void completeCycle();
@@ -55,6 +63,8 @@ class PollCycle {
     link::DeviceLink& link_;
     PollState& poll_;
     const ClockSettingSource& clockSetting_;
+    const catalogue::Language& language_;
+    journal::EventSink& events_;
     CycleWatcher* watcher_;
     // Request payload in, answer frame out; cleared at every step.
     std::array<std::uint8_t, link::MaxFrameLength> PollBuffer{};

@@ -49,6 +49,23 @@ bool OperatingCommandPayload(const PollState& poll, const ClockSettingSource&,
     return true;
 }
 
+// The same order: the command whose payload the step puts in the frame.
+std::optional<DeviceCommand> OperatingCommandSent(const PollState& poll) {
+    const CommandRequest& c = poll.Commands;
+    if (c.FullChargeRequest)
+        return DeviceCommand::fullCharge;
+    if (c.BlockRequest)
+        return DeviceCommand::block;
+    if (c.RestartRequest)
+        return DeviceCommand::restart;
+    return std::nullopt;
+}
+
+template <DeviceCommand Command>
+std::optional<DeviceCommand> Sends(const PollState&) {
+    return Command;
+}
+
 bool ClockSettingRequest(const PollState&, const ClockSettingSource& clockSetting,
                          std::span<std::uint8_t> payload) {
     const ClockSetting setting = clockSetting.clockSetting();
@@ -84,17 +101,22 @@ const std::array<PollStepRow, 10> PollSteps{{
      [](PollState& p) {
          p.Commands.BlockRequest = p.Commands.RestartRequest = p.Commands.FullChargeRequest = false;
      },
-     Goto<6>},  // 6 has no row: the cycle idles once and starts over
+     Goto<6>,  // 6 has no row: the cycle idles once and starts over
+     OperatingCommandSent},
     {BatteryReset, fn::BatteryDataReset, 1, 48, nullptr,
      [](PollState& p) { return std::span<std::uint8_t>(p.LiveBlockB); },
-     [](PollState& p) { p.Commands.BatteryResetRequest = false; }, Goto<FirmwareVersion>},
+     [](PollState& p) { p.Commands.BatteryResetRequest = false; }, Goto<FirmwareVersion>,
+     Sends<DeviceCommand::batteryReset>},
     {StorageReset, fn::StorageDataReset, 1, 48, nullptr, nullptr,
-     [](PollState& p) { p.Commands.StorageResetRequest = false; }, Goto<FirmwareVersion>},
+     [](PollState& p) { p.Commands.StorageResetRequest = false; }, Goto<FirmwareVersion>,
+     Sends<DeviceCommand::storageReset>},
     {ClockSet, fn::ClockSet, 6, 68, ClockSettingRequest,
      [](PollState& p) { return std::span<std::uint8_t>(p.ClockBlock); },
-     [](PollState& p) { p.Commands.SetClockRequest = false; }, Goto<FirmwareVersion>},
+     [](PollState& p) { p.Commands.SetClockRequest = false; }, Goto<FirmwareVersion>,
+     Sends<DeviceCommand::setClock>},
     {ChargeFaultReset, fn::ChargeFaultReset, 2, 2, ChargeFaultResetPayload, nullptr,
-     [](PollState& p) { p.Commands.ChargeFaultResetRequest = false; }, Goto<FirmwareVersion>},
+     [](PollState& p) { p.Commands.ChargeFaultResetRequest = false; }, Goto<FirmwareVersion>,
+     Sends<DeviceCommand::chargeFaultReset>},
 }};
 
 }  // namespace

@@ -4,9 +4,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 
 #include "monitor/clock_setting.h"
+#include "monitor/device_command.h"
 #include "monitor/poll_state.h"
 
 namespace orvane::monitor {
@@ -37,6 +39,8 @@ struct PollStepRow {
     std::span<std::uint8_t> (*destination)(PollState&);
     void (*onSuccess)(PollState&);  // null: nothing beyond storing
     std::uint8_t (*next)(const PollState&);
+    // The command this step would send now; null: the step carries none.
+    std::optional<DeviceCommand> (*sends)(const PollState&) = nullptr;
 };
 
 // The row for `step`; null for a value without one (such a step sends nothing and the

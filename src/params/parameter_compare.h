@@ -24,6 +24,20 @@ std::optional<ParameterSet> WindowValues(const ParameterSet& set, const Paramete
                                          frontend::OperatorDialogs& dialogs,
                                          const catalogue::Language& language);
 
+// How the list names the side compared with the unit: the window's values, or a file's
+// loaded into it (the command line's diff).
+struct CompareWording {
+    int differsRow;
+    int sameRow;
+    int valueHeaderRow;
+};
+inline constexpr CompareWording WindowWording{catalogue::row::WindowAgainstUnit,
+                                              catalogue::row::WindowSameAsUnit,
+                                              catalogue::row::WindowValueHeader};
+inline constexpr CompareWording LoadedFileWording{catalogue::row::FileAgainstUnit,
+                                                  catalogue::row::FileSameAsUnit,
+                                                  catalogue::row::FileValueHeader};
+
 class ParameterCompare {
   public:
     // Every reference must outlive this object.
@@ -32,12 +46,12 @@ class ParameterCompare {
 
     // Reads the unit's memory as the import does, in steps under the progress dialog, which
     // may cancel it between reads (the link stays stopped afterwards), and lists the fields
-    // in which the window differs from it.
-    void CompareWithUnit();
+    // in which the window differs from it. `done` is told how it ended.
+    void CompareWithUnit(const CompareWording& wording = WindowWording, TransferDone done = {});
     void Bt_ConfrontaClick() { CompareWithUnit(); }
 
   private:
-    void finish(ReadEnd end);
+    void finish(ReadEnd end, const CompareWording& wording, const TransferDone& done);
 
     TransferContext c_;
     const ParameterSet& set_;

@@ -66,6 +66,15 @@ std::string ExportOutcomeMessage(const WriteOutcome& outcome, const std::string&
                   language.text(outcome.readBack ? UnitHoldsNewValues : ReadBackFailed), backup});
 }
 
+TransferOutcome OutcomeOf(const WriteOutcome& outcome) {
+    if (outcome.refused || (outcome.readBack && !outcome.differing.empty()))
+        return TransferOutcome::unitRefused;
+    // A write, the commit or the read-back went unanswered: what the unit keeps is unknown.
+    if (!outcome.allWritten || !outcome.committed || !outcome.readBack)
+        return TransferOutcome::noAnswer;
+    return TransferOutcome::done;
+}
+
 ParameterExport::ParameterExport(const TransferContext& context, ParameterSet& set,
                                  ParameterEditor& editor, UnitBackups& backups)
     : c_(context), set_(set), editor_(editor), backups_(backups) {}
@@ -90,10 +99,13 @@ void ParameterExport::writeNext(std::size_t next, bool first) {
         c_.link.BeginMemoryWrite(bytes.data(), LayoutOf(b).address,
                                  static_cast<std::uint8_t>(bytes.size()), link::UnitAddress,
                                  [this, next](std::uint8_t result) {
-                                     if (result != link::write_result::Ok)
-                                         finishWrites();  // what reached the unit stays uncommitted
-                                     else
+                                     if (result == link::write_result::Ok) {
                                          writeNext(next + 1, false);
+                                         return;
+                                     }
+                                     // What reached the unit stays uncommitted.
+                                     outcome_.refused = result >= link::write_result::StatusBase;
+                                     finishWrites();
                                  });
     };
     if (first)
@@ -129,27 +141,49 @@ void ParameterExport::finishWrites() {
     using namespace catalogue::row;
     c_.progress.close();
     const std::string message = ExportOutcomeMessage(outcome_, backup_.path, c_.language);
+    // What was read back decides; without a read-back, the unit's answer to the commit.
+    const bool exported = outcome_.allWritten &&
+                          (outcome_.readBack ? outcome_.differing.empty() : outcome_.committed);
+    c_.events.record(exported ? journal::EventKind::exportDone : journal::EventKind::exportFailed,
+                     message);
     if (outcome_.readBack && !outcome_.differing.empty())
         c_.dialogs.showChanges(MakeChangeList(message, SentValueHeader, ReadBackValueHeader, sent_,
                                               outcome_.unitAfter, outcome_.differing, c_.language));
     else
         c_.dialogs.inform(message);
     c_.link.ClosePort();
+    report(OutcomeOf(outcome_));
+}
+
+void ParameterExport::report(TransferOutcome outcome) {
+    if (TransferDone done = std::move(done_))
+        done(outcome);
 }
 
 void ParameterExport::backupRead(ReadEnd end) {
     using namespace catalogue::row;
     c_.progress.close();
-    if (end != ReadEnd::AllRead) {
-        c_.dialogs.inform(
-            c_.language.text(end == ReadEnd::Cancelled ? ExportCancelled : BackupReadFailed));
+    if (end == ReadEnd::Cancelled) {
+        c_.events.record(journal::EventKind::transferCancelled, c_.language.text(ExportCancelled));
+        c_.dialogs.inform(c_.language.text(ExportCancelled));
         c_.link.ClosePort();
+        report(TransferOutcome::cancelled);
+        return;
+    }
+    if (end != ReadEnd::AllRead) {
+        c_.events.record(journal::EventKind::exportFailed, c_.language.text(BackupReadFailed));
+        c_.dialogs.inform(c_.language.text(BackupReadFailed));
+        c_.link.ClosePort();
+        report(TransferOutcome::noAnswer);
         return;
     }
     backup_ = backups_.save(unit_);
     if (!backup_.saved) {
-        c_.dialogs.showError(std::string(c_.language.text(BackupSaveFailed)) + backup_.path);
+        const std::string failure = std::string(c_.language.text(BackupSaveFailed)) + backup_.path;
+        c_.events.record(journal::EventKind::exportFailed, failure);
+        c_.dialogs.showError(failure);
         c_.link.ClosePort();
+        report(TransferOutcome::fileFailed);
         return;
     }
 
@@ -163,6 +197,7 @@ void ParameterExport::backupRead(ReadEnd end) {
         c_.dialogs.inform(Lines({c_.language.text(ExportCancelled),
                                  std::string(c_.language.text(BackupSaved)) + backup_.path}));
         c_.link.ClosePort();
+        report(TransferOutcome::cancelled);
         return;
     }
 
@@ -177,11 +212,17 @@ void ParameterExport::backupRead(ReadEnd end) {
     writeNext(0, true);
 }
 
-void ParameterExport::ExportParameters() {
-    if (!c_.dialogs.askYesNo(c_.language.text(catalogue::row::ConfirmExport)))
+void ParameterExport::ExportParameters(TransferDone done) {
+    done_ = std::move(done);
+    if (!c_.dialogs.askYesNo(c_.language.text(catalogue::row::ConfirmExport))) {
+        report(TransferOutcome::cancelled);
         return;
+    }
     if (c_.poll.FwVersionError) {
-        c_.dialogs.inform(IncompatibleFirmwareMessage(c_.language));
+        const std::string refusal = IncompatibleFirmwareMessage(c_.language);
+        c_.events.record(journal::EventKind::transferRefused, refusal);
+        c_.dialogs.inform(refusal);
+        report(TransferOutcome::incompatibleFirmware);
         return;
     }
     if (c_.linkControl.Started())
@@ -191,12 +232,16 @@ void ParameterExport::ExportParameters() {
     const std::string refusal =
         ValidationMessage(c_.language, CheckCollectedParameters(set_, editor_.CollectParameters()));
     if (!refusal.empty()) {
+        c_.events.record(journal::EventKind::parametersRefused, refusal);
         c_.dialogs.showError(refusal);
+        report(TransferOutcome::checkFailed);
         return;
     }
 
-    if (!OpenSelectedPort(c_))
+    if (!OpenSelectedPort(c_)) {
+        report(TransferOutcome::portNotOpened);
         return;
+    }
     // What the unit holds before anything is written; the operator may still cancel.
     unit_ = ParameterSet{};
     c_.progress.open();

@@ -28,11 +28,15 @@ BlockSelection WrittenBlocks(bool gridServicePageShown, bool ethernetAuthorized)
 // What the unit said to the writes and what it read back after them.
 struct WriteOutcome {
     bool allWritten = false;       // every write answered; false: no commit was sent
+    bool refused = false;          // a write was answered with the unit's refusal
     bool committed = false;        // the commit's answer came back good
     bool readBack = false;         // every written block was read back
     std::vector<Field> differing;  // fields read back other than sent (when read back)
     ParameterSet unitAfter;        // the unit's image with the blocks read back
 };
+
+// What the writes came to: done only when committed and every field read back as sent.
+TransferOutcome OutcomeOf(const WriteOutcome& outcome);
 
 // The closing message of an export that got as far as its writes, naming the backup.
 std::string ExportOutcomeMessage(const WriteOutcome& outcome, const std::string& backupPath,
@@ -46,8 +50,8 @@ class ParameterExport {
 
     // A set failing any check sends nothing. Nothing is written either when the unit's
     // memory cannot be read or its backup cannot be saved, or when the operator answers No
-    // to the list of changes (the backup stays).
-    void ExportParameters();
+    // to the list of changes (the backup stays). `done` is told how it ended.
+    void ExportParameters(TransferDone done = {});
     void Bt_Scrivi_EepromClick() { ExportParameters(); }
 
   private:
@@ -56,12 +60,15 @@ class ParameterExport {
     void writeNext(std::size_t next, bool first);
     void commit();
     void finishWrites();
+    // Tells the caller how the export ended.
+    void report(TransferOutcome outcome);
 
     TransferContext c_;
     ParameterSet& set_;
     ParameterEditor& editor_;
     UnitBackups& backups_;
     // The export under way.
+    TransferDone done_;
     ParameterSet unit_;  // what the unit held before
     ParameterSet sent_;  // the window's set as written
     BlockSelection blocks_{};

@@ -18,12 +18,13 @@ class ParameterImport {
 
     // Refused while the unit's firmware is not the required one. Otherwise every block
     // that was read keeps its new content, but the controls are refreshed only when all six
-    // arrived, so a broken or cancelled transfer never shows a mixture.
-    void ImportParameters();
+    // arrived, so a broken or cancelled transfer never shows a mixture. `done` is told how it
+    // ended.
+    void ImportParameters(TransferDone done = {});
     void Bt_ImportaClick() { ImportParameters(); }
 
   private:
-    void finish(ReadEnd end);
+    void finish(ReadEnd end, const TransferDone& done);
 
     TransferContext c_;
     ParameterSet& set_;

@@ -12,7 +12,7 @@ bool OpenSelectedPort(const TransferContext& c) {
         index >= 0 && index < link::PortCount ? static_cast<std::uint8_t>(index) : 0xFF;
     if (c.link.OpenPort(linkIndex))
         return true;
-    c.dialogs.inform(monitor::OpeningErrorMessage(c.language, index, c.link.lastOpenError()));
+    monitor::ReportOpeningError(c.dialogs, c.events, c.language, index, c.link.lastOpenError());
     return false;
 }
 
@@ -20,27 +20,19 @@ namespace {
 constexpr unsigned SettleBeforeOpenMs = 100;
 }  // namespace
 
-void BeginOpenPortForReading(const TransferContext& c, std::function<void(bool)> done) {
+void BeginOpenPortForReading(const TransferContext& c, TransferDone done) {
     if (c.poll.FwVersionError) {
-        c.dialogs.inform(IncompatibleFirmwareMessage(c.language));
-        done(false);
+        const std::string refusal = IncompatibleFirmwareMessage(c.language);
+        c.events.record(journal::EventKind::transferRefused, refusal);
+        c.dialogs.inform(refusal);
+        done(TransferOutcome::incompatibleFirmware);
         return;
     }
     if (c.linkControl.Started())
         c.linkControl.StopLink();
-    c.link.BeginPause(SettleBeforeOpenMs,
-                      [&c, done = std::move(done)](std::uint8_t) { done(OpenSelectedPort(c)); });
-}
-
-bool OpenPortForReading(const TransferContext& c) {
-    if (c.poll.FwVersionError) {
-        c.dialogs.inform(IncompatibleFirmwareMessage(c.language));
-        return false;
-    }
-    if (c.linkControl.Started())
-        c.linkControl.StopLink();
-    c.delay.waitMs(SettleBeforeOpenMs);
-    return OpenSelectedPort(c);
+    c.link.BeginPause(SettleBeforeOpenMs, [&c, done = std::move(done)](std::uint8_t) {
+        done(OpenSelectedPort(c) ? TransferOutcome::done : TransferOutcome::portNotOpened);
+    });
 }
 
 }  // namespace orvane::params

@@ -1,7 +1,7 @@
 // The few file operations the stores need, behind an interface so tests can make any step
-// of a save fail (a read-only folder, a full disk, a crash before the rename). The POSIX
-// implementation is the real one. Owned by whoever builds the stores (the window); window
-// thread only.
+// of a save fail (a read-only folder, a full disk, a crash before the rename), and the
+// growing file of a recording. The POSIX implementation is the real one. Owned by whoever builds
+// the stores (the window); window thread only.
 #pragma once
 
 #include <memory>
@@ -39,6 +39,20 @@ class OutputFile {
     virtual bool close() = 0;
 };
 
+// A file that grows at its end, one piece at a time (a recording's rows). Each piece reaches
+// the operating system before `append` returns, so a program killed afterwards loses none of
+// it. Closed when the object goes.
+class AppendingFile {
+  public:
+    virtual ~AppendingFile() = default;
+    virtual bool wasEmpty() const = 0;  // new, or empty, when it was opened
+    // The file's first line as it was opened (without its line end).
+    virtual const std::string& firstLine() const = 0;
+    // The file was not empty and its last line had no line end (a killed writer's torn row).
+    virtual bool endsMidLine() const = 0;
+    virtual bool append(std::string_view bytes) = 0;
+};
+
 class FileSystem {
   public:
     virtual ~FileSystem() = default;
@@ -57,6 +71,13 @@ class FileSystem {
     virtual void remove(const std::string& path) = 0;
     // Creates the folder (its parent must exist); true when it exists afterwards.
     virtual bool makeFolder(const std::string& path) = 0;
+    // Opens the regular file at `path` for appending, creating it when missing; null when
+    // it cannot be (no such folder, no permission, not a regular file). A file system that
+    // keeps no growing files opens none.
+    virtual std::unique_ptr<AppendingFile> openForAppend(const std::string& path) {
+        (void)path;
+        return nullptr;
+    }
 };
 
 class PosixFileSystem final : public FileSystem {
@@ -68,6 +89,7 @@ class PosixFileSystem final : public FileSystem {
     bool replace(const std::string& from, const std::string& to) override;
     void remove(const std::string& path) override;
     bool makeFolder(const std::string& path) override;
+    std::unique_ptr<AppendingFile> openForAppend(const std::string& path) override;
 };
 
 // Files larger than this are not ours: refused rather than read into memory.

@@ -15,7 +15,7 @@ ParameterFiles::ParameterFiles(params::ParameterSet& set, params::ParameterEdito
                                frontend::FileDialogs& fileDialogs,
                                frontend::OperatorDialogs& dialogs, FileSystem& files,
                                WorkingDirectory& workingDirectory, const monitor::LocalClock& clock,
-                               const catalogue::Language& language)
+                               const catalogue::Language& language, journal::EventSink& events)
     : set_(set),
       editor_(editor),
       defaults_(defaults),
@@ -25,9 +25,11 @@ ParameterFiles::ParameterFiles(params::ParameterSet& set, params::ParameterEdito
       files_(files),
       workingDirectory_(workingDirectory),
       clock_(clock),
-      language_(language) {}
+      language_(language),
+      events_(events) {}
 
-void ParameterFiles::Bt_Salva_DiscoClick() {
+params::TransferOutcome ParameterFiles::Bt_Salva_DiscoClick() {
+    using params::TransferOutcome;
     // A shown identifier typed over with something that is no number names the file after
     // the identifier the set holds.
     const std::optional<double> shownId = window_.number(
@@ -38,8 +40,9 @@ void ParameterFiles::Bt_Salva_DiscoClick() {
     const std::string failure = params::ValidationMessage(
         language_, params::CheckCollectedParameters(set_, editor_.CollectParameters()));
     if (!failure.empty()) {
+        events_.record(journal::EventKind::parametersRefused, failure);
         dialogs_.showError(failure);
-        return;
+        return TransferOutcome::checkFailed;
     }
 
     // The platform's dialog may move the working directory; Charger.INI must stay where the
@@ -49,15 +52,19 @@ void ParameterFiles::Bt_Salva_DiscoClick() {
                                                     ParameterFileExtension);
     workingDirectory_.change(home);
     if (!chosen || chosen->empty())
-        return;
+        return TransferOutcome::cancelled;
 
     const std::string path = WithDefaultExtension(*chosen, ParameterFileExtension);
     const SaveOutcome outcome =
         UpdateIniFile(files_, path, [&](IniDocument& ini) { WriteParameterFile(set_, ini); });
+    events_.record(outcome == SaveOutcome::Saved ? journal::EventKind::fileSaved
+                                                 : journal::EventKind::fileSaveFailed,
+                   path);
     if (outcome == SaveOutcome::CannotOpen)
         dialogs_.showError(language_.text(catalogue::row::DataSavingError));
     else if (outcome == SaveOutcome::CannotWrite)
         dialogs_.showError(UnableToWriteText(path));
+    return outcome == SaveOutcome::Saved ? TransferOutcome::done : TransferOutcome::fileFailed;
 }
 
 std::optional<std::string> ParameterFiles::chooseFileToOpen() {
@@ -69,14 +76,19 @@ std::optional<std::string> ParameterFiles::chooseFileToOpen() {
     return chosen;
 }
 
-void ParameterFiles::Bt_Leggi_DiscoClick() {
+params::TransferOutcome ParameterFiles::Bt_Leggi_DiscoClick() {
     const std::optional<std::string> chosen = chooseFileToOpen();
     if (!chosen)
-        return;
+        return params::TransferOutcome::cancelled;
 
     const LoadedIni loaded = LoadIniFile(files_, *chosen);
     ReadParameterFile(loaded.document, set_, defaults_.DefaultNetbiosName());
     editor_.ShowParameters();
+    events_.record(loaded.outcome == ReadOutcome::Read ? journal::EventKind::fileLoaded
+                                                       : journal::EventKind::fileLoadFailed,
+                   *chosen);
+    return loaded.outcome == ReadOutcome::Read ? params::TransferOutcome::done
+                                               : params::TransferOutcome::fileFailed;
 }
 
 void ParameterFiles::Bt_Confronta_DiscoClick() {

@@ -129,7 +129,8 @@ INSTANTIATE_TEST_SUITE_P(
                  false,
                  "Bus: nessuno scambio",
                  "Stato del bus dall'ultimo avvio\nScambi riusciti: 0\nSenza risposta: 0\n"
-                 "Lunghezza o checksum errati: 0\nFunzione errata o risposta corta: 0\n"
+                 "Lunghezza o checksum errati: 0\nFunzione errata o risposta corta: "
+                 "0\nRiconnessioni: 0\n"
                  "Periodo del ciclo: non ancora misurato\nScambio pi\u00F9 lungo: 0 ms\n"
                  "Ultimo errore: nessuno"},
         LineCase{"englishBeforeAnyExchange",
@@ -138,7 +139,7 @@ INSTANTIATE_TEST_SUITE_P(
                  false,
                  "Bus: no exchange yet",
                  "Bus health since the last start\nExchanges answered: 0\nNo answer: 0\n"
-                 "Bad length or checksum: 0\nWrong function or short answer: 0\n"
+                 "Bad length or checksum: 0\nWrong function or short answer: 0\nReconnects: 0\n"
                  "Poll cycle period: not measured yet\nLongest exchange: 0 ms\n"
                  "Last failure: none"},
         LineCase{"italianWithFailures",
@@ -147,7 +148,8 @@ INSTANTIATE_TEST_SUITE_P(
                  true,
                  "Bus 99.6% \u00B7 452 ms/ciclo",
                  "Stato del bus dall'ultimo avvio\nScambi riusciti: 996\nSenza risposta: 2\n"
-                 "Lunghezza o checksum errati: 1\nFunzione errata o risposta corta: 1\n"
+                 "Lunghezza o checksum errati: 1\nFunzione errata o risposta corta: "
+                 "1\nRiconnessioni: 0\n"
                  "Periodo del ciclo: 452 ms\nScambio pi\u00F9 lungo: 70 ms\n"
                  "Ultimo errore: 04/03/2026 09:07:05"},
         LineCase{"englishAllAnsweredBeforeTheSecondCycle",
@@ -156,7 +158,7 @@ INSTANTIATE_TEST_SUITE_P(
                  false,
                  "Bus 100.0%",
                  "Bus health since the last start\nExchanges answered: 5\nNo answer: 0\n"
-                 "Bad length or checksum: 0\nWrong function or short answer: 0\n"
+                 "Bad length or checksum: 0\nWrong function or short answer: 0\nReconnects: 0\n"
                  "Poll cycle period: not measured yet\nLongest exchange: 38 ms\n"
                  "Last failure: none"}),
     [](const auto& info) { return std::string(info.param.name); });

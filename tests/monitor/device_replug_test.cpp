@@ -1,6 +1,6 @@
 // A device that goes away while the link is started: the port closed, "Riconnessione..." on
 // the line, the same device tried again about every second, polling going on at the step
-// where it stopped once it is back, and Stop ending the attempts.
+// where it stopped once it is back (journalled and counted), and Stop ending the attempts.
 #include <gtest/gtest.h>
 
 #include "live_rig.h"
@@ -29,6 +29,9 @@ TEST(DeviceReplug, aHungUpPortIsClosedAndTheLineSaysItReconnects) {
     EXPECT_EQ(rig.port.closeCount, 1);
     EXPECT_EQ(rig.matrix(), "Riconnessione...");
     EXPECT_EQ(rig.screen.text(controls::Bt_Open), "Ferma") << "still started";
+    const journal::JournalEvent& lost = rig.program.journal.newest(0);
+    EXPECT_EQ(lost.kind, journal::EventKind::reconnecting);
+    EXPECT_EQ(lost.details, "/dev/serial/by-id/usb-FTDI_RS485-if00");
 }
 
 TEST(DeviceReplug, theSameDeviceIsTriedAboutEverySecondAndNothingIsSentMeanwhile) {
@@ -51,6 +54,11 @@ TEST(DeviceReplug, onceTheDeviceIsBackPollingGoesOnWhereItStopped) {
     ASSERT_EQ(rig.functionsSent(), std::vector<int>{0x17}) << "the TrendBlock, step " << int(step);
     rig.tick(3);
     EXPECT_EQ(rig.matrix(), "Comunicazione OK");
+    EXPECT_EQ(rig.program.busHealth.figures().reconnects, 1u);
+    bool journalled = false;
+    for (std::size_t i = 0; i < rig.program.journal.size(); ++i)
+        journalled |= rig.program.journal.newest(i).kind == journal::EventKind::reconnected;
+    EXPECT_TRUE(journalled);
 }
 
 TEST(DeviceReplug, stopEndsTheAttempts) {

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "frontend/chart_contents.h"
 #include "frontend/operator_dialogs.h"
 #include "frontend/screen.h"
 #include "monitor/local_clock.h"
@@ -219,6 +220,19 @@ class FakeOperator final : public frontend::OperatorDialogs {
     void record(Kind kind, std::string_view t) {
         boxes.push_back({kind, std::string(t), observe ? observe() : false});
     }
+};
+
+// The charts' records and pictures, as the test sets them.
+class FakeCharts final : public frontend::ChartContents {
+  public:
+    std::vector<frontend::ChartRecord> heldRecords(frontend::Chart chart) const override {
+        const auto it = records.find(chart);
+        return it == records.end() ? std::vector<frontend::ChartRecord>{} : it->second;
+    }
+    std::string pictureAsPng(frontend::Chart) const override { return picture; }
+
+    std::map<frontend::Chart, std::vector<frontend::ChartRecord>> records;
+    std::string picture = "\x89PNG";
 };
 
 class FakeClock final : public monitor::LocalClock {

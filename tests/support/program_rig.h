@@ -48,6 +48,7 @@ struct FakeServices {
     FakeFileDialogs fileDialogs{cwd};
     FaultyFileSystem files;
     FakeScreen screen;
+    FakeCharts charts;
     FakeOperator dialogs;
     FakePollTimer timer;
     FakeClock clock;
@@ -72,6 +73,7 @@ struct FakeServices {
             loop.emplace(port, own.delay == nullptr ? &delay : nullptr);
         ui::ProgramServices s{own.screen != nullptr ? *own.screen : screen,
                               own.input != nullptr ? *own.input : screen,
+                              charts,
                               dialogs,
                               fileDialogs,
                               timer,

@@ -63,6 +63,17 @@ class FaultyFileSystem final : public storage::FileSystem {
     bool makeFolder(const std::string& path) override {
         return failAt != Step::Create && real_.makeFolder(path);
     }
+    // A growing file; `Step::Create` refuses to open one, and after `appendsBeforeFull`
+    // appends every further one fails, as on a full disk (-1: never).
+    int appendsBeforeFull = -1;
+    std::unique_ptr<storage::AppendingFile> openForAppend(const std::string& path) override {
+        if (failAt == Step::Create)
+            return nullptr;
+        auto file = real_.openForAppend(path);
+        if (!file)
+            return nullptr;
+        return std::make_unique<Appending>(std::move(file), appendsBeforeFull);
+    }
 
   private:
     class Output final : public storage::OutputFile {
@@ -84,6 +95,26 @@ class FaultyFileSystem final : public storage::FileSystem {
       private:
         std::unique_ptr<storage::OutputFile> real_;
         Step failAt_;
+    };
+
+    class Appending final : public storage::AppendingFile {
+      public:
+        Appending(std::unique_ptr<storage::AppendingFile> real, int left)
+            : real_(std::move(real)), left_(left) {}
+        bool wasEmpty() const override { return real_->wasEmpty(); }
+        const std::string& firstLine() const override { return real_->firstLine(); }
+        bool endsMidLine() const override { return real_->endsMidLine(); }
+        bool append(std::string_view bytes) override {
+            if (left_ == 0)
+                return false;
+            if (left_ > 0)
+                --left_;
+            return real_->append(bytes);
+        }
+
+      private:
+        std::unique_ptr<storage::AppendingFile> real_;
+        int left_;
     };
 
     storage::PosixFileSystem real_;

@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "ui/pages/port_list.h"
+#include "ui/window/progress_dialog.h"
 #include "widgets/digit_group.h"
 #include "widgets/lamp.h"
 #include "widgets/numeric_field.h"
@@ -155,15 +156,17 @@ TEST_F(WindowTest, pickingASkinSavesItAndChangesTheLook) {
     EXPECT_NE(savedSettings().find("SKIN=3\r\n"), std::string::npos);
 }
 
-TEST_F(WindowTest, importAndExportRunUnderTheBusyCursorAndReportTheirOutcome) {
+TEST_F(WindowTest, importAndExportRunWhileTheWindowStaysFreeAndReportTheirOutcome) {
     settings("", true);
     open();
     click(controls::Bt_Open);
     click(controls::Bt_Importa);  // takes the port from the running link
+    // The click returns at once; the transfer goes on under the progress dialog.
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !dialogs_.boxes.empty(); }, 10'000));
     ASSERT_EQ(dialogs_.boxes.size(), 1u);
     EXPECT_EQ(dialogs_.boxes[0].text, "Dati importati correttamente");
-    EXPECT_TRUE(dialogs_.boxes[0].observed);             // under the wait cursor
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);  // gone once the transfer is over
+    EXPECT_FALSE(dialogs_.boxes[0].observed) << "no wait cursor over a window that answers";
+    EXPECT_EQ(window_->progress().dialog(), nullptr) << "closed before the outcome";
     EXPECT_NE(control<widgets::NumericField>(controls::Ed_Id_Orvane)->value(), 0.0);
     EXPECT_EQ(text(controls::Bt_Open), "Avvia");
     EXPECT_EQ(text(controls::Vr_String), "Fermo");
@@ -171,10 +174,10 @@ TEST_F(WindowTest, importAndExportRunUnderTheBusyCursorAndReportTheirOutcome) {
     dialogs_.boxes.clear();
     dialogs_.answers = {true, true};
     click(controls::Bt_Scrivi_Eeprom);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return dialogs_.boxes.size() >= 3; }, 10'000));
     ASSERT_EQ(dialogs_.boxes.size(), 3u);
     EXPECT_EQ(dialogs_.boxes[0].kind, Box::Question);
     EXPECT_EQ(dialogs_.boxes[1].kind, Box::ChangeQuestion);
-    EXPECT_TRUE(dialogs_.boxes[1].observed);
     const std::string& outcome = dialogs_.boxes[2].text;
     EXPECT_EQ(outcome.substr(0, outcome.find('\n')), "Dati esportati correttamente");
     // The unit's memory was kept beside the program's settings before it was written.

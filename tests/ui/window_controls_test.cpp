@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
@@ -32,6 +33,7 @@
 #include "ui/pages/advanced_page.h"
 #include "ui/pages/control_widgets.h"
 #include "ui/pages/grid_service_page.h"
+#include "ui/pages/journal_page.h"
 #include "ui/pages/lan_page.h"
 #include "ui/pages/link_strip.h"
 #include "ui/pages/parameters_page.h"
@@ -82,6 +84,7 @@ std::string ExpectedClass(const std::string& name) {
         {controls::Tab_Lan.name(), "orvane::ui::LanPage"},
         {controls::Tab_Orologio.name(), "orvane::ui::AdvancedPage"},
         {controls::Tab_Cei_021.name(), "orvane::ui::GridServicePage"},
+        {controls::Tab_Registro.name(), "orvane::ui::JournalPage"},
         {controls::Lb_Data.name(), "orvane::widgets::StyledLabel"},
         {controls::Lb_Ora.name(), "orvane::widgets::StyledLabel"},
         {controls::Bt_Carica_Completa.name(), "orvane::widgets::LargeButton"},
@@ -117,6 +120,7 @@ std::string ExpectedClass(const std::string& name) {
         {"VrUserLed", "orvane::widgets::Lamp"},
         {"Vr", "orvane::widgets::DigitGroup"},
         {"Trend_", "orvane::widgets::TrendChart"},
+        {"Tv_", "QTableView"},
         {"Immagine_", "orvane::ui::ProductPicture"},
     };
     if (const auto it = exceptions.find(name); it != exceptions.end())
@@ -127,7 +131,7 @@ std::string ExpectedClass(const std::string& name) {
     return "(no class for this name)";
 }
 
-// The six pages in the page control at its design size with the strip under it, as the
+// The seven pages in the page control at its design size with the strip under it, as the
 // window holds them, laid out in the program's 8-point font.
 class WindowControls : public ::testing::Test {
   protected:
@@ -145,6 +149,7 @@ class WindowControls : public ::testing::Test {
         tabs->addTab(new LanPage, QString());
         tabs->addTab(new AdvancedPage, QString());
         tabs->addTab(new GridServicePage, QString());
+        tabs->addTab(new JournalPage, QString());
         tabs->setFixedSize(1097, 649);
         column->addWidget(tabs);
         column->addWidget(strip = new LinkStrip);
@@ -426,9 +431,18 @@ void Settle() {
     }
 }
 
+// Inside a scroll area (the journal's table) Qt places its own parts: a scroll bar's
+// container is zero high while nothing needs scrolling.
+bool InsideScrollArea(const QWidget* w) {
+    for (const QWidget* p = w->parentWidget(); p != nullptr; p = p->parentWidget())
+        if (qobject_cast<const QAbstractScrollArea*>(p) != nullptr)
+            return true;
+    return false;
+}
+
 void ExpectTidy(QWidget* page, const std::string& context) {
     for (QWidget* w : page->findChildren<QWidget*>()) {
-        if (!w->isVisible() || w->isWindow())
+        if (!w->isVisible() || w->isWindow() || InsideScrollArea(w))
             continue;
         const std::string name = w->objectName().toStdString();
         // A list's least size goes stale when the window refills it; it needs its longest entry.

@@ -1,13 +1,17 @@
 // The live link as the window runs it (`Timer1Timer`): the unit's part of the tick
-// (`LiveMonitor`, with the window's presenter as its first sink and the clock-setting fields
-// as what the clock command sends), then the window's own part, the PC clock copied into
-// those fields while `Ck_Agg_Clock` is on. Owned by the program root (`Program`) for the
-// whole run; window thread only.
+// (`LiveMonitor`, with the window's presenter as its first sink, then the program's other
+// sinks, and the clock-setting fields as what the clock command sends), then the window's
+// own part, the PC clock copied into those fields while `Ck_Agg_Clock` is on. Owned by the
+// program root (`Program`) for the whole run; window thread only.
 #pragma once
+
+#include <vector>
 
 #include "catalogue/message_catalogue.h"
 #include "frontend/screen.h"
+#include "journal/event_sink.h"
 #include "link/device_link.h"
+#include "monitor/bus_health.h"
 #include "monitor/clock_setting.h"
 #include "monitor/device_replug.h"
 #include "monitor/live_monitor.h"
@@ -20,12 +24,14 @@ namespace orvane::ui {
 
 class LiveDisplay {
   public:
-    // Every reference must outlive this object; `cycleWatcher` is told of every completed
-    // poll cycle.
+    // Every reference, and every sink, must outlive this object. `laterSinks` take each
+    // snapshot after the presenter; `events` hears of the commands the cycle sends and of a
+    // lost and found device; `health` is told of every completed poll cycle and reconnect.
     LiveDisplay(link::DeviceLink& link, monitor::PollState& poll, monitor::RealtimeData& data,
                 frontend::Screen& screen, const frontend::ScreenReader& input,
                 const monitor::LocalClock& clock, const catalogue::Language& language,
-                monitor::CycleWatcher& cycleWatcher);
+                monitor::BusHealth& health, std::vector<monitor::SnapshotSink*> laterSinks = {},
+                journal::EventSink& events = journal::NoEvents());
     LiveDisplay(const LiveDisplay&) = delete;
     LiveDisplay& operator=(const LiveDisplay&) = delete;
 

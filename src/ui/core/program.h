@@ -15,10 +15,16 @@
 #include <vector>
 
 #include "catalogue/message_catalogue.h"
+#include "frontend/chart_contents.h"
 #include "frontend/file_dialogs.h"
 #include "frontend/operator_dialogs.h"
 #include "frontend/screen.h"
 #include "frontend/transfer_progress.h"
+#include "journal/file_export.h"
+#include "journal/journal.h"
+#include "journal/journal_buttons.h"
+#include "journal/recorder.h"
+#include "journal/snapshot_events.h"
 #include "link/delay.h"
 #include "link/device_link.h"
 #include "link/monotonic_clock.h"
@@ -46,6 +52,7 @@
 #include "storage/program_settings.h"
 #include "storage/safe_write_files.h"
 #include "storage/working_directory.h"
+#include "ui/core/chart_export.h"
 #include "ui/core/live_display.h"
 
 namespace orvane::ui {
@@ -55,6 +62,7 @@ namespace orvane::ui {
 struct ProgramServices {
     frontend::Screen& screen;
     const frontend::ScreenReader& input;
+    const frontend::ChartContents& charts;  // what the trend charts hold and show
     frontend::OperatorDialogs& dialogs;
     frontend::FileDialogs& fileDialogs;
     monitor::PollTimer& pollTimer;
@@ -75,6 +83,9 @@ struct ProgramServices {
     link::LinkEvents* linkEvents = nullptr;
     // The dialog the transfers show while they run; nothing: none.
     frontend::TransferProgress* progress = nullptr;
+    // Further takers of each tick's snapshot, after the window's presenter (a program
+    // without a window reads the unit through them).
+    std::vector<monitor::SnapshotSink*> snapshotSinks = {};
 };
 
 // The members are the graph itself, public so that the window's sequences, the handlers and
@@ -96,6 +107,15 @@ class Program {
     monitor::RealtimeData data;
     params::ParameterSet parameters;
     monitor::BusHealth busHealth;  // told of every exchange by the link, of every cycle
+
+    // What the program remembers of the run: the journal, fed by every operation below and
+    // by each snapshot; the recording; the exports of the journal and the charts.
+    journal::Journal journal;
+    journal::ExportServices exports;
+    journal::SnapshotEvents snapshotEvents;
+    journal::Recorder recorder;
+    journal::JournalButtons journalButtons;
+    ChartExport chartExport;
 
     // The objects that work on it.
     LiveDisplay live;  // Timer1Timer: the unit's tick, its presenter, the PC clock

@@ -102,6 +102,7 @@ void Session::applyLanguage() {
                   p.link.IsPortOpen(), p.poll);
     p.marks.RefreshAll();  // their tips in the new language
     p.busLine.refresh();
+    p.recorder.showState();
     // Entries without a device say so in the new language, on the port that was selected.
     const int selectedPort = p.services.input.listIndex(PortList);
     fillPortList();

@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTableView>
+#include <concepts>
 #include <utility>
 
 #include "frontend/control_table.h"
@@ -62,6 +64,7 @@ ORVANE_WIDGET_FOR(DigitGroup, widgets::DigitGroup)
 ORVANE_WIDGET_FOR(MatrixLine, widgets::LedMatrixLine)
 ORVANE_WIDGET_FOR(DatePicker, QDateEdit)
 ORVANE_WIDGET_FOR(TrendChart, widgets::TrendChart)
+ORVANE_WIDGET_FOR(EventTable, QTableView)
 ORVANE_WIDGET_FOR(Picture, ProductPicture)
 #undef ORVANE_WIDGET_FOR
 
@@ -79,6 +82,16 @@ inline QString ObjectName(frontend::AnyControl control) {
 template <frontend::ControlKind K, class... Args>
 WidgetOf<K>* Build(frontend::Control<K> control, Args&&... args) {
     auto* widget = new WidgetOf<K>(std::forward<Args>(args)...);
+    widget->setObjectName(ObjectName(control));
+    return widget;
+}
+
+// The same as a subclass that adds behaviour to the kind's class. Without a meta-object of
+// its own, it still passes the window's check of each control's exact class.
+template <class Class, frontend::ControlKind K, class... Args>
+requires std::derived_from<Class, WidgetOf<K>> Class* BuildAs(frontend::Control<K> control,
+                                                              Args&&... args) {
+    auto* widget = new Class(std::forward<Args>(args)...);
     widget->setObjectName(ObjectName(control));
     return widget;
 }

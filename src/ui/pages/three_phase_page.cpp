@@ -117,6 +117,8 @@ ThreePhasePage::ThreePhasePage(QWidget* parent) : QWidget(parent) {
     buttons->addWidget(Button(controls::Bt_Pul_Trend_Trifase));
     buttons->addWidget(Button(controls::Button3, QStringLiteral("-->")));
     buttons->addStretch();
+    buttons->addWidget(Button(controls::Bt_Esporta_Trifase_Csv));
+    buttons->addWidget(Button(controls::Bt_Esporta_Trifase_Png));
     right->addLayout(buttons);
 }
 

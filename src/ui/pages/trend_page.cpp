@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "ui/pages/control_widgets.h"
+#include "ui/pages/fitted_button.h"
 #include "ui/pages/page_building.h"
 #include "ui/pages/realtime_data_column.h"
 #include "widgets/trend_chart.h"
@@ -54,6 +55,12 @@ TrendPage::TrendPage(QWidget* parent) : QWidget(parent) {
     controls->addWidget(Button(controls::Bt_Clear_Trend));
     controls->addWidget(Button(controls::Button23, QStringLiteral("-->")));
     controls->addStretch();
+    // What the program remembers of the chart: a recording of every value, and the records
+    // and the picture the chart holds now.
+    controls->addWidget(BuildAs<FittedButton>(controls::Bt_Registra));  // counts its rows
+    controls->addSpacing(12);
+    controls->addWidget(Button(controls::Bt_Esporta_Trend_Csv));
+    controls->addWidget(Button(controls::Bt_Esporta_Trend_Png));
     right->addLayout(controls);
 }
 

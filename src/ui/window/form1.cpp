@@ -5,7 +5,9 @@
 #include <QComboBox>
 #include <QShowEvent>
 #include <QTabWidget>
+#include <QTableView>
 #include <QVBoxLayout>
+#include <tuple>
 
 #include "link/posix_serial_port.h"
 #include "params/field_table.h"
@@ -13,6 +15,7 @@
 #include "ui/pages/advanced_page.h"
 #include "ui/pages/control_widgets.h"
 #include "ui/pages/grid_service_page.h"
+#include "ui/pages/journal_page.h"
 #include "ui/pages/lan_page.h"
 #include "ui/pages/link_strip.h"
 #include "ui/pages/parameters_page.h"
@@ -21,6 +24,7 @@
 #include "ui/pages/trend_page.h"
 #include "ui/skins/skin_switcher.h"
 #include "ui/window/accessible_names.h"
+#include "ui/window/journal_table_model.h"
 #include "ui/window/progress_dialog.h"
 #include "ui/window/qt_dialogs.h"
 #include "ui/window/qt_link_events.h"
@@ -65,6 +69,7 @@ Form1::Form1(SkinSwitcher& skins, Form1Options options) : skins_(skins) {
     ui::ProgramServices services{
         *screen_,
         *screen_,
+        *screen_,
         options.dialogs != nullptr ? *options.dialogs : *qtDialogs_,
         options.fileDialogs != nullptr ? *options.fileDialogs : *qtDialogs_,
         *this,
@@ -84,6 +89,9 @@ Form1::Form1(SkinSwitcher& skins, Form1Options options) : skins_(skins) {
     session_ = std::make_unique<Session>(services, static_cast<WindowFrame&>(*this));
     progress_->setLanguage(session_->program().language);
 
+    journalModel_ =
+        new JournalTableModel(session_->program().journal, session_->program().language, this);
+    static_cast<QTableView*>(screen_->widget(controls::Tv_Registro))->setModel(journalModel_);
     connectHandlers();
     auto* ports = static_cast<PortList*>(screen_->widget(controls::Cb_Sel_Porta));
     connect(ports, &QComboBox::currentTextChanged, ports, &QWidget::setToolTip);
@@ -108,7 +116,10 @@ void Form1::labelPortEntries() {
     ports->setToolTip(ports->currentText());
 }
 
-Form1::~Form1() = default;
+Form1::~Form1() {
+    // The journal table's model listens to the session's journal, which goes first.
+    delete journalModel_;
+}
 
 void Form1::buildLayout() {
     resize(ClientSize);
@@ -121,6 +132,7 @@ void Form1::buildLayout() {
     pages_->addTab(new LanPage, QString());
     pages_->addTab(new AdvancedPage, QString());
     pages_->addTab(new GridServicePage, QString());
+    pages_->addTab(new JournalPage, QString());
     pages_->setCurrentIndex(0);
 
     auto* layout = new QVBoxLayout(this);
@@ -175,6 +187,22 @@ void Form1::connectHandlers() {
     auto* trend = static_cast<widgets::TrendChart*>(screen_->widget(controls::Trend_1));
     onPick(controls::Cb_Scala, [trend](int index) { trend->setLeftScaleChannel(index + 1); });
 
+    // What the program remembers: the recording, the charts' exports and the journal.
+    onCommand(controls::Bt_Registra, [&s] { s.recorder.Bt_RegistraClick(); });
+    ChartExport& charts = s.chartExport;
+    for (const auto& [which, records, picture] :
+         {std::tuple{frontend::Chart::Trend1, Clickable(controls::Bt_Esporta_Trend_Csv),
+                     Clickable(controls::Bt_Esporta_Trend_Png)},
+          std::tuple{frontend::Chart::Trifase, Clickable(controls::Bt_Esporta_Trifase_Csv),
+                     Clickable(controls::Bt_Esporta_Trifase_Png)}}) {
+        const frontend::Chart chart = which;
+        onCommand(records, [&charts, chart] { charts.saveRecords(chart); });
+        onCommand(picture, [&charts, chart] { charts.savePicture(chart); });
+    }
+    journal::JournalButtons& journal = s.journalButtons;
+    onCommand(controls::Bt_Esporta_Registro, [&journal] { journal.Bt_Esporta_RegistroClick(); });
+    onCommand(controls::Bt_Pulisci_Registro, [&journal] { journal.Bt_Pulisci_RegistroClick(); });
+
     // Commands to the unit.
     monitor::DeviceCommands& c = s.commands;
     onCommand(controls::Bt_Blocco, [&c] { c.Bt_BloccoClick(); });
@@ -187,12 +215,12 @@ void Form1::connectHandlers() {
 
     // Parameters: the unit's memory, the defaults, the battery type and the files.
     onCommand(controls::Bt_Scrivi_Eeprom,
-              [this, &s] { blocking([&s] { s.parameterExport.Bt_Scrivi_EepromClick(); }); });
+              [this, &s] { runTransfer([&s] { s.parameterExport.Bt_Scrivi_EepromClick(); }); });
     onCommand(controls::Bt_Importa,
-              [this, &s] { blocking([&s] { s.parameterImport.Bt_ImportaClick(); }); });
+              [this, &s] { runTransfer([&s] { s.parameterImport.Bt_ImportaClick(); }); });
     onCommand(controls::Bt_Defaut, [&s] { s.defaults.Bt_DefautClick(); });
     onCommand(controls::Bt_Confronta,
-              [this, &s] { blocking([&s] { s.parameterCompare.Bt_ConfrontaClick(); }); });
+              [this, &s] { runTransfer([&s] { s.parameterCompare.Bt_ConfrontaClick(); }); });
     onPick(controls::Cb_Tipo_Batt, [this, &s] {
         s.freeConfiguration.Cb_Tipo_BattChange();
         refreshAccessibleNames();  // the free rows are captioned only while shown
@@ -217,6 +245,7 @@ void Form1::connectHandlers() {
     onPick(controls::Cb_Sel_Lingua, [this, &session] {
         session.Cb_Sel_LinguaChange();
         labelPortEntries();  // the list came back in the new language
+        journalModel_->languageChanged();
         refreshAccessibleNames();
     });
 }
@@ -231,7 +260,13 @@ void Form1::Timer1Timer() {
     inTick_ = false;
 }
 
-void Form1::blocking(const std::function<void()>& transfer) {
+void Form1::runTransfer(const std::function<void()>& transfer) {
+    // On the event-driven link the transfer only begins here and the progress dialog tells
+    // how it goes; a wait cursor would stand over a window that answers.
+    if (linkEvents_ != nullptr) {
+        transfer();
+        return;
+    }
     const BusyCursor busy;
     transfer();
 }
@@ -247,6 +282,7 @@ void Form1::showEvent(QShowEvent* event) {
     shown_ = true;
     session_->FormShow();
     labelPortEntries();
+    journalModel_->languageChanged();
     refreshAccessibleNames();
 }
 

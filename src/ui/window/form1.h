@@ -1,4 +1,4 @@
-// The program's one window: the page control `Pg_Controllo` with its six pages, the link
+// The program's one window: the page control `Pg_Controllo` with its seven pages, the link
 // strip under it and the poll timer `Timer1`. It only wires: the pages build the controls
 // from the control table, QtScreen lets the cores write and read them by handle, the timer
 // runs while the link control says so, and every event handler forwards to the session,
@@ -33,6 +33,7 @@ class LinkEvents;
 
 namespace orvane::ui {
 
+class JournalTableModel;
 class QtDialogs;
 class QtScreen;
 class QtTransferProgress;
@@ -87,8 +88,9 @@ class Form1 final : public QWidget, private WindowFrame, private monitor::PollTi
     void labelPortEntries();
     void Timer1Timer();
     void refreshAccessibleNames();
-    // Runs a parameter transfer that blocks the window, under the wait cursor.
-    void blocking(const std::function<void()>& transfer);
+    // Starts a parameter transfer; on the blocking link it runs to its end under the wait
+    // cursor.
+    void runTransfer(const std::function<void()>& transfer);
 
     SkinSwitcher& skins_;
     QTabWidget* pages_ = nullptr;
@@ -108,6 +110,7 @@ class Form1 final : public QWidget, private WindowFrame, private monitor::PollTi
     storage::PosixFileSystem files_;
     storage::ProcessWorkingDirectory workingDirectory_;
     std::unique_ptr<Session> session_;
+    JournalTableModel* journalModel_ = nullptr;  // the journal table's, owned by the window
 };
 
 }  // namespace orvane::ui

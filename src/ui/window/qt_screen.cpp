@@ -1,6 +1,7 @@
 #include "ui/window/qt_screen.h"
 
 #include <QAbstractButton>
+#include <QBuffer>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QGroupBox>
@@ -13,6 +14,7 @@
 #include <stdexcept>
 
 #include "ui/pages/control_widgets.h"
+#include "ui/pages/fitted_button.h"
 #include "ui/window/qt_text.h"
 #include "widgets/digit_group.h"
 #include "widgets/lamp.h"
@@ -118,7 +120,10 @@ void QtScreen::setText(frontend::TextControl control, std::string_view text) {
             static_cast<QLineEdit*>(w)->setText(t);
             break;
         default:  // the buttons and boxes
-            static_cast<QAbstractButton*>(w)->setText(t);
+            if (auto* fitted = dynamic_cast<FittedButton*>(w))
+                fitted->relabel(t);
+            else
+                static_cast<QAbstractButton*>(w)->setText(t);
             break;
     }
 }
@@ -295,6 +300,28 @@ bool QtScreen::isVisible(AnyControl control) const {
 frontend::CalendarDate QtScreen::date(frontend::DateControl control) const {
     const QDate d = as<QDateEdit>(control)->date();
     return {d.year(), d.month(), d.day()};
+}
+
+static_assert(widgets::kTrendChannels == frontend::ChartChannels);
+
+std::vector<frontend::ChartRecord> QtScreen::heldRecords(frontend::Chart which) const {
+    std::vector<frontend::ChartRecord> records;
+    const auto& held = chart(which)->model().records();
+    records.reserve(held.size());
+    for (const widgets::TrendRecord& r : held) {
+        frontend::ChartRecord record{r.timeMs, {}};
+        std::copy(r.values.begin(), r.values.end(), record.values.begin());
+        records.push_back(record);
+    }
+    return records;
+}
+
+std::string QtScreen::pictureAsPng(frontend::Chart which) const {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly) || !chart(which)->grab().save(&buffer, "PNG"))
+        return {};
+    return bytes.toStdString();
 }
 
 }  // namespace orvane::ui

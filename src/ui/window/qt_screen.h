@@ -6,13 +6,14 @@
 // such control (in every build: the table and the pages are built from one source, so a
 // mismatch can only come from a page that forgot a control, and a window that silently drops
 // writes would hide it). Programmatic writes never raise the window's change handlers: those
-// listen to the operator's actions only.
+// listen to the operator's actions only. It also hands out what the charts hold for export.
 // Owned by the window; window thread only.
 #pragma once
 
 #include <array>
 #include <string>
 
+#include "frontend/chart_contents.h"
 #include "frontend/screen.h"
 
 class QTabWidget;
@@ -24,7 +25,9 @@ class TrendChart;
 
 namespace orvane::ui {
 
-class QtScreen final : public frontend::Screen, public frontend::ScreenReader {
+class QtScreen final : public frontend::Screen,
+                       public frontend::ScreenReader,
+                       public frontend::ChartContents {
   public:
     // `window` is `Form1` and holds every control of the table; `pages` is the page control
     // whose pages' captions and visibility are their tabs'. Both must outlive this object.
@@ -57,6 +60,9 @@ class QtScreen final : public frontend::Screen, public frontend::ScreenReader {
     std::string text(frontend::TextControl control) const override;
     bool isVisible(frontend::AnyControl control) const override;
     frontend::CalendarDate date(frontend::DateControl control) const override;
+
+    std::vector<frontend::ChartRecord> heldRecords(frontend::Chart chart) const override;
+    std::string pictureAsPng(frontend::Chart chart) const override;
 
     // The text a control shows (a list: its current entry), or nothing for a control without
     // one; accessible names are built from it.
