@@ -9,6 +9,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -23,6 +24,7 @@
 #include "ui/skins/skin_switcher.h"
 #include "ui/window/change_list_dialog.h"
 #include "ui/window/form1.h"
+#include "ui/window/progress_dialog.h"
 #include "ui/window/program_font.h"
 #include "ui/window/qt_screen.h"
 
@@ -35,8 +37,8 @@ namespace {
 // set) and answered No.
 class UnattendedOperator final : public orvane::frontend::OperatorDialogs {
   public:
-    void inform(std::string_view text) override { print("info", text); }
-    void showError(std::string_view text) override { print("error", text); }
+    void inform(std::string_view text) override { end("info", text); }
+    void showError(std::string_view text) override { end("error", text); }
     bool askYesNo(std::string_view text) override {
         const bool yes = yesOnce;
         yesOnce = false;
@@ -49,14 +51,20 @@ class UnattendedOperator final : public orvane::frontend::OperatorDialogs {
     }
     void showChanges(const orvane::frontend::ChangeList& changes) override {
         shoot(changes, orvane::ui::ChangeListDialog::Buttons::Ok);
+        ++outcomes;
     }
 
     QWidget* parent = nullptr;
     QString listShot;
     bool yesOnce = false;
     int shots = 0;
+    int outcomes = 0;  // the closing boxes of transfers so far
 
   private:
+    void end(const char* kind, std::string_view text) {
+        print(kind, text);
+        ++outcomes;
+    }
     void shoot(const orvane::frontend::ChangeList& changes,
                orvane::ui::ChangeListDialog::Buttons buttons) {
         print("changes", changes.message);
@@ -128,6 +136,15 @@ void Press(orvane::ui::Form1& window,
            orvane::frontend::Control<orvane::frontend::ControlKind::Button> button) {
     static_cast<QAbstractButton*>(window.screen().widget(button))->click();
     QTest::qWait(300);  // the handler runs from a queued call
+}
+
+// A transfer runs on the window's loop after its button returns: its closing box ends it.
+void PressAndAwaitOutcome(orvane::ui::Form1& window, UnattendedOperator& nobody,
+                          orvane::frontend::Control<orvane::frontend::ControlKind::Button> button) {
+    const int before = nobody.outcomes;
+    Press(window, button);
+    if (!QTest::qWaitFor([&] { return nobody.outcomes > before; }, 15'000))
+        std::fprintf(stderr, "a transfer did not end within 15 s\n");
 }
 
 }  // namespace
@@ -203,13 +220,29 @@ int main(int argc, char* argv[]) {
     for (int language : {0, 1}) {
         const QString lang = language == 0 ? QStringLiteral("it") : QStringLiteral("en");
         Pick(window, controls::Cb_Sel_Lingua, language);
+        // The import's progress dialog, grabbed while it reads.
+        const int before = nobody.outcomes;
+        Press(window, controls::Bt_Importa);
+        const auto reading = [&window] {
+            const QDialog* dialog = window.progress().dialog();
+            return dialog != nullptr && dialog->isVisible();
+        };
+        if (QTest::qWaitFor(reading, 5'000)) {
+            QTest::qWait(150);
+            if (window.progress().dialog() != nullptr &&
+                window.progress().dialog()->grab().save(
+                    QStringLiteral("%1/%2-dialog-progress.png").arg(out, lang)))
+                ++written;
+        }
+        if (!QTest::qWaitFor([&] { return nobody.outcomes > before; }, 15'000))
+            std::fprintf(stderr, "the import did not end within 15 s\n");
         Type(window, controls::Ed_Capacita, "300");
         Type(window, controls::Ed_Finecarica, "570");
         nobody.listShot = QStringLiteral("%1/%2-dialog-compare.png").arg(out, lang);
-        Press(window, controls::Bt_Confronta);
+        PressAndAwaitOutcome(window, nobody, controls::Bt_Confronta);
         nobody.listShot = QStringLiteral("%1/%2-dialog-export.png").arg(out, lang);
         nobody.yesOnce = true;
-        Press(window, controls::Bt_Scrivi_Eeprom);
+        PressAndAwaitOutcome(window, nobody, controls::Bt_Scrivi_Eeprom);
         Type(window, controls::Ed_Capacita, "20");
         QTest::qWait(200);
         if (window.grab().save(QStringLiteral("%1/%2-out-of-range.png").arg(out, lang)))

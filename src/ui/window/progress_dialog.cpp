@@ -83,6 +83,10 @@ void QtTransferProgress::refuseCancel(std::string_view why) {
         dialog_->refuseCancel(ToQString(why));
 }
 
+QDialog* QtTransferProgress::dialog() const {
+    return dialog_.get();
+}
+
 bool QtTransferProgress::cancelRequested() const {
     return dialog_ && dialog_->cancelRequested();
 }

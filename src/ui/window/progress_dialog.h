@@ -10,6 +10,7 @@
 #include "catalogue/message_catalogue.h"
 #include "frontend/transfer_progress.h"
 
+class QDialog;
 class QWidget;
 
 namespace orvane::ui {
@@ -31,7 +32,7 @@ class QtTransferProgress final : public frontend::TransferProgress {
     void close() override;
 
     // The dialog while open, else null (for tests and window shots).
-    ProgressDialog* dialog() const { return dialog_.get(); }
+    QDialog* dialog() const;
 
   private:
     QWidget& window_;
