@@ -187,6 +187,19 @@ TEST_F(WindowTest, importAndExportRunWhileTheWindowStaysFreeAndReportTheirOutcom
         EXPECT_NE(outcome.find(kept.path().string()), std::string::npos) << outcome;
 }
 
+TEST_F(WindowTest, closingTheWindowDuringAnImportAbandonsItQuietly) {
+    settings("", true);
+    open();
+    click(controls::Bt_Importa);
+    ASSERT_TRUE(
+        QTest::qWaitFor([this] { return window_->progress().dialog() != nullptr; }, 10'000));
+    EXPECT_TRUE(window_->close());
+    EXPECT_EQ(window_->progress().dialog(), nullptr);
+    EXPECT_EQ(text(controls::Bt_Open), "Avvia");
+    window_.reset();  // nothing of the import may outlive the window
+    EXPECT_TRUE(dialogs_.boxes.empty());
+}
+
 TEST_F(WindowTest, aFieldTypedOutsideItsLimitsIsMarkedUntilCorrected) {
     open();
     window_->pages().setCurrentWidget(control(controls::Tab_Parametri));

@@ -24,8 +24,8 @@
 #include "ui/skins/skin_switcher.h"
 #include "ui/window/change_list_dialog.h"
 #include "ui/window/form1.h"
-#include "ui/window/progress_dialog.h"
 #include "ui/window/program_font.h"
+#include "ui/window/progress_dialog.h"
 #include "ui/window/qt_screen.h"
 
 namespace controls = orvane::frontend::controls;

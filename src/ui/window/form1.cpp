@@ -287,10 +287,13 @@ void Form1::showEvent(QShowEvent* event) {
 }
 
 void Form1::closeEvent(QCloseEvent* event) {
-    if (session_->FormCloseQuery())
-        event->accept();
-    else
+    if (!session_->FormCloseQuery()) {
         event->ignore();
+        return;
+    }
+    // A transfer under way was abandoned with the port: it will not close its dialog.
+    progress_->close();
+    event->accept();
 }
 
 void Form1::moveTo(int left, int top) {
