@@ -203,19 +203,8 @@ std::size_t PosixSerialPort::write(std::span<const std::uint8_t> bytes) {
         return 0;
     const auto deadline =
         Clock::now() + std::chrono::milliseconds(WriteMsPerByte * bytes.size() + WriteMsConstant);
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd_, bytes.data() + done, bytes.size() - done);
-        if (n > 0) {
-            done += static_cast<std::size_t>(n);
-            continue;
-        }
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0 && errno != EAGAIN) {
-            markVanished(errno);
-            break;
-        }
+    std::size_t done = writeSome(bytes);
+    while (done < bytes.size() && !vanished_) {
         // The driver's buffer is full: wait for room, but not past the write time-out.
         pollfd p{fd_, POLLOUT, 0};
         const int ready = ::poll(&p, 1, PollTimeoutMs(deadline - Clock::now()));
@@ -227,6 +216,7 @@ std::size_t PosixSerialPort::write(std::span<const std::uint8_t> bytes) {
             vanished_ = true;
             break;
         }
+        done += writeSome(bytes.subspan(done));
     }
     return done;
 }
