@@ -12,6 +12,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "catalogue/message_catalogue.h"
+
 namespace orvane::frontend {
 
 // The widget classes the window is built from (the Qt binding maps each to its class).
@@ -57,8 +59,10 @@ struct ControlCaption {
     int row = 0;  // catalogue row for Row, RowWithProduct and FreeRow
 };
 
-// The words of the caption column in `controls.def`.
+// The words of the caption column in `controls.def`. Rows added since the table's first
+// release are named (`row::JournalPage`), so renumbered catalogue rows carry the captions along.
 namespace caption_column {
+namespace row = catalogue::row;
 inline constexpr ControlCaption NoCaption{};
 inline constexpr ControlCaption SetElsewhere{CaptionSource::Elsewhere, 0};
 constexpr ControlCaption Caption(int row) {
