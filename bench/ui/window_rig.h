@@ -45,6 +45,14 @@ inline double PeakResidentMegabytes() {
     return double(usage.ru_maxrss) / 1024.0;
 }
 
+// How often the kernel took the processor from the process while it could have run on (a
+// shared machine's stalls that are not the program's).
+inline double InvoluntarySwitches() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_nivcsw);
+}
+
 // Percent of a core the process used while `run` ran.
 template <typename Run>
 double CpuPercent(Run run) {
