@@ -173,6 +173,7 @@ void CpuWhilePolling(benchmark::State& state) {
         WindowRig blocking(WindowRigOptions{.blockingLink = true});
         WindowRig* const rigs[] = {&eventDriven, &blocking};
         double percent[2] = {0, 0};
+        double wakeUps[2] = {0, 0};
         for (int round = 0; round < rounds; ++round) {
             for (int path = 0; path < 2; ++path) {
                 WindowRig& rig = *rigs[path];
@@ -181,7 +182,9 @@ void CpuWhilePolling(benchmark::State& state) {
                     return;
                 }
                 RunLoop(1'000);  // past the first cycle's answers
+                const double waitsBefore = orvane::bench::VoluntarySwitches();
                 percent[path] += orvane::bench::CpuPercent([&] { RunLoop(roundSeconds * 1000); });
+                wakeUps[path] += orvane::bench::VoluntarySwitches() - waitsBefore;
                 rig.button(controls::Bt_Open)->click();  // stop
                 RunLoop(200);
             }
@@ -189,6 +192,9 @@ void CpuWhilePolling(benchmark::State& state) {
         state.counters["cpu_pct_event_driven"] = percent[0] / rounds;
         state.counters["cpu_pct_blocking"] = percent[1] / rounds;
         state.counters["difference_points"] = (percent[0] - percent[1]) / rounds;
+        const double polledSeconds = double(rounds) * roundSeconds;
+        state.counters["wakeups_per_s_event_driven"] = wakeUps[0] / polledSeconds;
+        state.counters["wakeups_per_s_blocking"] = wakeUps[1] / polledSeconds;
         state.counters["peak_rss_mb"] = orvane::bench::PeakResidentMegabytes();
     }
 }

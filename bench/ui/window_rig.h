@@ -53,6 +53,13 @@ inline double InvoluntarySwitches() {
     return double(usage.ru_nivcsw);
 }
 
+// How often the process gave the processor up to wait (each wake-up of its loop is one).
+inline double VoluntarySwitches() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_nvcsw);
+}
+
 // Percent of a core the process used while `run` ran.
 template <typename Run>
 double CpuPercent(Run run) {
