@@ -6,46 +6,23 @@
 // from constructing the window to its first frame on screen, and the peak resident memory.
 //
 //   build-bench/bin/window_bench [--benchmark_filter=paced:1]   (60 s of polling each)
-#include <benchmark/benchmark.h>
-#include <sys/resource.h>
-
-#include <QAbstractButton>
-#include <QApplication>
 #include <QElapsedTimer>
-#include <QTest>
-#include <chrono>
-#include <filesystem>
+#include <QTimer>
+#include <vector>
 
-#include "support/scratch_directory.h"
-#include "support/unit_sim_process.h"
-#include "ui/skins/skin_switcher.h"
-#include "ui/window/form1.h"
-#include "ui/window/program_font.h"
-#include "ui/window/qt_screen.h"
+#include "window_rig.h"
 
 namespace controls = orvane::frontend::controls;
 
 namespace {
 
-using orvane::testing::ScratchDirectory;
+using orvane::bench::WindowRig;
+using orvane::bench::WindowRigOptions;
 using orvane::testing::UnitSimProcess;
 
 constexpr double ByteMs = 10.0 * 1000.0 / 19200.0;
 constexpr double FixedWaitMs = 3.0;
 constexpr double TurnaroundMs = 2.0;
-
-double ProcessorSeconds() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    const auto seconds = [](const timeval& t) { return double(t.tv_sec) + t.tv_usec / 1e6; };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
-
-double PeakResidentMegabytes() {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_maxrss) / 1024.0;
-}
 
 // Times each Timer1 tick: from the timer event reaching the timer to the end of the
 // window's own slot (this object's slot is connected after it).
@@ -90,39 +67,24 @@ void WindowPollingThePacedUnit(benchmark::State& state) {
     if (paced)
         options.push_back("--pace");
     for (auto _ : state) {
-        UnitSimProcess sim(options);
-        if (!sim.ready()) {
-            state.SkipWithError(sim.error().c_str());
+        WindowRig rig(WindowRigOptions{.simulator = options});
+        if (!rig.error().empty()) {
+            state.SkipWithError(rig.error().c_str());
             return;
         }
-        ScratchDirectory folder;
-        const auto previous = std::filesystem::current_path();
-        std::filesystem::current_path(folder.path());
-        folder.write("Charger.INI", "[PORTE]\r\nCOM1=" + sim.slavePath() + "\r\n");
-
-        orvane::ui::SkinSwitcher skins;
-        skins.apply(u"Amakrits");
-        QElapsedTimer startUp;
-        startUp.start();
-        orvane::ui::Form1 window(skins);
-        window.show();
-        if (!QTest::qWaitForWindowExposed(&window)) {
-            state.SkipWithError("the window never showed");
-            return;
-        }
-        QApplication::processEvents();
-        const double startUpMs = startUp.nsecsElapsed() / 1e6;
+        UnitSimProcess& sim = rig.sim();
+        orvane::ui::Form1& window = rig.window();
 
         TickTimer ticks(window.timer1());
         const std::size_t logBefore = sim.loggedFrames().size();
-        const double cpuBefore = ProcessorSeconds();
+        const double cpuBefore = orvane::bench::ProcessorSeconds();
         QElapsedTimer wall;
         wall.start();
-        auto* start = static_cast<QAbstractButton*>(window.screen().widget(controls::Bt_Open));
+        QAbstractButton* start = rig.button(controls::Bt_Open);
         start->click();
         QTest::qWait(seconds * 1000);
         start->click();
-        const double cpu = ProcessorSeconds() - cpuBefore;
+        const double cpu = orvane::bench::ProcessorSeconds() - cpuBefore;
         const double wallSeconds = wall.nsecsElapsed() / 1e9;
 
         std::vector<UnitSimProcess::LoggedFrame> log = sim.loggedFrames();
@@ -133,10 +95,8 @@ void WindowPollingThePacedUnit(benchmark::State& state) {
         state.counters["blocked_to_floor_ratio"] = floor > 0 ? ticks.totalMs / floor : 0;
         state.counters["blocked_ms_per_tick"] = ticks.ticks ? ticks.totalMs / ticks.ticks : 0;
         state.counters["ticks"] = double(ticks.ticks);
-        state.counters["startup_to_shown_ms"] = startUpMs;
-        state.counters["peak_rss_mb"] = PeakResidentMegabytes();
-        window.close();
-        std::filesystem::current_path(previous);
+        state.counters["startup_to_shown_ms"] = rig.startUpMs();
+        state.counters["peak_rss_mb"] = orvane::bench::PeakResidentMegabytes();
     }
 }
 // Seconds of polling; 1: the unit answers at the line's byte time, 0: all at once (what a
@@ -152,10 +112,5 @@ BENCHMARK(WindowPollingThePacedUnit)
 }  // namespace
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QApplication::setFont(orvane::ui::ProgramFont());
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return orvane::bench::RunWindowBenchmarks(argc, argv);
 }
