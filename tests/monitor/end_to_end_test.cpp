@@ -3,10 +3,14 @@
 // read on the line, never a sleep.
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "link/posix_serial_port.h"
 #include "live_rig.h"
 #include "monitor/bus_health.h"
+#include "monitor/device_replug.h"
 #include "monitor/poll_steps.h"
+#include "support/scratch_directory.h"
 #include "support/unit_sim_process.h"
 #include "ui/core/live_display.h"
 
@@ -250,6 +254,89 @@ TEST(EndToEnd, aPortWithoutTheSimulatorGivesTheOpeningError) {
     ASSERT_EQ(rig.dialogs.boxes.size(), 1u);
     EXPECT_EQ(rig.dialogs.boxes[0].text.rfind("Opening Error 5\nDevice not found", 0), 0u)
         << rig.dialogs.boxes[0].text;
+}
+
+// The adapter pulled and plugged back in: the simulator ends (its end of the pseudo-terminal
+// closes, so our end hangs up) and another one comes up behind the same link.
+// A folder for the simulator's link, there before the simulator.
+struct LinkFolder {
+    testing::ScratchDirectory folder;
+    std::string linkPath() const { return folder.file("unit"); }
+};
+
+struct ReplugRig : LinkFolder, SimRig {
+    ReplugRig() : SimRig({"--link", linkPath()}) { ports.setConfigured(0, linkPath()); }
+    std::size_t failedExchanges() const {
+        const BusHealthFigures f = program.busHealth.figures();
+        return f.total() - f.count(link::ExchangeOutcome::Answered);
+    }
+    bool journalled(journal::EventKind kind) const {
+        for (std::size_t i = 0; i < program.journal.size(); ++i)
+            if (program.journal.newest(i).kind == kind &&
+                program.journal.newest(i).details == linkPath())
+                return true;
+        return false;
+    }
+};
+
+TEST(EndToEnd, aPulledDeviceIsWaitedForAndPollingGoesOnOnceItIsBack) {
+    ReplugRig rig;
+    ASSERT_TRUE(rig.sim.ready()) << rig.sim.error();
+    rig.control.Bt_OpenClick();
+    rig.tickToCycleStart();
+    ASSERT_EQ(rig.matrix(), "Comunicazione OK");
+    // Pulled in mid-cycle, so that the step it goes on at is not the first.
+    ASSERT_TRUE(rig.tickUntil([&] { return rig.poll.PollStep == poll_step::TrendBlock; }));
+    const std::size_t failedBefore = rig.failedExchanges();
+
+    ASSERT_EQ(rig.sim.stop(), 0);
+    rig.tick();
+    EXPECT_FALSE(rig.link.IsPortOpen()) << "the hang-up is noticed before the tick's exchange";
+    EXPECT_EQ(rig.matrix(), "Riconnessione...");
+    EXPECT_EQ(rig.failedExchanges(), failedBefore) << "nothing was sent into the dead line";
+    EXPECT_TRUE(rig.journalled(journal::EventKind::reconnecting));
+    EXPECT_EQ(rig.screen.text(controls::Bt_Open), "Ferma") << "still started";
+
+    rig.tick(2 * ReplugAttemptTicks);  // attempts while the device is missing
+    EXPECT_FALSE(rig.link.IsPortOpen());
+    EXPECT_EQ(rig.matrix(), "Riconnessione...");
+    EXPECT_EQ(rig.poll.PollStep, poll_step::TrendBlock);
+
+    UnitSimProcess back({"--link", rig.linkPath()});
+    ASSERT_TRUE(back.ready()) << back.error();
+    EXPECT_TRUE(rig.tickUntil([&] { return rig.link.IsPortOpen(); }));
+    EXPECT_TRUE(rig.journalled(journal::EventKind::reconnected));
+    EXPECT_EQ(rig.program.busHealth.figures().reconnects, 1u);
+    ASSERT_TRUE(back.waitForLogLines(2)) << "the cycle's requests reach the new device";
+    const UnitSimProcess::LoggedFrame first = back.loggedFrames().front();
+    EXPECT_FALSE(first.fromUnit);
+    EXPECT_EQ(first.bytes[5], 0x17) << "polling goes on with the trend block";
+    EXPECT_TRUE(rig.tickUntil([&] { return rig.matrix() == "Comunicazione OK"; }));
+
+    rig.control.Bt_OpenClick();  // Stop
+    back.stop();
+    rig.tick(2 * ReplugAttemptTicks);
+    EXPECT_FALSE(rig.link.IsPortOpen());
+    EXPECT_EQ(rig.screen.text(controls::Bt_Open), "Avvia");
+    EXPECT_NE(rig.matrix(), "Riconnessione...");
+}
+
+TEST(EndToEnd, stopEndsTheAttemptsToReachAPulledDevice) {
+    ReplugRig rig;
+    ASSERT_TRUE(rig.sim.ready()) << rig.sim.error();
+    rig.control.Bt_OpenClick();
+    rig.tickToCycleStart();
+    ASSERT_EQ(rig.sim.stop(), 0);
+    rig.tick(2);
+    ASSERT_EQ(rig.matrix(), "Riconnessione...");
+    rig.control.Bt_OpenClick();  // Stop
+
+    UnitSimProcess back({"--link", rig.linkPath()});
+    ASSERT_TRUE(back.ready()) << back.error();
+    rig.tick(3 * ReplugAttemptTicks);
+    EXPECT_FALSE(rig.link.IsPortOpen());
+    EXPECT_TRUE(back.logLines().empty()) << "nothing reaches the device once stopped";
+    EXPECT_EQ(rig.program.busHealth.figures().reconnects, 0u);
 }
 
 }  // namespace
