@@ -193,6 +193,16 @@ void PosixSerialPort::close() {
     vanished_ = false;
 }
 
+bool PosixSerialPort::hungUp() const {
+    if (fd_ >= 0 && !vanished_) {
+        // No events asked for: poll() reports a hang-up (and an error) all the same.
+        pollfd p{fd_, 0, 0};
+        if (::poll(&p, 1, 0) > 0 && (p.revents & HangUpEvents))
+            vanished_ = true;
+    }
+    return vanished_;
+}
+
 void PosixSerialPort::markVanished(int error) {
     if (DeviceGone(error))
         vanished_ = true;

@@ -32,7 +32,7 @@ class PosixSerialPort final : public SerialPort {
     std::size_t writeSome(std::span<const std::uint8_t> bytes) override;
     std::size_t outputQueued() override;
     std::size_t readSome(std::span<std::uint8_t> into) override;
-    bool hungUp() const override { return vanished_; }
+    bool hungUp() const override;
     int descriptor() const override { return fd_; }
 
   private:
@@ -42,7 +42,9 @@ class PosixSerialPort final : public SerialPort {
     void markVanished(int error);
 
     int fd_ = -1;
-    bool vanished_ = false;
+    // Set by whichever call first sees the device gone; hungUp() also looks for itself, so a
+    // hang-up between exchanges is seen before anything is sent into the dead line.
+    mutable bool vanished_ = false;
     bool rs485Enabled_ = false;
     // The driver's RS-485 settings found at open, given back at close so that the next
     // program using the port finds it as it was.

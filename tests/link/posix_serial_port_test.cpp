@@ -243,5 +243,16 @@ TEST(PosixSerialPortVanished, transfersFailAtOnceAndTheHandleStillCloses) {
     EXPECT_FALSE(port.isOpen());
 }
 
+TEST(PosixSerialPortVanished, aHangUpIsSeenBetweenTransfersWithoutOne) {
+    PtyPeer peer;
+    PosixSerialPort port;
+    ASSERT_EQ(port.open(peer.devicePath()), OpenError::None);
+    EXPECT_FALSE(port.hungUp());
+    peer.hangUp();
+    EXPECT_TRUE(port.hungUp()) << "no read or write was needed to notice it";
+    port.close();
+    EXPECT_FALSE(port.hungUp());
+}
+
 }  // namespace
 }  // namespace orvane::link

@@ -3,76 +3,12 @@
 // read on the line, never a sleep.
 #include <gtest/gtest.h>
 
-#include "link/posix_serial_port.h"
-#include "live_rig.h"
-#include "monitor/bus_health.h"
-#include "monitor/poll_steps.h"
-#include "support/unit_sim_process.h"
+#include "sim_rig.h"
 #include "ui/core/live_display.h"
 
 namespace orvane::monitor {
 
-namespace controls = orvane::frontend::controls;
 namespace {
-
-using testing::Bytes;
-using testing::UnitSimProcess;
-
-// The simulator and the termios port to it, there before the program that uses them.
-struct SimulatorLine {
-    explicit SimulatorLine(std::vector<std::string> arguments) : sim(std::move(arguments)) {}
-    UnitSimProcess sim;
-    link::PosixSerialPort line;
-};
-
-// The whole program's live link over the real port to the simulator. The turnaround wait
-// stays the fake's: the read after it waits for the bytes.
-struct SimRig : SimulatorLine, testing::MonitorRig {
-    explicit SimRig(std::vector<std::string> arguments = {})
-        : SimulatorLine(std::move(arguments)), MonitorRig({.port = &line}) {
-        if (sim.ready())
-            sim.bindTo(ports, 0);
-    }
-    // Ticks until the cycle has read the unit's clock and is back at its first step, so a
-    // whole cycle (and any command after the clock read) has been answered. On a loaded
-    // machine the simulator may answer a request after the read has timed out; the cycle
-    // then asks again on the next tick, as in the program, so the ticks needed vary.
-    void tickToCycleStart() {
-        bool clockRead = false;
-        for (int i = 0; i < MaxTicksPerCycle; ++i) {
-            const std::uint8_t before = poll.PollStep;
-            tick();
-            clockRead = clockRead || (before == poll_step::ClockRead && poll.PollStep != before);
-            if (clockRead && poll.PollStep == poll_step::FirmwareVersion)
-                return;
-        }
-        ADD_FAILURE() << "no whole poll cycle in " << MaxTicksPerCycle << " ticks";
-    }
-    // Ticks until `done` holds; false when it never does within the bound.
-    template <typename Condition>
-    bool tickUntil(Condition done) {
-        for (int i = 0; i < MaxTicksPerCycle; ++i) {
-            tick();
-            if (done())
-                return true;
-        }
-        return false;
-    }
-    // Far more ticks than a cycle takes with a few late answers: only a unit that stopped
-    // answering altogether runs into it.
-    static constexpr int MaxTicksPerCycle = 200;
-
-    // Payload of the simulator's last answer with `function`, from its frame log.
-    Bytes lastAnswerPayload(int function) const {
-        Bytes payload;
-        for (const UnitSimProcess::LoggedFrame& frame : sim.loggedFrames()) {
-            const Bytes& f = frame.bytes;
-            if (frame.fromUnit && f.size() > 7 && f[5] == function)
-                payload.assign(f.begin() + 6, f.end() - 1);
-        }
-        return payload;
-    }
-};
 
 TEST(EndToEnd, decodedValuesFollowTheSimulator) {
     SimRig rig;
@@ -250,6 +186,16 @@ TEST(EndToEnd, aPortWithoutTheSimulatorGivesTheOpeningError) {
     ASSERT_EQ(rig.dialogs.boxes.size(), 1u);
     EXPECT_EQ(rig.dialogs.boxes[0].text.rfind("Opening Error 5\nDevice not found", 0), 0u)
         << rig.dialogs.boxes[0].text;
+}
+
+TEST(EndToEnd, aPulledDeviceIsWaitedForAndPollingGoesOnOnceItIsBack) {
+    ReplugRig rig;
+    PulledDeviceIsWaitedForAndPollingGoesOnOnceItIsBack(rig);
+}
+
+TEST(EndToEnd, stopEndsTheAttemptsToReachAPulledDevice) {
+    ReplugRig rig;
+    StopEndsTheAttemptsToReachAPulledDevice(rig);
 }
 
 }  // namespace

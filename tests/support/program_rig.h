@@ -7,6 +7,7 @@
 // own services in `Substitutes`; they must outlive the rig. Test thread only.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -39,6 +40,9 @@ struct Substitutes {
 #else
     bool eventDriven = false;
 #endif
+    // A real loop (over a real `port`) for the link to run on; the test turns it through
+    // `FakeServices::runOwnLoop`.
+    link::LinkEvents* linkEvents = nullptr;
 };
 
 // Every service of the program as a fake.
@@ -60,12 +64,16 @@ struct FakeServices {
     FakeProgress progress;
     std::vector<link::SerialDevice> devices;  // what the port list finds on the machine
     std::optional<SimulatedLoop> loop;        // with an event-driven link only
+    // Turns a loop of the test's own (`Substitutes::linkEvents`) until the link is idle.
+    std::function<void()> runOwnLoop;
 
     // Runs the link's loop until the exchange or pause under way has ended (nothing without a
     // loop: the blocking link has ended it before returning).
     void settle() {
         if (loop)
             loop->runUntilIdle();
+        else if (runOwnLoop)
+            runOwnLoop();
     }
 
     ui::ProgramServices services(const Substitutes& own = {}) {
@@ -86,7 +94,7 @@ struct FakeServices {
                               [this] { return devices; },
                               own.recordedStores ? &snapshots : nullptr,
                               own.recordedStores ? &backups : nullptr};
-        s.linkEvents = loop ? &*loop : nullptr;
+        s.linkEvents = loop ? &*loop : own.linkEvents;
         s.progress = &progress;
         return s;
     }
