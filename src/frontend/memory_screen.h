@@ -12,16 +12,16 @@
 #include <vector>
 
 #include "frontend/screen.h"
+#include "frontend/unseen_screen.h"
 
 namespace orvane::frontend {
 
-class MemoryScreen final : public Screen, public ScreenReader {
+class MemoryScreen final : public UnseenScreen, public ScreenReader {
   public:
     void setNumber(NumberControl c, double value) override { at(c).number = value; }
     void setLamp(LampControl c, bool active) override { at(c).checked = active; }
     void setDigits(DigitsControl c, double value) override { at(c).number = value; }
     void setText(TextControl c, std::string_view text) override { at(c).text = text; }
-    void setAutoScroll(MatrixControl, bool) override {}
     void setChecked(CheckControl c, bool checked) override { at(c).checked = checked; }
     void setListItems(ListControl c, std::span<const std::string> items) override {
         at(c).items.assign(items.begin(), items.end());
@@ -30,14 +30,6 @@ class MemoryScreen final : public Screen, public ScreenReader {
     void setVisible(AnyControl c, bool visible) override { at(c).visible = visible; }
     void setEnabled(AnyControl c, bool enabled) override { at(c).enabled = enabled; }
     void setDate(DateControl c, CalendarDate date) override { at(c).date = date; }
-    void setOutOfRange(Control<ControlKind::NumericField>, std::string_view) override {}
-    void setTip(TipControl, std::string_view) override {}
-    void setTrendValue(Chart, int, float) override {}
-    void setTrendVisible(Chart, int, bool) override {}
-    void setTrendRange(Chart, int, double, double) override {}
-    void setTrendUnit(Chart, int, std::string_view) override {}
-    void setTrendScales(Chart, int, int) override {}
-    void setTrendRecording(bool) override {}
 
     std::optional<double> number(NumberControl c) const override { return at(c).number; }
     bool isChecked(CheckControl c) const override { return at(c).checked; }

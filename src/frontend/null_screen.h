@@ -7,30 +7,22 @@
 
 #include "frontend/chart_contents.h"
 #include "frontend/screen.h"
+#include "frontend/unseen_screen.h"
 
 namespace orvane::frontend {
 
-class NullScreen final : public Screen, public ScreenReader, public ChartContents {
+class NullScreen final : public UnseenScreen, public ScreenReader, public ChartContents {
   public:
     void setNumber(NumberControl, double) override {}
     void setLamp(LampControl, bool) override {}
     void setDigits(DigitsControl, double) override {}
     void setText(TextControl, std::string_view) override {}
-    void setAutoScroll(MatrixControl, bool) override {}
     void setChecked(CheckControl, bool) override {}
     void setListItems(ListControl, std::span<const std::string>) override {}
     void setListIndex(ListControl, int) override {}
     void setVisible(AnyControl, bool) override {}
     void setEnabled(AnyControl, bool) override {}
     void setDate(DateControl, CalendarDate) override {}
-    void setTrendValue(Chart, int, float) override {}
-    void setTrendVisible(Chart, int, bool) override {}
-    void setTrendRange(Chart, int, double, double) override {}
-    void setTrendUnit(Chart, int, std::string_view) override {}
-    void setTrendScales(Chart, int, int) override {}
-    void setTrendRecording(bool) override {}
-    void setOutOfRange(Control<ControlKind::NumericField>, std::string_view) override {}
-    void setTip(TipControl, std::string_view) override {}
 
     std::optional<double> number(NumberControl) const override { return 0.0; }
     bool isChecked(CheckControl) const override { return false; }
