@@ -251,8 +251,8 @@ void Form1::connectHandlers() {
 }
 
 void Form1::Timer1Timer() {
-    // A tick blocks until its answer is in; should a dialog's event loop deliver the next
-    // timeout meanwhile, that tick is skipped rather than nested.
+    // On the blocking link a tick holds the loop until its answer is in; should a dialog's
+    // event loop deliver the next timeout meanwhile, that tick is skipped rather than nested.
     if (inTick_)
         return;
     inTick_ = true;
