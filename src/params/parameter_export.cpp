@@ -218,15 +218,10 @@ void ParameterExport::ExportParameters(TransferDone done) {
         report(TransferOutcome::cancelled);
         return;
     }
-    if (c_.poll.FwVersionError) {
-        const std::string refusal = IncompatibleFirmwareMessage(c_.language);
-        c_.events.record(journal::EventKind::transferRefused, refusal);
-        c_.dialogs.inform(refusal);
+    if (!TakePortFromPolling(c_)) {
         report(TransferOutcome::incompatibleFirmware);
         return;
     }
-    if (c_.linkControl.Started())
-        c_.linkControl.StopLink();
 
     // Every check runs, also for blocks this export will not write.
     const std::string refusal =

@@ -20,16 +20,23 @@ namespace {
 constexpr unsigned SettleBeforeOpenMs = 100;
 }  // namespace
 
-void BeginOpenPortForReading(const TransferContext& c, TransferDone done) {
+bool TakePortFromPolling(const TransferContext& c) {
     if (c.poll.FwVersionError) {
         const std::string refusal = IncompatibleFirmwareMessage(c.language);
         c.events.record(journal::EventKind::transferRefused, refusal);
         c.dialogs.inform(refusal);
-        done(TransferOutcome::incompatibleFirmware);
-        return;
+        return false;
     }
     if (c.linkControl.Started())
         c.linkControl.StopLink();
+    return true;
+}
+
+void BeginOpenPortForReading(const TransferContext& c, TransferDone done) {
+    if (!TakePortFromPolling(c)) {
+        done(TransferOutcome::incompatibleFirmware);
+        return;
+    }
     c.link.BeginPause(SettleBeforeOpenMs, [&c, done = std::move(done)](std::uint8_t) {
         done(OpenSelectedPort(c) ? TransferOutcome::done : TransferOutcome::portNotOpened);
     });

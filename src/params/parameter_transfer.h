@@ -51,9 +51,12 @@ struct TransferContext {
 // (with what to do about it) and returns false.
 bool OpenSelectedPort(const TransferContext& c);
 
-// The start of every transfer that reads the unit first (import, comparison): refused with
-// the firmware message while the unit's firmware is not the required one; otherwise stops
-// the poll link, lets the unit settle (a pause on the link) and opens the selected port.
+// Refused (the operator and the journal told why) while the unit's firmware is not the
+// required one; otherwise stops the poll link, whose port the transfer takes.
+bool TakePortFromPolling(const TransferContext& c);
+
+// The start of every transfer that reads the unit first (import, comparison): the port taken
+// from the poll link as above, a pause for the unit to settle, then the selected port opened.
 // `done` is told what stood in the way, if anything (the operator has been told why).
 void BeginOpenPortForReading(const TransferContext& c, TransferDone done);
 
